@@ -1,0 +1,183 @@
+#include "design_command.h"
+
+#include <ctime>
+#include <stdexcept>
+
+#include "design_report.h"
+#include "engine/design.h"
+#include "engine/errors.h"
+#include "project/command_line.h"
+
+namespace varnholt {
+
+namespace {
+
+class CollectedMessages : public MessageSink {
+public:
+    void inform(const std::string& text) override { texts.push_back(text); }
+    std::vector<std::string> texts;
+};
+
+// "A=B" split at the first "=".
+bool splitAssignment(const std::string& arg, std::string& name, std::string& value) {
+    const auto eq = arg.find('=');
+    if (eq == std::string::npos) return false;
+    name = arg.substr(0, eq);
+    value = arg.substr(eq + 1);
+    return true;
+}
+
+// KEYS may hold "\b" for a backspace.
+std::string decodeKeys(const std::string& keys) {
+    std::string out;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (keys[i] == '\\' && i + 1 < keys.size() && keys[i + 1] == 'b') {
+            out += '\b';
+            ++i;
+        } else {
+            out += keys[i];
+        }
+    }
+    return out;
+}
+
+std::string today() {
+    char buf[64];
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    std::strftime(buf, sizeof buf, "%x", &local);
+    return buf;
+}
+
+// Runs one user action; a failure shows its message and the session carries on, as the
+// program does after a message box.
+template <typename Fn>
+bool guarded(CollectedMessages& messages, Fn&& fn) {
+    try {
+        fn();
+        return true;
+    } catch (const ConversionError& e) {
+        messages.inform(e.what());
+    } catch (const ChainTooDeepError& e) {
+        messages.inform(e.what());
+    }
+    return false;
+}
+
+void apply(Design& design, const Action& action) {
+    std::visit(
+        [&](const auto& a) {
+            using A = std::decay_t<decltype(a)>;
+            if constexpr (std::is_same_v<A, SetAction>) {
+                design.write(a.field, a.text);
+            } else if constexpr (std::is_same_v<A, TypeAction>) {
+                for (char key : a.keys) design.type(a.field, key);
+            } else if constexpr (std::is_same_v<A, CheckAction>) {
+                design.setCheck(a.check, a.on);
+            } else if constexpr (std::is_same_v<A, PageAction>) {
+                design.switchPage(a.page);
+            } else if constexpr (std::is_same_v<A, ActivateAction>) {
+                design.activate();
+            } else if constexpr (std::is_same_v<A, RefreshAction>) {
+                design.refreshView();
+            }
+        },
+        action);
+}
+
+}  // namespace
+
+bool parseDesignRequest(const std::vector<std::string>& args, DesignRequest& request,
+                        std::string& error) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        auto next = [&](std::string& out) {
+            if (i + 1 >= args.size()) {
+                error = arg + " needs a value";
+                return false;
+            }
+            out = args[++i];
+            return true;
+        };
+        std::string value, name, text;
+        if (arg == "--json") {
+            request.json = true;
+        } else if (arg == "--activate") {
+            request.actions.emplace_back(ActivateAction{});
+        } else if (arg == "--refresh") {
+            request.actions.emplace_back(RefreshAction{});
+        } else if (arg == "--set" || arg == "--type") {
+            if (!next(value)) return false;
+            if (!splitAssignment(value, name, text)) {
+                error = arg + " takes FIELD=TEXT, not '" + value + "'";
+                return false;
+            }
+            const auto field = fieldNamed(name);
+            if (!field) {
+                error = "unknown field '" + name + "'";
+                return false;
+            }
+            if (arg == "--set") {
+                request.actions.emplace_back(SetAction{*field, text});
+            } else {
+                if (!isTypeable(*field)) {
+                    error = "'" + name + "' is not a field the user types into on the main window";
+                    return false;
+                }
+                request.actions.emplace_back(TypeAction{*field, decodeKeys(text)});
+            }
+        } else if (arg == "--check") {
+            if (!next(value)) return false;
+            const auto check = splitAssignment(value, name, text) ? checkNamed(name) : std::nullopt;
+            if (!check || (text != "0" && text != "1")) {
+                error = "--check takes chkbase, chkringsur or chkringbase =0 or =1, not '" +
+                        value + "'";
+                return false;
+            }
+            request.actions.emplace_back(CheckAction{*check, text == "1"});
+        } else if (arg == "--page") {
+            if (!next(value)) return false;
+            if (value != "trench" && value != "ring") {
+                error = "--page takes trench or ring, not '" + value + "'";
+                return false;
+            }
+            request.actions.emplace_back(
+                PageAction{value == "trench" ? DetailPage::tstrench : DetailPage::tsring});
+        } else if (arg.rfind("--", 0) == 0) {
+            error = "unknown option '" + arg + "'";
+            return false;
+        } else if (request.fileArguments.empty() && request.actions.empty()) {
+            request.fileArguments.push_back(arg);
+        } else {
+            error = "unexpected argument '" + arg + "' (the project file comes first)";
+            return false;
+        }
+    }
+    return true;
+}
+
+int runDesign(const DesignRequest& request, std::string& out) {
+    CollectedMessages messages;
+    Design design;
+    DesignRecord& record = design.record();
+
+    // The program's start: command-line hand-over, the main window created, its first show
+    // (which opens the named project last), then its first activation.
+    handOverCommandLine(record, request.fileArguments);
+    design.create(today());
+    LoadOutcome outcome = LoadOutcome::failed;
+    const bool shown = guarded(messages, [&] {
+        design.firstShow();
+        outcome = commandload(design, request.fileArguments, messages);
+    });
+    guarded(messages, [&] { design.activate(); });
+
+    for (const Action& action : request.actions)
+        guarded(messages, [&] { apply(design, action); });
+
+    out = request.json ? jsonReport(design, messages.texts) : textReport(design, messages.texts);
+    return shown && outcome != LoadOutcome::failed ? 0 : 1;
+}
+
+}  // namespace varnholt

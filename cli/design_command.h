@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "engine/fields.h"
+
+namespace varnholt {
+
+// One step of a scripted session, applied strictly in the order given.
+struct SetAction { Field field; std::string text; };
+struct TypeAction { Field field; std::string keys; };
+struct CheckAction { Check check; bool on; };
+struct PageAction { DetailPage page; };
+struct ActivateAction {};
+struct RefreshAction {};
+using Action =
+    std::variant<SetAction, TypeAction, CheckAction, PageAction, ActivateAction, RefreshAction>;
+
+struct DesignRequest {
+    std::vector<std::string> fileArguments;  // the program's command line: empty or the file
+    std::vector<Action> actions;
+    bool json = false;
+};
+
+// Parses the arguments after "design". On a usage error returns false with the message.
+bool parseDesignRequest(const std::vector<std::string>& args, DesignRequest& request,
+                        std::string& error);
+
+// Runs the program's start-up without windows, then the actions; prints the report on out.
+// Returns the exit code: 0, or 1 when the file could not be read or was not a project file.
+int runDesign(const DesignRequest& request, std::string& out);
+
+}  // namespace varnholt

@@ -1,0 +1,206 @@
+#include "design_report.h"
+
+#include <sstream>
+
+#include "json_writer.h"
+
+namespace varnholt {
+
+namespace {
+
+const char* pageName(DetailPage page) { return page == DetailPage::tstrench ? "trench" : "ring"; }
+
+void writeStyle(JsonWriter& json, const FieldStyle& style) {
+    json.beginObject();
+    json.key("text");
+    json.value(style.text.hex());
+    json.key("background");
+    json.value(style.background.hex());
+    json.endObject();
+}
+
+}  // namespace
+
+std::string jsonReport(const Design& design, const std::vector<std::string>& messages) {
+    const DesignRecord& r = design.record();
+    JsonWriter json;
+    json.beginObject();
+
+    json.key("fields");
+    json.beginObject();
+    for (Field f : kAllFields) {
+        json.key(nameOf(f));
+        json.value(r.text(f));
+    }
+    json.endObject();
+
+    json.key("checks");
+    json.beginObject();
+    for (Check c : kAllChecks) {
+        json.key(nameOf(c));
+        json.value(r.checked(c));
+    }
+    json.endObject();
+
+    json.key("visible");
+    json.beginObject();
+    for (Notice n : kAllNotices) {
+        json.key(nameOf(n));
+        json.value(r.notice(n).visible);
+    }
+    json.endObject();
+
+    json.key("notice_texts");
+    json.beginObject();
+    for (Notice n : kAllNotices) {
+        json.key(nameOf(n));
+        json.value(r.notice(n).text);
+    }
+    json.endObject();
+
+    json.key("flags");
+    json.beginObject();
+    json.key("ProjectModified");
+    json.value(r.flags.ProjectModified);
+    json.key("trenchdrawable");
+    json.value(r.flags.trenchdrawable);
+    json.key("ringdrawable");
+    json.value(r.flags.ringdrawable);
+    json.key("solveWidth");
+    json.value(r.flags.solveWidth);
+    json.key("solveLength");
+    json.value(r.flags.solveLength);
+    json.key("OpenFromCommandLine");
+    json.value(r.OpenFromCommandLine);
+    json.endObject();
+
+    json.key("values");
+    json.beginObject();
+    json.key("trenchLength");
+    json.value(r.trench.length);
+    json.key("trenchWidth");
+    json.value(r.trench.width);
+    json.key("trenchDepth");
+    json.value(r.trench.depth);
+    json.key("halfEmptyTime");
+    json.value(r.trench.halfEmptyTime);
+    json.key("ringRadius");
+    json.value(r.ring.radius);
+    json.key("ringDepth");
+    json.value(r.ring.depth);
+    json.key("ringHalfEmptyTime");
+    json.value(r.ring.halfEmptyTime);
+    json.key("appliedRingSurround");
+    json.value(r.appliedRingSurround);
+    json.key("appliedRingMargin");
+    json.value(r.appliedRingMargin);
+    json.endObject();
+
+    json.key("ring_table");
+    json.beginArray();
+    for (int row = 1; row <= RingDesign::kRows; ++row) {
+        json.beginArray();
+        for (const std::string& cell : r.ring.cells[static_cast<std::size_t>(row)])
+            json.value(cell);
+        json.endArray();
+    }
+    json.endArray();
+    json.key("ring_row");
+    json.value(r.ring.selectedRow);
+
+    json.key("outlinecolour");
+    json.value(r.outlinecolour.hex());
+    json.key("ringcolour");
+    json.value(r.ringcolour.hex());
+
+    json.key("styles");
+    json.beginObject();
+    for (Field f : {Field::lbltime, Field::rvdia, Field::rvdepth, Field::rvhalf, Field::txtFOS}) {
+        json.key(nameOf(f));
+        writeStyle(json, r.style(f));
+    }
+    json.endObject();
+    json.key("fos_guidance");
+    json.value(r.fosGuidance.text);
+
+    json.key("page");
+    json.value(pageName(r.detailPage));
+    json.key("status");
+    json.beginArray();
+    for (const std::string& panel : r.status) json.value(panel);
+    json.endArray();
+    json.key("caption");
+    json.value(r.caption);
+    json.key("CurrentFileName");
+    json.value(r.CurrentFileName);
+
+    json.key("messages");
+    json.beginArray();
+    for (const std::string& m : messages) json.value(m);
+    json.endArray();
+
+    json.endObject();
+    return json.str() + "\n";
+}
+
+namespace {
+std::string orDash(const std::string& text) { return text.empty() ? "-" : text; }
+}  // namespace
+
+std::string textReport(const Design& design, const std::vector<std::string>& messages) {
+    const DesignRecord& r = design.record();
+    std::ostringstream out;
+    auto line = [&](const char* label, const std::string& value) {
+        out << "  " << label << value << "\n";
+    };
+    out << r.caption << "\n";
+    if (!r.text(Field::projtit).empty() || !r.text(Field::projnum).empty())
+        out << "Project: " << r.text(Field::projtit) << "  " << r.text(Field::projnum) << "\n";
+
+    out << "Inputs\n";
+    line("Impermeable area (m2):          ", orDash(r.text(Field::txtarea)));
+    line("Runoff coefficient:             ", orDash(r.text(Field::txtVRC)));
+    line("Rainfall depth (m):             ", orDash(r.text(Field::txtrain)));
+    line("Storm duration (min):           ", orDash(r.text(Field::txtsdur)));
+    line("Soil infiltration rate (m/s):   ", orDash(r.text(Field::txtsinf)));
+    out << "Options\n";
+    line("Factor of safety:               ", r.text(Field::txtFOS));
+    line("Void ratio:                     ", r.text(Field::txtVR));
+    line("Overflow (%):                   ", r.text(Field::txtoverflow));
+    line("Half-empty limit (h):           ", r.text(Field::txthalfempty));
+    line("Ring failure depth (m):         ", r.text(Field::txtringfail));
+    line("Base in trench:                 ", r.checked(Check::chkbase) ? "yes" : "no");
+    line("Ring surround / margin (m):     ",
+         std::string(r.appliedRingSurround ? "yes / " : "no / ") +
+             plainText(r.appliedRingMargin));
+    line("Base in ring:                   ", r.checked(Check::chkringbase) ? "yes" : "no");
+
+    if (r.detailPage == DetailPage::tstrench) {
+        out << "Trench soakaway" << (r.flags.trenchdrawable ? "" : " (not ready)") << "\n";
+        line("Length (m):                     ", orDash(r.text(Field::txtlength)));
+        line("Width (m):                      ", orDash(r.text(Field::lblwid)));
+        line("Depth (m):                      ", orDash(r.text(Field::txtdepth)));
+        line("Half-empty time (h):            ", orDash(r.text(Field::lbltime)));
+    } else {
+        out << "Ring soakaway" << (r.flags.ringdrawable ? "" : " (not ready)") << "\n";
+        for (int row = 0; row <= RingDesign::kRows; ++row) {
+            const auto& cells = r.ring.cells[static_cast<std::size_t>(row)];
+            out << (row == r.ring.selectedRow ? "> " : "  ");
+            for (const std::string& cell : cells) {
+                std::string padded = cell;
+                padded.resize(std::max<std::size_t>(padded.size(), 18), ' ');
+                out << padded;
+            }
+            out << "\n";
+        }
+        line("Variable ring: diameter (mm)    ", orDash(r.text(Field::rvdia)));
+        line("               depth (m)        ", orDash(r.text(Field::rvdepth)));
+        line("               half empty (h)   ", orDash(r.text(Field::rvhalf)));
+    }
+    for (Notice n : kAllNotices)
+        if (r.notice(n).visible) out << "! " << r.notice(n).text << "\n";
+    for (const std::string& m : messages) out << "Message: " << m << "\n";
+    return out.str();
+}
+
+}  // namespace varnholt

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace varnholt {
+
+// A small streaming JSON writer: enough for the driver's report, with correct string escapes
+// and locale-free numbers.
+class JsonWriter {
+public:
+    void beginObject();
+    void endObject();
+    void beginArray();
+    void endArray();
+    void key(std::string_view name);
+    void value(std::string_view text);
+    void value(const char* text) { value(std::string_view(text)); }
+    void value(bool b);
+    void value(int n);
+    // 17 significant digits; null when the number is not finite.
+    void value(double d);
+    void null();
+
+    const std::string& str() const { return out_; }
+
+private:
+    void separate();
+    void newline();
+
+    std::string out_;
+    int depth_ = 0;
+    bool first_ = true;
+    bool afterKey_ = false;
+};
+
+std::string jsonEscape(std::string_view text);
+
+}  // namespace varnholt

@@ -1,0 +1,85 @@
+#include "design.h"
+
+namespace varnholt {
+
+Design::Design(DrawingObserver* observer)
+    : trenchElevation_(record_, scene_, observer),
+      ringElevation_(record_, scene_, observer),
+      filter_(record_, scene_),
+      trench_(record_, trenchElevation_),
+      ring_(record_, ringElevation_, trenchElevation_),
+      pass_(record_, filter_, trench_, ring_, trenchElevation_, ringElevation_),
+      changes_(record_, pass_, trench_, ring_) {
+    record_.setChangeHandler(&changes_);
+}
+
+void Design::create(std::string today) {
+    record_.flags = EngineFlags{};
+    record_.outlinecolour = colours::black;
+    record_.ringcolour = colours::black;
+    record_.status[0] = std::move(today);
+}
+
+void Design::firstShow() {
+    record_.windowShown = true;
+    record_.flags.ProjectModified = false;
+    record_.CurrentFileName = " ";
+    for (auto [field, fallback] : {std::pair{Field::txtFOS, "1"}, {Field::txtringfail, "4"}}) {
+        const std::string& text = record_.text(field);
+        if (text == "0" || text.empty()) record_.place(field, fallback);
+    }
+    ringElevation_.hidering();
+    trenchElevation_.hidetrench();
+    filter_.checkfilter();
+}
+
+void Design::activate() {
+    record_.flags.solveWidth = true;
+    pass_.procshowtrench();
+    pass_.procshowring();
+    pass_.showwhat();
+}
+
+void Design::write(Field f, std::string text) { record_.write(f, std::move(text)); }
+
+bool isTypeable(Field f) {
+    switch (f) {
+        case Field::lbltime:
+        case Field::rvdia:
+        case Field::rvdepth:
+        case Field::rvhalf:
+            return false;
+        default:
+            return isMainWindowField(f);
+    }
+}
+
+bool Design::type(Field f, char key) {
+    if (!isTypeable(f)) return false;
+    std::string text = record_.text(f);
+    if (isNumericField(f) && !acceptsKey(text, key)) return false;
+    if (key == '\b') {
+        if (!text.empty()) text.pop_back();
+    } else {
+        text += key;
+    }
+    record_.write(f, std::move(text));
+    return true;
+}
+
+void Design::switchPage(DetailPage page) {
+    if (record_.detailPage == page) return;
+    record_.detailPage = page;
+    record_.hide(Notice::lblbaseincluded);
+    pass_.procshowtrench();
+    pass_.procshowring();
+    pass_.showwhat();
+}
+
+void Design::takeRingFillOver() {
+    const bool surround = record_.checked(Check::chkringsur);
+    record_.appliedRingSurround = surround;
+    record_.appliedRingMargin = surround ? record_.number(Field::txtringmargin) : 0.0;
+}
+
+}  // namespace varnholt

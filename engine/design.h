@@ -1,0 +1,72 @@
+#pragma once
+
+#include <string>
+
+#include "change_handling.h"
+#include "design_record.h"
+#include "filter_report.h"
+#include "recalculation.h"
+#include "ring_elevation.h"
+#include "ring_sizing.h"
+#include "scene_model.h"
+#include "trench_elevation.h"
+#include "trench_sizing.h"
+
+namespace varnholt {
+
+// The design and everything that acts on it, wired together. The windows and the headless
+// driver act on the design only through these operations, each of which is one user action:
+// a ConversionError thrown from it has already left behind what was written before.
+class Design {
+public:
+    explicit Design(DrawingObserver* observer = nullptr);
+    Design(const Design&) = delete;
+    Design& operator=(const Design&) = delete;
+
+    DesignRecord& record() { return record_; }
+    const DesignRecord& record() const { return record_; }
+    const SceneModel& scene() const { return scene_; }
+
+    // Start-up: the main window is created (today's date in its short form for the status
+    // bar), first shown, and made active.
+    void create(std::string today);
+    void firstShow();  // everything before a project named on the command line is opened
+    void activate();
+
+    // One change of a field's text, handled at once (no key filter).
+    void write(Field f, std::string text);
+    // One key typed at the end of a main-window field's text, nothing selected; '\b' is
+    // backspace. Returns false when the field refuses the key.
+    bool type(Field f, char key);
+    void setCheck(Check c, bool on) { record_.setChecked(c, on); }
+    void switchPage(DetailPage page);
+    void refreshView() { pass_.showwhat(); }
+    void stepUp(Field f) { trench_.stepUp(f); }
+    void stepDown(Field f) { trench_.stepDown(f); }
+    void chooseRingRow(int row) { ring_.chooseRow(row); }
+    // The ring fill of the options becomes the one the ring sizing uses.
+    void takeRingFillOver();
+
+    Recalculation& pass() { return pass_; }
+    FilterReport& filterReport() { return filter_; }
+    RingSizing& ringSizing() { return ring_; }
+    TrenchSizing& trenchSizing() { return trench_; }
+    TrenchView& trenchView() { return trenchElevation_; }
+    RingView& ringView() { return ringElevation_; }
+
+private:
+    DesignRecord record_;
+    SceneModel scene_;
+    TrenchElevation trenchElevation_;
+    RingElevation ringElevation_;
+    FilterReport filter_;
+    TrenchSizing trench_;
+    RingSizing ring_;
+    Recalculation pass_;
+    ChangeHandling changes_;
+};
+
+// Fields the user can type into on the main window.
+bool isTypeable(Field f);
+
+}  // namespace varnholt

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace varnholt {
+
+// Every value of the design is the text of one of these fields, named as the program names
+// its controls: the main window's, the runoff coefficient dialog's (txtVRC) and the design
+// options dialog's.
+enum class Field {
+    projtit,
+    projnum,
+    desname,
+    txtarea,
+    txtrain,
+    txtsinf,
+    txtsdur,
+    txtlength,
+    txtdepth,
+    lblwid,
+    lbltime,
+    rvdia,
+    rvdepth,
+    rvhalf,
+    txtVRC,
+    txtFOS,
+    txtVR,
+    txtoverflow,
+    txthalfempty,
+    txtringfail,
+    txtringmargin,
+};
+inline constexpr std::size_t kFieldCount = 21;
+
+enum class Check { chkbase, chkringsur, chkringbase };
+inline constexpr std::size_t kCheckCount = 3;
+
+// Labels whose visibility (and for some, text) the design decides.
+enum class Notice {
+    trenchwarning,
+    lblfttrench,
+    lblringwarning,
+    lblfiltwarning,
+    lblfiltflow,
+    lblfiltertrench,
+    lblbaseincluded,
+};
+inline constexpr std::size_t kNoticeCount = 7;
+
+enum class DetailPage { tstrench, tsring };
+
+std::string_view nameOf(Field f);
+std::string_view nameOf(Check c);
+std::string_view nameOf(Notice n);
+std::optional<Field> fieldNamed(std::string_view name);
+std::optional<Check> checkNamed(std::string_view name);
+
+// Fields of the main window that filter typed keys (the number entry rule).
+bool isNumericField(Field f);
+// Fields that live on the main window (as opposed to the two dialogs).
+bool isMainWindowField(Field f);
+
+template <typename E>
+constexpr std::size_t index(E e) {
+    return static_cast<std::size_t>(e);
+}
+
+inline constexpr std::array<Field, kFieldCount> kAllFields = {
+    Field::projtit,   Field::projnum,      Field::desname,     Field::txtarea,
+    Field::txtrain,   Field::txtsinf,      Field::txtsdur,     Field::txtlength,
+    Field::txtdepth,  Field::lblwid,       Field::lbltime,     Field::rvdia,
+    Field::rvdepth,   Field::rvhalf,       Field::txtVRC,      Field::txtFOS,
+    Field::txtVR,     Field::txtoverflow,  Field::txthalfempty, Field::txtringfail,
+    Field::txtringmargin};
+inline constexpr std::array<Check, kCheckCount> kAllChecks = {Check::chkbase, Check::chkringsur,
+                                                              Check::chkringbase};
+inline constexpr std::array<Notice, kNoticeCount> kAllNotices = {
+    Notice::trenchwarning,  Notice::lblfttrench, Notice::lblringwarning, Notice::lblfiltwarning,
+    Notice::lblfiltflow,    Notice::lblfiltertrench, Notice::lblbaseincluded};
+
+}  // namespace varnholt

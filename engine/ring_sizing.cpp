@@ -1,0 +1,182 @@
+#include "ring_sizing.h"
+
+#include "filter_report.h"
+
+namespace varnholt {
+
+namespace {
+const std::string kCellIndent = "        ";  // eight spaces before every result cell
+const std::string kFail = "Fail";
+
+std::string& cell(DesignRecord& record, int row, int column) {
+    return record.ring.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+}
+}  // namespace
+
+std::string trimLeadingSpaces(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    return first == std::string::npos ? std::string() : text.substr(first);
+}
+
+RingLoad RingSizing::snapshot() {
+    SizingValues& s = record_.sizing;
+    s.effectiveArea = record_.number(Field::txtarea) * record_.number(Field::txtVRC);
+    s.designInfiltrationRate = record_.number(Field::txtsinf) / record_.number(Field::txtFOS);
+    s.rainfallDepth = record_.number(Field::txtrain);
+    s.stormDuration = record_.number(Field::txtsdur);
+    s.voidRatio = record_.number(Field::txtVR);
+    const double overflow = record_.number(Field::txtoverflow);
+    s.overflowFactor = overflow == 0 ? 1.0 : 1 - overflow / 100;
+    // The case follows the live switches, the margin the one applied at the last OK or open.
+    return {s.effectiveArea,
+            s.rainfallDepth,
+            s.overflowFactor,
+            s.stormDuration,
+            s.designInfiltrationRate,
+            s.voidRatio,
+            record_.checked(Check::chkringsur),
+            record_.checked(Check::chkringbase),
+            record_.appliedRingMargin};
+}
+
+void RingSizing::size(double radius, const RingLoad& load) {
+    RingDesign& ring = record_.ring;
+    ring.radius = radius;
+    const RingResult result = sizeRing(load, radius);
+    ring.depth = result.depth;
+    ring.halfEmptyTime = result.halfEmptyTime;
+}
+
+void RingSizing::ringcalc() {
+    const RingLoad load = snapshot();
+    for (int row = 1; row <= RingDesign::kRows; ++row) {
+        size(RingDesign::radiusOf(row), load);
+        const double failureDepth = record_.number(Field::txtringfail);
+        const double limit = record_.number(Field::txthalfempty);
+        const RingDesign& ring = record_.ring;
+        // Written so that a time or depth that is not a number fails.
+        if (failureDepth >= ring.depth && limit >= ring.halfEmptyTime) {
+            cell(record_, row, 2) = kCellIndent + displayText(ring.halfEmptyTime);
+            cell(record_, row, 1) = kCellIndent + displayText(ring.depth);
+        } else {
+            cell(record_, row, 2) = kCellIndent + kFail;
+            cell(record_, row, 1) = kCellIndent + kFail;
+        }
+    }
+}
+
+void RingSizing::ringcalcvariable() {
+    const RingLoad load = snapshot();
+    size(record_.ring.radius, load);
+    record_.write(Field::rvdepth, displayText(record_.ring.depth));
+    record_.write(Field::rvhalf, displayText(record_.ring.halfEmptyTime));
+}
+
+bool RingSizing::rowFails(int row) const {
+    return trimLeadingSpaces(
+               record_.ring.cells[static_cast<std::size_t>(row)][1]) == kFail;
+}
+
+void RingSizing::copyRowToPanel(int row) {
+    record_.write(Field::rvdia, trimLeadingSpaces(cell(record_, row, 0)));
+    record_.write(Field::rvdepth, trimLeadingSpaces(cell(record_, row, 1)));
+    record_.write(Field::rvhalf, trimLeadingSpaces(cell(record_, row, 2)));
+}
+
+void RingSizing::showRingDesign() {
+    trenchView_.hidetrench();
+    record_.hide(Notice::lblringwarning);
+    record_.hide(Notice::trenchwarning);
+    record_.show(Notice::lblfttrench, filterTrenchOn(record_));
+    ringcalc();
+
+    int row = 1;
+    selectRow(row);
+    while (rowFails(row) && row < RingDesign::kRows) selectRow(++row);
+
+    if (!rowFails(row)) {
+        copyRowToPanel(row);
+        ringView_.ringboxtoviz();
+        ringView_.showring();
+        ringView_.drawringbase();
+        ringView_.ringlines();
+        ringView_.depthmove();
+        ringView_.mirrorring();
+    } else {
+        ringView_.hidering();
+        record_.show(Notice::lblringwarning);
+    }
+}
+
+void RingSizing::selectRow(int row) {
+    if (record_.ring.selectedRow == row) return;
+    record_.ring.selectedRow = row;
+    ringrowchange();
+}
+
+void RingSizing::chooseRow(int row) {
+    record_.ring.selectedRow = row;
+    ringrowchange();
+}
+
+void RingSizing::ringrowchange() {
+    if (!record_.flags.ringdrawable) return;
+    const int row = record_.ring.selectedRow;
+    copyRowToPanel(row);
+    if (!rowFails(row)) {
+        record_.ringcolour = colours::black;
+        ringView_.showring();
+        ringView_.mirrorring();
+        ringView_.depthmove();
+        ringView_.ringlines();
+        ringView_.ringboxtoviz();
+        for (Field f : {Field::rvdia, Field::rvdepth, Field::rvhalf})
+            record_.style(f).text = colours::black;
+        record_.hide(Notice::lblringwarning);
+    } else {
+        ringView_.hidering();
+        record_.show(Notice::lblringwarning);
+        record_.ringcolour = colours::red;
+        for (Field f : {Field::rvdia, Field::rvdepth, Field::rvhalf})
+            record_.style(f).text = colours::red;
+        ringView_.mirrorring();
+        ringView_.depthmove();
+    }
+}
+
+void RingSizing::rvdiaChange() {
+    record_.flags.ProjectModified = true;
+    record_.blankTipPanel();
+}
+
+// Both panel handlers judge the ring most recently sized (after a table pass, the 2700 mm
+// ring), not necessarily the row on show.
+void RingSizing::rvdepthChange() {
+    record_.flags.ProjectModified = true;
+    record_.blankTipPanel();
+    const bool within = record_.number(Field::txtringfail) >= record_.ring.depth;
+    record_.ringcolour = within ? colours::black : colours::red;
+    record_.style(Field::rvdepth) = within ? kNormalStyle : kWarningStyle;
+    ringView_.ringlines();
+    ringView_.diametermove();
+    ringView_.depthmove();
+}
+
+void RingSizing::rvhalfChange() {
+    const bool within = record_.number(Field::txthalfempty) >= record_.ring.halfEmptyTime &&
+                        record_.text(Field::rvhalf) != kFail;
+    record_.ringcolour = within ? colours::black : colours::red;
+    record_.style(Field::rvhalf) = within ? kNormalStyle : kWarningStyle;
+    ringView_.ringlines();
+    ringView_.diametermove();
+    ringView_.depthmove();
+}
+
+void RingSizing::clearTable() {
+    for (int row = 1; row <= RingDesign::kRows; ++row) {
+        cell(record_, row, 1).clear();
+        cell(record_, row, 2).clear();
+    }
+}
+
+}  // namespace varnholt

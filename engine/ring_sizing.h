@@ -1,0 +1,47 @@
+#pragma once
+
+#include "design_record.h"
+#include "drawing.h"
+#include "ring_formulas.h"
+
+namespace varnholt {
+
+// Sizes the nine standard precast rings into the table PCring, picks the first that passes,
+// and keeps the variable ring design (rvdia, rvdepth, rvhalf) in step with the ring on show.
+class RingSizing {
+public:
+    RingSizing(DesignRecord& record, RingView& ringView, TrenchView& trenchView)
+        : record_(record), ringView_(ringView), trenchView_(trenchView) {}
+
+    // The ring branch of the recalculation pass.
+    void showRingDesign();
+
+    void ringcalc();
+    void ringcalcvariable();
+    void ringrowchange();
+
+    // The program moves the selection; as with a click, a change of row runs ringrowchange.
+    void selectRow(int row);
+    // The user clicks a row (or moves to it with the keys).
+    void chooseRow(int row);
+
+    void rvdiaChange();
+    void rvdepthChange();
+    void rvhalfChange();
+
+    void clearTable();
+
+private:
+    RingLoad snapshot();
+    void size(double radius, const RingLoad& load);
+    void copyRowToPanel(int row);
+    bool rowFails(int row) const;
+
+    DesignRecord& record_;
+    RingView& ringView_;
+    TrenchView& trenchView_;
+};
+
+std::string trimLeadingSpaces(const std::string& text);
+
+}  // namespace varnholt

@@ -1,0 +1,36 @@
+#include "scene_model.h"
+
+namespace varnholt {
+
+namespace {
+constexpr std::array<std::string_view, kSceneNodeCount> kNodeNames = {
+    "GLDummyTrench",   "GLTrenchInflow", "GLTrench", "GLSiltTrap", "GLTrenchOutflow",
+    "GLTrenchbase",    "GLside1",        "GLside2",  "GLside3",    "GLside4",
+    "GLDummyRing",     "GLPCRing",       "GLRingOutflow", "GLRingInflow"};
+constexpr std::array<std::string_view, kSceneCaptionCount> kCaptionNames = {
+    "GLtxtlength", "GLtxtdepth", "GLtxtwidth", "GLtxtdiameter", "GLtxtringdepth"};
+}  // namespace
+
+std::string_view nameOf(SceneNodeId id) { return kNodeNames[static_cast<std::size_t>(id)]; }
+std::string_view nameOf(SceneCaptionId id) {
+    return kCaptionNames[static_cast<std::size_t>(id)];
+}
+
+SceneModel::SceneModel() {
+    using N = SceneNodeId;
+    // Placeholders until the first sizing places everything.
+    node(N::GLTrenchInflow) = {true, {0, 0, 0}, {1, 1, 1}, 0.1f, 3};
+    node(N::GLSiltTrap) = {false, {1, 0, 0}, {1, 1, 1}, 0.5f, 0.5f};
+    node(N::GLTrenchOutflow) = {true, {-1.5f, 0.5f, 0}, {1, 1, 1}, 0.1f, 2};
+    node(N::GLTrenchbase) = {true, {0, -1, 0}, {1, 0.05f, 1}, 0, 0};
+    node(N::GLside1) = {true, {0, 0, 1}, {1, 1, 0.05f}, 0, 0};
+    node(N::GLside2) = {true, {0, 0, -1}, {1, 1, 0.05f}, 0, 0};
+    node(N::GLside3) = {true, {2, 0, 0}, {0.05f, 1, 1}, 0, 0};
+    node(N::GLside4) = {true, {-2, 0, 0}, {0.05f, 1, 1}, 0, 0};
+    node(N::GLPCRing) = {true, {0, 0, 0}, {1, 1, 1}, 0.5f, 1};
+    node(N::GLRingOutflow) = {true, {0, 0, 0}, {1, 1, 1}, 0.1f, 1};
+    node(N::GLRingInflow) = {true, {0, 0, 0}, {1, 1, 1}, 0.1f, 2};
+    captions = {"Length", "Depth", "Width", "Diameter", "Depth"};
+}
+
+}  // namespace varnholt

@@ -1,0 +1,91 @@
+#include "trench_sizing.h"
+
+namespace varnholt {
+
+void TrenchSizing::refillSizingValues() {
+    SizingValues& s = record_.sizing;
+    s.effectiveArea = record_.number(Field::txtarea) * record_.number(Field::txtVRC);
+    s.designInfiltrationRate = record_.number(Field::txtsinf);
+    s.rainfallDepth = record_.number(Field::txtrain);
+    s.stormDuration = record_.number(Field::txtsdur);
+    s.voidRatio = record_.number(Field::txtVR);
+    s.designInfiltrationRate /= record_.number(Field::txtFOS);
+    const double overflow = record_.number(Field::txtoverflow);
+    s.overflowFactor = overflow == 0 ? 1.0 : 1 - overflow / 100;
+}
+
+TrenchLoad TrenchSizing::load() const {
+    const SizingValues& s = record_.sizing;
+    return {s.effectiveArea, s.rainfallDepth,      s.overflowFactor,
+            s.stormDuration, s.designInfiltrationRate, s.voidRatio,
+            record_.checked(Check::chkbase)};
+}
+
+void TrenchSizing::designtrench() {
+    refillSizingValues();
+    // A request is cleared only after its solve has returned: the write-back inside the solve
+    // starts nested passes, and they must still see the request that is being honoured.
+    if (record_.flags.solveWidth) {
+        widthcalc();
+        record_.flags.solveWidth = false;
+    }
+    if (record_.flags.solveLength) {
+        lengthcalc();
+        record_.flags.solveLength = false;
+    }
+    halfempty();
+}
+
+void TrenchSizing::widthcalc() {
+    const double length = record_.number(Field::txtlength);
+    const double depth = record_.number(Field::txtdepth);
+    TrenchNumbers& t = record_.trench;
+    t.length = length;
+    t.depth = depth;
+    t.width = solveTrenchWidth(load(), length, depth);
+    record_.write(Field::lblwid, displayText(t.width));
+}
+
+void TrenchSizing::lengthcalc() {
+    const double depth = record_.number(Field::txtdepth);
+    const double width = record_.number(Field::lblwid);  // the displayed width, as the user sees it
+    TrenchNumbers& t = record_.trench;
+    t.depth = depth;
+    t.width = width;
+    t.length = solveTrenchLength(load(), width, depth);
+    record_.write(Field::txtlength, displayText(t.length));
+}
+
+void TrenchSizing::halfempty() {
+    TrenchNumbers& t = record_.trench;
+    t.halfEmptyTime = trenchHalfEmptyHours(load(), t.length, t.width, t.depth);
+    record_.write(Field::lbltime, displayText(t.halfEmptyTime));
+}
+
+void TrenchSizing::lbltimeChange() {
+    const double limit = record_.number(Field::txthalfempty);
+    // The full-precision time decides, not the cut text: 24.004 h shows 24.00 and fails.
+    // A time that is not a number compares false and so fails.
+    const bool within = limit >= record_.trench.halfEmptyTime;
+    record_.outlinecolour = within ? colours::black : colours::red;
+    view_.blacklines();
+    view_.widthmove();
+    view_.lengthmove();
+    view_.heightmove();
+    record_.style(Field::lbltime) = within ? kNormalStyle : kWarningStyle;
+    record_.show(Notice::trenchwarning, !within);
+}
+
+void TrenchSizing::stepUp(Field f) {
+    const std::string& text = record_.text(f);
+    record_.write(f, text.empty() ? "0.15" : plainText(parseNumber(text) + 0.1));
+}
+
+void TrenchSizing::stepDown(Field f) {
+    const std::string& text = record_.text(f);
+    if (text.empty()) return record_.write(f, "0.15");
+    const double value = parseNumber(text);
+    record_.write(f, value <= 0.15 ? "0.15" : plainText(value - 0.1));
+}
+
+}  // namespace varnholt
