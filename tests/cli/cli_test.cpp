@@ -1,0 +1,184 @@
+// End-to-end through the headless driver, as an engineer scripting designs would use it: the
+// program's start, scripted edits in order, the JSON report and the exit status.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+namespace {
+
+using nlohmann::json;
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string quote(const std::string& arg) {
+    std::string q = "'";
+    for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+CliRun runCli(const std::vector<std::string>& args) {
+    const std::string errFile = ::testing::TempDir() + "cli-stderr.txt";
+    std::string command = quote(VARNHOLT_CLI);
+    for (const std::string& a : args) command += " " + quote(a);
+    command += " 2>" + quote(errFile);
+    CliRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    char buf[4096];
+    std::size_t n;
+    while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) run.out.append(buf, n);
+    const int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::ifstream err(errFile);
+    run.err.assign(std::istreambuf_iterator<char>(err), {});
+    return run;
+}
+
+json designJson(std::vector<std::string> args) {
+    args.insert(args.begin(), "design");
+    args.push_back("--json");
+    const CliRun run = runCli(args);
+    EXPECT_EQ(run.status, 0) << run.err;
+    return json::parse(run.out);
+}
+
+const std::vector<std::string> kWorkedInputs = {"--set", "txtarea=100",     "--set",
+                                                "txtrain=0.02",        "--set",
+                                                "txtsinf=0.00001"};
+
+std::vector<std::string> with(std::vector<std::string> more) {
+    std::vector<std::string> args = kWorkedInputs;
+    args.insert(args.end(), more.begin(), more.end());
+    return args;
+}
+
+TEST(CliDesign, StartsAsTheProgramDoes) {
+    const json j = designJson({});
+    EXPECT_EQ(j["caption"], "Corvane Systems - Varnholt 4.0");
+    EXPECT_EQ(j["fields"]["txtsdur"], "60");
+    EXPECT_EQ(j["fields"]["txtVRC"], "1.00");
+    EXPECT_EQ(j["flags"]["ProjectModified"], false);
+    EXPECT_EQ(j["flags"]["solveWidth"], true);  // asked by the first activation, still pending
+    EXPECT_EQ(j["CurrentFileName"], " ");
+    EXPECT_EQ(j["ring_table"][0][0], "         900");
+    EXPECT_EQ(j["values"]["halfEmptyTime"], 0.0);
+    EXPECT_TRUE(j["messages"].empty());
+}
+
+TEST(CliDesign, WorkedTrenchEndsAsTheDesignerSeesIt) {
+    const json j = designJson(
+        with({"--set", "txtdepth=1.5", "--set", "lblwid=0.5", "--set", "txtlength=10"}));
+    EXPECT_EQ(j["fields"]["txtlength"], "10.01");
+    EXPECT_EQ(j["fields"]["lblwid"], "0.32");
+    EXPECT_EQ(j["fields"]["lbltime"], "1.29");
+    EXPECT_EQ(j["flags"]["trenchdrawable"], true);
+    EXPECT_EQ(j["outlinecolour"], "#000000");
+    EXPECT_EQ(j["styles"]["lbltime"]["text"], "#0000ff");
+    EXPECT_NEAR(j["values"]["trenchLength"].get<double>(), 10.013737373737374, 1e-12);
+    EXPECT_EQ(j["visible"]["lblfiltertrench"], true);
+}
+
+TEST(CliDesign, TypedKeysGoThroughTheKeyFilter) {
+    const json j = designJson({"--type", "txtarea=1.2.3e-", "--type", "projtit=Site A",
+                               "--type", "txtrain=0.05\\b2"});
+    EXPECT_EQ(j["fields"]["txtarea"], "1.23");
+    EXPECT_EQ(j["fields"]["projtit"], "Site A");
+    EXPECT_EQ(j["fields"]["txtrain"], "0.02");
+    EXPECT_EQ(j["flags"]["ProjectModified"], true);
+    EXPECT_EQ(j["status"][1], " ");
+}
+
+TEST(CliDesign, ALonePointIsReportedAndTheSessionGoesOn) {
+    const json j = designJson({"--type", "txtarea=.", "--type", "txtarea=5"});
+    ASSERT_EQ(j["messages"].size(), 1u);
+    EXPECT_EQ(j["messages"][0], "'.' is not a valid floating point value");
+    EXPECT_EQ(j["fields"]["txtarea"], ".5");
+}
+
+TEST(CliDesign, OverLimitTrenchIsMarkedRed) {
+    const json j = designJson(with({"--set", "txthalfempty=2", "--set", "txtdepth=1", "--set",
+                                    "lblwid=1", "--set", "txtlength=10"}));
+    EXPECT_EQ(j["fields"]["lbltime"], "2.13");
+    EXPECT_EQ(j["visible"]["trenchwarning"], true);
+    EXPECT_EQ(j["outlinecolour"], "#ff0000");
+    EXPECT_EQ(j["styles"]["lbltime"]["background"], "#00ffff");
+}
+
+TEST(CliDesign, RingPageReportsTheTableAsItStands) {
+    const json j = designJson({"--set", "txtarea=100", "--set", "txtrain=0.015", "--set",
+                               "txtsinf=0.00001", "--page", "ring"});
+    EXPECT_EQ(j["ring_table"][0], json({"         900", "        2.18", "        6.25"}));
+    EXPECT_EQ(j["ring_table"][8], json({"         2700", "        0.25", "        18.75"}));
+    EXPECT_EQ(j["ring_row"], 1);
+    EXPECT_EQ(j["fields"]["rvdia"], "900");
+    EXPECT_EQ(j["ringcolour"], "#000000");
+    EXPECT_EQ(j["page"], "ring");
+}
+
+TEST(CliDesign, OpensAProjectFileAndNamesIt) {
+    const std::string path = ::testing::TempDir() + "worked.vhl";
+    std::ofstream(path, std::ios::binary)
+        << "Varnholt-Corvane Systems-Version2\r\nT\r\nN\r\nD\r\n100\r\n0.00001\r\n0.02\r\n60\r\n"
+           "10\r\n1.5\r\n1.00\r\n0.3\r\n0\r\n1\r\n1\r\n4\r\n5\r\n0.5\r\n0\r\n24\r\n0.2\r\n";
+    const json j = designJson({path});
+    EXPECT_EQ(j["caption"], "Varnholt - " + path);
+    EXPECT_EQ(j["CurrentFileName"], path);
+    EXPECT_EQ(j["values"]["appliedRingSurround"], true);
+    EXPECT_EQ(j["values"]["appliedRingMargin"], 0.2);
+    EXPECT_EQ(j["visible"]["lblfiltwarning"], true);
+    EXPECT_EQ(j["status"][2], "Void Ratio = 0.3");
+}
+
+TEST(CliDesign, FilesThatCannotBeOpenedExitWithOne) {
+    const std::string bad = ::testing::TempDir() + "not-a-project.vhl";
+    std::ofstream(bad) << "hello\n";
+    struct Case {
+        std::string path, message;
+    };
+    for (const Case& c : {Case{bad, "Not a valid Soakaway File."},
+                          Case{::testing::TempDir() + "missing.vhl", "No such file or directory"}}) {
+        const CliRun run = runCli({"design", c.path, "--json"});
+        EXPECT_EQ(run.status, 1);
+        const json j = json::parse(run.out);
+        ASSERT_EQ(j["messages"].size(), 1u);
+        EXPECT_NE(j["messages"][0].get<std::string>().find(c.message), std::string::npos);
+        EXPECT_EQ(j["caption"], "Corvane Systems - Varnholt 4.0");
+        EXPECT_EQ(j["flags"]["OpenFromCommandLine"], true);
+    }
+}
+
+TEST(CliDesign, UsageErrorsExitWithTwo) {
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"design", "--set", "txtnothing=1"},
+                                               {"design", "--set"},
+                                               {"design", "--type", "lbltime=1"},
+                                               {"design", "--check", "chkbase=yes"},
+                                               {"design", "--page", "side"},
+                                               {"design", "--bogus"},
+                                               {"design", "a.vhl", "b.vhl"},
+                                               {"build"}}) {
+        const CliRun run = runCli(args);
+        EXPECT_EQ(run.status, 2) << args.back();
+        EXPECT_FALSE(run.err.empty());
+        EXPECT_TRUE(run.out.empty());
+    }
+}
+
+TEST(CliDesign, TextSummaryNamesTheResults) {
+    const CliRun run = runCli({"design", "--set", "txtarea=100", "--set", "txtrain=0.02", "--set",
+                            "txtsinf=0.00001", "--set", "txtdepth=1.5", "--set", "lblwid=0.5",
+                            "--set", "txtlength=10"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("Length (m):                     10.01"), std::string::npos);
+    EXPECT_NE(run.out.find("Half-empty time (h):            1.29"), std::string::npos);
+}
+
+}  // namespace

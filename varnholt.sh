@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Builds Varnholt on Debian 12 and either starts it or runs the whole test suite.
+#   ./varnholt.sh run    build and start the program
+#   ./varnholt.sh test   build and pass the whole test suite
+# Missing Debian packages are installed when run as root.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(
+  g++ cmake ninja-build pkg-config
+  qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev libgl1-mesa-dri libglx-mesa0
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-liberation xvfb xauth poppler-utils
+)
+
+install_missing() {
+  local missing=()
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "varnholt: missing Debian packages: ${missing[*]}" >&2
+    echo "varnholt: run this script as root to install them, or install them yourself." >&2
+    exit 1
+  fi
+  echo "varnholt: installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q
+  apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+build() {
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNHOLT_WERROR=ON "$@"
+  cmake --build build -j "$(nproc)"
+}
+
+case "${1:-}" in
+  run)
+    install_missing
+    build
+    shift
+    if [ -x build/app/varnholt ]; then
+      exec build/app/varnholt "$@"
+    fi
+    echo "varnholt: the desktop program is not built yet; running the headless driver on"
+    echo "varnholt: samples/garage-roof.vhl instead (build/cli/varnholt-cli design --help)."
+    exec build/cli/varnholt-cli design samples/garage-roof.vhl "$@"
+    ;;
+  test)
+    install_missing
+    build
+    cd build
+    # GUI tests need a real X server (an OpenGL context cannot be had offscreen).
+    if [ -z "${DISPLAY:-}" ]; then
+      exec xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j "$(nproc)"
+    fi
+    exec ctest --output-on-failure -j "$(nproc)"
+    ;;
+  *)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
