@@ -11,6 +11,9 @@ namespace varnholt {
 // switches): the dialog edits them in place, so every pass that runs while it is open already
 // uses what stands there. OK commits a visit, Cancel puts back what the fields held when the
 // dialog was shown. The Qt dialog is a thin view over this class.
+//
+// Every operation that converts a text throws ConversionError and leaves what it had already
+// done; the caller shows the message.
 class OptionsDialogLogic {
 public:
     explicit OptionsDialogLogic(Design& design) : design_(design) {}
@@ -19,18 +22,21 @@ public:
     void shown();
 
     // After every key released in one of the six fields: the typed value is brought back into
-    // its range (an empty field takes its snapshot value back). Throws ConversionError.
+    // its range (an empty field takes its snapshot value back). std::invalid_argument for a
+    // field that is not on the dialog.
     void keyReleased(Field f);
 
     // The spin buttons of the six fields (FOSspin, vrspin, overflowspin, halfemptyspin,
-    // ringfailspin, ringmarginspin). Throws ConversionError.
+    // ringfailspin, ringmarginspin). std::invalid_argument for a field that is not on the dialog.
     void spinUp(Field f);
     void spinDown(Field f);
 
-    // Ticking or unticking a switch, by the user or the program.
+    // Ticking or unticking a switch, by the user or the program. Of each picture pair the
+    // second shows while the switch is on.
     void setSwitch(Check c, bool on);
     // A click on the picture that shows for a switch turns the switch over.
     void pictureClicked(Check c) { setSwitch(c, !design_.record().checked(c)); }
+    // The margin field and its spin button can be used only while the surround counts.
     bool marginEnabled() const { return design_.record().checked(Check::chkringsur); }
 
     void restoreDefaults();
@@ -41,10 +47,16 @@ public:
     void closed();
 
 private:
+    // The fields the snapshot holds, in the order they are taken and put back. The margin is
+    // deliberately not among them: Cancel leaves it as typed.
+    static constexpr std::array<Field, 5> kSnapshotFields = {
+        Field::txtFOS, Field::txtVR, Field::txtringfail, Field::txtoverflow, Field::txthalfempty};
+
     struct Snapshot {
-        double txtFOS = 1, txtVR = 0.3, txtringfail = 4, txtoverflow = 0, txthalfempty = 24;
+        std::array<double, kSnapshotFields.size()> values{1, 0.3, 4, 0, 24};
         std::array<bool, kCheckCount> checks{};
     };
+    double snapshotValue(Field f) const;
     void writeStatusPanels();
 
     Design& design_;

@@ -15,13 +15,14 @@ public:
     void spinUp();    // throws ConversionError
     void spinDown();  // throws ConversionError
 
-    // Button1: true when the dialog may close. An empty field keeps it open silently; 0 or a
-    // value above 1 says "Incorrect runoff coefficient.", puts back 1.00 and keeps it open.
+    // Button1: true when the dialog may close. An empty field keeps it open silently; a value
+    // outside 0 < c <= 1 says "Incorrect runoff coefficient.", puts back 1.00 and keeps it open.
     // Throws ConversionError (the dialog stays open).
     bool ok(MessageSink& messages);
 
     // Run whenever the dialog closes: the trench is made 0.01 m wider, which asks for the
     // length under the coefficient now in force, and the main window's pass runs.
+    // Throws ConversionError.
     void closed();
 
 private:

@@ -1,0 +1,92 @@
+#include "options_dialog_logic.h"
+
+#include "engine/fos_guidance.h"
+#include "engine/number_text.h"
+#include "option_field_rules.h"
+
+namespace varnholt {
+
+void OptionsDialogLogic::shown() {
+    DesignRecord& record = design_.record();
+    colourcheck(record);
+    // Taken one by one, as the rest of the program converts: a text that is not a number
+    // stops here with the values before it already renewed.
+    for (std::size_t i = 0; i < kSnapshotFields.size(); ++i)
+        snapshot_.values[i] = record.number(kSnapshotFields[i]);
+    for (Check c : kAllChecks) snapshot_.checks[index(c)] = record.checked(c);
+}
+
+double OptionsDialogLogic::snapshotValue(Field f) const {
+    for (std::size_t i = 0; i < kSnapshotFields.size(); ++i)
+        if (kSnapshotFields[i] == f) return snapshot_.values[i];
+    return 0;  // the margin, which corrects an empty text to "0" on its own
+}
+
+void OptionsDialogLogic::keyReleased(Field f) {
+    DesignRecord& record = design_.record();
+    record.write(f, correctedOptionText(f, record.text(f), snapshotValue(f)));
+    if (f == Field::txtFOS) colourcheck(record);
+}
+
+void OptionsDialogLogic::spinUp(Field f) {
+    DesignRecord& record = design_.record();
+    const OptionStep step = optionStepUp(f, record.text(f));
+    record.write(f, step.text);
+    if (f == Field::txtFOS && step.arithmetic) colourcheck(record);
+}
+
+void OptionsDialogLogic::spinDown(Field f) {
+    DesignRecord& record = design_.record();
+    const OptionStep step = optionStepDown(f, record.text(f));
+    record.write(f, step.text);
+    if (f == Field::txtFOS && step.arithmetic) colourcheck(record);
+}
+
+void OptionsDialogLogic::setSwitch(Check c, bool on) {
+    design_.record().setChecked(c, on);
+}
+
+void OptionsDialogLogic::restoreDefaults() {
+    // The guidance is left as it was: it follows the factor only when that is stepped or typed.
+    DesignRecord& record = design_.record();
+    record.write(Field::txtFOS, "1");
+    record.write(Field::txtVR, "0.3");
+    record.write(Field::txtringfail, "4");
+    record.write(Field::txtoverflow, "0");
+    record.write(Field::txthalfempty, "24");
+}
+
+void OptionsDialogLogic::writeStatusPanels() {
+    DesignRecord& record = design_.record();
+    record.status[2] = "Void Ratio = " + record.text(Field::txtVR);
+    record.status[3] = "Factor of Safety = " + record.text(Field::txtFOS);
+}
+
+void OptionsDialogLogic::ok() {
+    design_.filterReport().checkfilter();
+    Recalculation& pass = design_.pass();
+    pass.procshowtrench();
+    pass.procshowring();
+    // New options change what a given length needs, so the width is solved afresh.
+    design_.record().flags.solveWidth = true;
+    pass.showwhat();
+    writeStatusPanels();
+    design_.takeRingFillOver();
+    closed();
+}
+
+void OptionsDialogLogic::cancel() {
+    DesignRecord& record = design_.record();
+    for (std::size_t i = 0; i < kSnapshotFields.size(); ++i)
+        record.write(kSnapshotFields[i], plainText(snapshot_.values[i]));
+    for (Check c : kAllChecks) setSwitch(c, snapshot_.checks[index(c)]);
+    design_.filterReport().checkfilter();
+    writeStatusPanels();
+    closed();
+}
+
+void OptionsDialogLogic::closed() {
+    design_.pass().showwhat();
+}
+
+}  // namespace varnholt
