@@ -7,6 +7,8 @@
 #include "engine/design.h"
 #include "engine/errors.h"
 #include "project/command_line.h"
+#include "tools/options_dialog_logic.h"
+#include "tools/runoff_dialog_logic.h"
 
 namespace varnholt {
 
@@ -65,7 +67,16 @@ bool guarded(CollectedMessages& messages, Fn&& fn) {
     return false;
 }
 
-void apply(Design& design, const Action& action) {
+// The design with the two dialogs that live as long as it, as in the program.
+struct Session {
+    Design& design;
+    OptionsDialogLogic& options;
+    RunoffDialogLogic& runoff;
+    MessageSink& messages;
+};
+
+void apply(Session& session, const Action& action) {
+    Design& design = session.design;
     std::visit(
         [&](const auto& a) {
             using A = std::decay_t<decltype(a)>;
@@ -81,6 +92,15 @@ void apply(Design& design, const Action& action) {
                 design.activate();
             } else if constexpr (std::is_same_v<A, RefreshAction>) {
                 design.refreshView();
+            } else if constexpr (std::is_same_v<A, OptionsOkAction>) {
+                session.options.shown();
+                session.options.ok();
+                design.activate();
+            } else if constexpr (std::is_same_v<A, VrcOkAction>) {
+                // A refused coefficient keeps the dialog open: nothing closes, nothing activates.
+                if (!session.runoff.ok(session.messages)) return;
+                session.runoff.closed();
+                design.activate();
             }
         },
         action);
@@ -107,6 +127,10 @@ bool parseDesignRequest(const std::vector<std::string>& args, DesignRequest& req
             request.actions.emplace_back(ActivateAction{});
         } else if (arg == "--refresh") {
             request.actions.emplace_back(RefreshAction{});
+        } else if (arg == "--options-ok") {
+            request.actions.emplace_back(OptionsOkAction{});
+        } else if (arg == "--vrc-ok") {
+            request.actions.emplace_back(VrcOkAction{});
         } else if (arg == "--set" || arg == "--type") {
             if (!next(value)) return false;
             if (!splitAssignment(value, name, text)) {
@@ -173,8 +197,11 @@ int runDesign(const DesignRequest& request, std::string& out) {
     });
     guarded(messages, [&] { design.activate(); });
 
+    OptionsDialogLogic options(design);
+    RunoffDialogLogic runoff(design);
+    Session session{design, options, runoff, messages};
     for (const Action& action : request.actions)
-        guarded(messages, [&] { apply(design, action); });
+        guarded(messages, [&] { apply(session, action); });
 
     out = request.json ? jsonReport(design, messages.texts) : textReport(design, messages.texts);
     return shown && outcome != LoadOutcome::failed ? 0 : 1;

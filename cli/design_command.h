@@ -15,8 +15,12 @@ struct CheckAction { Check check; bool on; };
 struct PageAction { DetailPage page; };
 struct ActivateAction {};
 struct RefreshAction {};
-using Action =
-    std::variant<SetAction, TypeAction, CheckAction, PageAction, ActivateAction, RefreshAction>;
+// The options dialog shown and confirmed with OK; the main window then becomes active again.
+struct OptionsOkAction {};
+// OK of the runoff coefficient dialog; when it closes, the main window becomes active again.
+struct VrcOkAction {};
+using Action = std::variant<SetAction, TypeAction, CheckAction, PageAction, ActivateAction,
+                            RefreshAction, OptionsOkAction, VrcOkAction>;
 
 struct DesignRequest {
     std::vector<std::string> fileArguments;  // the program's command line: empty or the file

@@ -155,6 +155,63 @@ TEST(CliDesign, FilesThatCannotBeOpenedExitWithOne) {
     }
 }
 
+TEST(CliDesign, EachRunoffDialogCloseWidensTheTrench) {
+    struct Case {
+        std::vector<std::string> closes;
+        std::string width, length;
+    };
+    for (const Case& c :
+         {Case{{"--vrc-ok"}, "0.33", "9.78"},
+          Case{{"--vrc-ok", "--set", "txtVRC=0.9", "--vrc-ok"}, "0.34", "8.60"}}) {
+        std::vector<std::string> args = {"--set", "txtdepth=1.5", "--set", "lblwid=0.5", "--set",
+                                         "txtlength=10"};
+        args.insert(args.end(), c.closes.begin(), c.closes.end());
+        const json j = designJson(with(args));
+        EXPECT_EQ(j["fields"]["lblwid"], c.width);
+        EXPECT_EQ(j["fields"]["txtlength"], c.length);
+        EXPECT_TRUE(j["messages"].empty());
+    }
+}
+
+TEST(CliDesign, RefusedRunoffCoefficientIsReportedAndResetOnly) {
+    struct Case {
+        std::string coefficient, message, after;
+    };
+    for (const Case& c : {Case{"1.01", "Incorrect runoff coefficient.", "1.00"},
+                          Case{"0", "Incorrect runoff coefficient.", "1.00"},
+                          Case{".", "'.' is not a valid floating point value", "."}}) {
+        const json j = designJson(with({"--set", "txtdepth=1.5", "--set", "lblwid=0.5", "--set",
+                                        "txtlength=10", "--set", "txtVRC=" + c.coefficient,
+                                        "--vrc-ok"}));
+        EXPECT_EQ(j["messages"], json({c.message})) << c.coefficient;
+        EXPECT_EQ(j["fields"]["txtVRC"], c.after);
+        EXPECT_EQ(j["fields"]["lblwid"], "0.32");  // the dialog did not close
+        EXPECT_EQ(j["fields"]["txtlength"], "10.01");
+    }
+}
+
+TEST(CliDesign, OptionsOkReportsTheOptionsAndTakesTheRingFillOver) {
+    const json j = designJson(with({"--set", "txtdepth=1.5", "--set", "lblwid=0.5", "--set",
+                                    "txtlength=10", "--set", "txtVR=0.4", "--set", "txtFOS=3",
+                                    "--check", "chkringsur=1", "--set", "txtringmargin=0.5",
+                                    "--options-ok"}));
+    EXPECT_EQ(j["status"][2], "Void Ratio = 0.4");
+    EXPECT_EQ(j["status"][3], "Factor of Safety = 3");
+    EXPECT_EQ(j["values"]["appliedRingSurround"], true);
+    EXPECT_EQ(j["values"]["appliedRingMargin"], 0.5);
+    EXPECT_EQ(j["fos_guidance"].get<std::string>().rfind("2 - 5.", 0), 0u);
+    EXPECT_EQ(j["flags"]["solveWidth"], false);  // the width was solved under the new options
+    EXPECT_EQ(j["fields"]["txtlength"], "10.07");
+    EXPECT_EQ(j["fields"]["lblwid"], "0.30");
+    EXPECT_TRUE(j["messages"].empty());
+}
+
+TEST(CliDesign, OptionsOkStopsAtATextThatIsNotANumber) {
+    const json j = designJson({"--set", "txtVR=0.4", "--set", "txtFOS=.", "--options-ok"});
+    EXPECT_EQ(j["messages"], json({"'.' is not a valid floating point value"}));
+    EXPECT_EQ(j["status"][2], "");
+}
+
 TEST(CliDesign, UsageErrorsExitWithTwo) {
     for (const std::vector<std::string>& args :
          std::vector<std::vector<std::string>>{{"design", "--set", "txtnothing=1"},
