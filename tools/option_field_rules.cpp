@@ -122,7 +122,9 @@ OptionStep optionStepDown(Field f, const std::string& text) {
             if (text.empty() || parseNumber(text) <= 1) return fixed("1");
             return add(text, -0.5);
         case Field::txtringmargin:
-            if (text.empty() || parseNumber(text) <= 0) return fixed("0");
+            // The margin is a width of fill: a step down from a typed 0.05 stops at 0 rather
+            // than making the pit narrower than the ring.
+            if (text.empty() || parseNumber(text) <= 0.1) return fixed("0");
             return add(text, -0.1);
         default:
             notAnOption(f);

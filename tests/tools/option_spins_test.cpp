@@ -88,7 +88,7 @@ TEST_F(OptionSpins, EachStepWritesThePlainFormOfTheNewValue) {
              Case{Field::txtringmargin, down, "", "0"},
              Case{Field::txtringmargin, down, "0.3", "0.2"},
              Case{Field::txtringmargin, down, "0.1", "0"},
-             Case{Field::txtringmargin, down, "0.05", "-0.05"},
+             Case{Field::txtringmargin, down, "0.05", "0"},  // never below no fill
              Case{Field::txtringmargin, down, "0", "0"},
          }) {
         EXPECT_EQ(step(c.field, c.from, c.spin), c.expected)

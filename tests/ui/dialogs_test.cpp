@@ -1,0 +1,184 @@
+// The two dialogs of the main window as a designer uses them: the design options (opened
+// beside the main window or modally, its corrections, spins, switches and pictures, OK and
+// Cancel) and the runoff coefficient (its refusals, and its close widening the trench).
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include "gui_fixture.h"
+#include "ui/options_dialog.h"
+#include "ui/runoff_dialog.h"
+#include "ui/status_panels.h"
+
+namespace varnholt {
+namespace {
+
+class DialogTest : public testing::GuiTest {
+protected:
+    OptionsDialog& options() { return program->optionsDialog(); }
+    template <typename T = QWidget>
+    T* inOptions(const char* name) {
+        return options().findChild<T*>(QString::fromLatin1(name));
+    }
+    // Selects the text from `from` on and types over it, as a designer replaces a value.
+    // Every key release corrects the option typed so far, so "0.4" is reached from "0.3" by
+    // typing over its last digit.
+    static void typeOver(QWidget* parent, const char* field, const QString& keys, int from = 0) {
+        auto* e = parent->findChild<QLineEdit*>(QString::fromLatin1(field));
+        e->setFocus();
+        e->setSelection(from, static_cast<int>(e->text().size()) - from);
+        QTest::keyClicks(e, keys);
+    }
+    void enterWorkedTrench() {
+        type("txtarea", "100");
+        type("txtrain", "0.02");
+        type("txtsinf", "0.00001");
+        type("txtdepth", "1.5");
+        type("lblwid", "0.5");
+        program->session().act([&] { program->session().design().write(Field::txtlength, "10"); });
+        ASSERT_EQ(text("lblwid"), "0.32");
+        ASSERT_EQ(text("txtlength"), "10.01");
+    }
+};
+
+TEST_F(DialogTest, FromTheViewMenuTheOptionsStayOnTopWithoutBlocking) {
+    program->mainWindow().findChild<QAction*>("pdmoptions")->trigger();
+    ASSERT_TRUE(options().isVisible());
+    EXPECT_FALSE(options().isModal());
+    EXPECT_TRUE(options().windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(options().windowTitle(), "Design Options");
+    // The main window goes on taking keys meanwhile.
+    type("txtarea", "5");
+    EXPECT_EQ(text("txtarea"), "5");
+    options().close();
+}
+
+TEST_F(DialogTest, TypedOptionsAreBroughtIntoRange) {
+    options().openModeless();
+    typeOver(&options(), "txtFOS", "15");
+    EXPECT_EQ(inOptions<QLineEdit>("txtFOS")->text(), "10");
+    EXPECT_EQ(inOptions<QLabel>("lblfos")->text(),
+              "5 - 10. Used where damage to buildings is likely due to the effects of flooding");
+    EXPECT_EQ(inOptions<QLabel>("lblfos")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    typeOver(&options(), "txtFOS", "0");
+    EXPECT_EQ(inOptions<QLineEdit>("txtFOS")->text(), "1");
+
+    // Emptying the void ratio puts back the value it had when the dialog was shown.
+    auto* vr = inOptions<QLineEdit>("txtVR");
+    vr->setFocus();
+    vr->selectAll();
+    QTest::keyClick(vr, Qt::Key_Backspace);
+    EXPECT_EQ(vr->text(), "0.3");
+    options().close();
+}
+
+TEST_F(DialogTest, SpinsStepAndSwitchesShowTheirPictures) {
+    options().openModeless();
+    program->session().design().record().place(Field::txtFOS, "9.5");
+    options().sync();
+    inOptions<QToolButton>("FOSspin_up")->click();
+    EXPECT_EQ(inOptions<QLineEdit>("txtFOS")->text(), "10");
+    inOptions<QToolButton>("FOSspin_up")->click();
+    EXPECT_EQ(inOptions<QLineEdit>("txtFOS")->text(), "10");
+    inOptions<QToolButton>("ringfailspin_down")->click();
+    EXPECT_EQ(inOptions<QLineEdit>("txtringfail")->text(), "3.5");
+
+    inOptions<QTabWidget>("optionpages")->setCurrentIndex(1);
+    EXPECT_FALSE(inOptions<QLineEdit>("txtringmargin")->isEnabled());
+    EXPECT_TRUE(inOptions("imgringfill")->isVisibleTo(&options()));
+    QTest::mouseClick(inOptions<QCheckBox>("chkringsur"), Qt::LeftButton);
+    EXPECT_TRUE(inOptions<QLineEdit>("txtringmargin")->isEnabled());
+    EXPECT_TRUE(inOptions("imgringfill2")->isVisibleTo(&options()));
+    EXPECT_FALSE(inOptions("imgringfill")->isVisibleTo(&options()));
+    // The picture of the switch turns it over too.
+    QTest::mouseClick(inOptions("imgringfill2"), Qt::LeftButton);
+    EXPECT_FALSE(record().checked(Check::chkringsur));
+    options().close();
+}
+
+TEST_F(DialogTest, CancelPutsTheVisitBackAndOkCommitsIt) {
+    enterWorkedTrench();
+    options().openModeless();
+    typeOver(&options(), "txtVR", "4", 2);
+    QTest::mouseClick(inOptions<QCheckBox>("chkbase"), Qt::LeftButton);
+    inOptions<QPushButton>("btncancel")->click();
+    EXPECT_FALSE(options().isVisible());
+    EXPECT_EQ(record().text(Field::txtVR), "0.3");
+    EXPECT_FALSE(record().checked(Check::chkbase));
+    EXPECT_EQ(program->mainWindow().statusPanels().panel(2), "Void Ratio = 0.3");
+
+    options().openModeless();
+    typeOver(&options(), "txtVR", "4", 2);
+    inOptions<QPushButton>("btnok")->click();
+    EXPECT_FALSE(options().isVisible());
+    EXPECT_EQ(program->mainWindow().statusPanels().panel(2), "Void Ratio = 0.4");
+    EXPECT_EQ(program->mainWindow().statusPanels().panel(3), "Factor of Safety = 1");
+    EXPECT_EQ(text("lblwid"), "0.24");  // more storage in the fill: a narrower trench
+}
+
+TEST_F(DialogTest, PopupMenuAndStatusBarOpenTheOptionsModally) {
+    bool modal = false;
+    whileModal([&] { program->mainWindow().findChild<QAction*>("DesignOptions1")->trigger(); },
+               [&](QWidget* w) {
+                   modal = w == &options() && options().isModal();
+                   inOptions<QPushButton>("btncancel")->click();
+               });
+    EXPECT_TRUE(modal);
+
+    modal = false;
+    auto& status = program->mainWindow().statusPanels();
+    whileModal([&] { QTest::mouseDClick(&status, Qt::LeftButton); },
+               [&](QWidget* w) {
+                   modal = w == &options();
+                   options().close();
+               });
+    EXPECT_TRUE(modal);
+}
+
+TEST_F(DialogTest, AskingModallyWhileOpenBesideOnlyBringsItToTheFront) {
+    options().openModeless();
+    typeOver(&options(), "txtVR", "5", 2);
+    program->mainWindow().findChild<QAction*>("DesignOptions1")->trigger();  // returns at once
+    EXPECT_TRUE(options().isVisible());
+    EXPECT_FALSE(options().isModal());
+    EXPECT_EQ(record().text(Field::txtVR), "0.5");
+    inOptions<QPushButton>("btncancel")->click();
+    EXPECT_EQ(record().text(Field::txtVR), "0.3");  // the visit's snapshot still stood
+}
+
+TEST_F(DialogTest, RunoffCoefficientIsRefusedOutsideItsRangeAndWidensTheTrenchOnClose) {
+    enterWorkedTrench();
+    QStringList messages;
+    whileModal([&] { find<QPushButton>("btnVRC")->click(); },
+               [&](QWidget* dialog) {
+                   EXPECT_EQ(dialog->objectName(), "TfrmVRC");
+                   for (const char* refused : {"1.01", "0"}) {
+                       typeOver(dialog, "txtVRC", refused);
+                       messages << messageOf([&] {
+                           dialog->findChild<QPushButton*>("Button1")->click();
+                       });
+                       EXPECT_EQ(dialog->findChild<QLineEdit*>("txtVRC")->text(), "1.00");
+                   }
+                   QTest::keyClick(dialog, Qt::Key_Escape);  // only OK closes it
+                   EXPECT_TRUE(dialog->isVisible());
+                   dialog->findChild<QPushButton*>("Button1")->click();
+               });
+    EXPECT_EQ(messages, QStringList({"Incorrect runoff coefficient.",
+                                     "Incorrect runoff coefficient."}));
+    EXPECT_EQ(text("lblwid"), "0.33");
+    EXPECT_EQ(text("txtlength"), "9.78");
+
+    whileModal([&] { program->mainWindow().findChild<QAction*>("VolumetricRunoffCoefficeint1")->trigger(); },
+               [&](QWidget* dialog) {
+                   typeOver(dialog, "txtVRC", "0.9");
+                   dialog->findChild<QPushButton*>("Button1")->click();
+               });
+    EXPECT_EQ(text("lblwid"), "0.34");
+    EXPECT_EQ(text("txtlength"), "8.60");
+}
+
+}  // namespace
+}  // namespace varnholt

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "ui/main_window.h"
+#include "ui/program.h"
+
+namespace varnholt::testing {
+
+// The whole program, started as from the desktop, with its windows on screen.
+class GuiTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        program = std::make_unique<Program>(arguments());
+        program->start();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&program->mainWindow()));
+    }
+    void TearDown() override {
+        program->mainWindow().setCloseRequest({});
+        program.reset();
+    }
+    virtual std::vector<std::string> arguments() const { return {}; }
+
+    template <typename T = QWidget>
+    T* find(const char* name) const {
+        return program->mainWindow().findChild<T*>(QString::fromLatin1(name));
+    }
+    QLineEdit* edit(const char* name) const { return find<QLineEdit>(name); }
+    std::string text(const char* name) const { return edit(name)->text().toStdString(); }
+    const DesignRecord& record() const { return program->session().record(); }
+
+    // Keys typed one by one into a field, as the user types them.
+    void type(QWidget* field, const QString& keys) {
+        field->setFocus();
+        for (QChar c : keys) QTest::keyClick(field, c.toLatin1());
+    }
+    void type(const char* field, const QString& keys) { type(edit(field), keys); }
+    void clearAndType(const char* field, const QString& keys) {
+        QLineEdit* e = edit(field);
+        e->setFocus();
+        e->selectAll();
+        QTest::keyClick(e, Qt::Key_Backspace);
+        type(e, keys);
+    }
+
+    // Waits for what the window system delivers in its own time (pointer entry, focus).
+    static bool eventually(const std::function<bool()>& condition, int milliseconds = 3000) {
+        return QTest::qWaitFor(condition, milliseconds);
+    }
+
+    // Runs `action`, which is expected to open a modal window; `inside` runs while it is up.
+    static void whileModal(const std::function<void()>& action,
+                           const std::function<void(QWidget*)>& inside) {
+        bool ran = false;
+        QTimer::singleShot(0, [&] {
+            QWidget* modal = nullptr;
+            for (int i = 0; i < 200 && !(modal = QApplication::activeModalWidget()); ++i)
+                QTest::qWait(10);
+            ASSERT_NE(modal, nullptr) << "no modal window opened";
+            inside(modal);
+            ran = true;
+        });
+        action();
+        EXPECT_TRUE(ran);
+    }
+
+    // The text of the message box `action` shows, which is then closed with OK.
+    static QString messageOf(const std::function<void()>& action) {
+        QString shown;
+        whileModal(action, [&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr) << "the modal window is not a message box";
+            shown = box->text();
+            box->button(QMessageBox::Ok)->click();
+        });
+        return shown;
+    }
+
+    std::unique_ptr<Program> program;
+};
+
+}  // namespace varnholt::testing

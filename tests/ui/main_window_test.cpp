@@ -1,0 +1,169 @@
+// The main window as a designer meets it: the start-up state, the key filter of the fields,
+// the design following every keystroke, the ring page and the status-bar tips.
+#include <QAction>
+#include <QComboBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QToolButton>
+
+#include "gui_fixture.h"
+#include "ui/status_panels.h"
+
+namespace varnholt {
+namespace {
+
+using MainWindowTest = testing::GuiTest;
+
+TEST_F(MainWindowTest, StartsAsTheDesignerExpects) {
+    MainWindow& w = program->mainWindow();
+    EXPECT_EQ(w.windowTitle(), "Corvane Systems - Varnholt 4.0");
+    EXPECT_EQ(find<QTabWidget>("pcmain")->currentWidget()->objectName(), "tsglobvar");
+    EXPECT_EQ(find<QTabWidget>("pcdetail")->currentWidget()->objectName(), "tstrench");
+    EXPECT_EQ(find<QComboBox>("txtsdur")->currentText(), "60");
+    EXPECT_EQ(w.statusPanels().panel(0).toStdString(), shortDateToday());
+    EXPECT_EQ(w.statusPanels().panel(1), "");
+    EXPECT_EQ(w.minimumSize(), QSize(700, 180));
+    EXPECT_FALSE(record().flags.ProjectModified);
+    for (const char* hidden : {"lblfttrench", "lblringwarning", "trenchwarning", "lblbaseincluded"})
+        EXPECT_FALSE(find(hidden)->isVisible()) << hidden;
+    // Every control carries its program name, so scripts and tests can find it.
+    for (const char* name :
+         {"txtarea", "txtrain", "txtsinf", "txtsdur", "projtit", "projnum", "desname",
+          "txtlength", "txtdepth", "lblwid", "lbltime", "sblength", "sbdepth", "sbwidth",
+          "PCring", "rvdia", "rvdepth", "rvhalf", "sbringdia", "btnVRC", "btnrainfall",
+          "btnsinf", "btnsoiltable", "splitmain", "Splitter1", "zoompanel", "btnzoomin",
+          "btnzoomout", "chkshowsilttrap", "chkshowaxes", "GLSceneViewer1", "sbtips",
+          "ToolBar2", "tbfilenew", "tbfileopen", "tbfilesave", "tbprint1", "tbprintpreview1",
+          "tboptions1", "tbdrawing2", "tbmap1", "tbhome1", "tbpdf", "tbhelp1", "tbexit1"})
+        EXPECT_NE(find(name), nullptr) << name;
+}
+
+TEST_F(MainWindowTest, MenusAreInTheirOrderWithTheirShortcuts) {
+    auto titles = [](QMenu* menu) {
+        QStringList out;
+        for (QAction* a : menu->actions()) out << (a->isSeparator() ? "-" : a->text());
+        return out;
+    };
+    const QList<QAction*> menus = program->mainWindow().menuBar()->actions();
+    ASSERT_EQ(menus.size(), 3);
+    EXPECT_EQ(titles(menus[0]->menu()), QStringList({"New", "Open", "Save", "Save As", "Print",
+                                                      "Print Preview", "-", "Exit"}));
+    EXPECT_EQ(titles(menus[1]->menu()),
+              QStringList({"Maintenance Schedule", "-", "Volumetric Runoff Coefficient",
+                           "Soil Infiltration Rate Table", "Calculate Soil Infiltration Rate",
+                           "View M5-60 Map", "View Soakaway Drawings", "-", "Design Options",
+                           "Refresh View"}));
+    EXPECT_EQ(titles(menus[2]->menu()), QStringList({"Report a Bug!", "Contents", "About"}));
+    EXPECT_EQ(titles(find<QMenu>("PopupMenu1")),
+              QStringList({"Design Options", "View M5-60 Map", "View Soakaway Drawings",
+                           "Print Preview", "Refresh View"}));
+    auto shortcut = [&](const char* name) {
+        return program->mainWindow().findChild<QAction*>(name)->shortcut().toString();
+    };
+    EXPECT_EQ(shortcut("Open1"), "Ctrl+O");
+    EXPECT_EQ(shortcut("Save1"), "Ctrl+S");
+    EXPECT_EQ(shortcut("SaveAs1"), "F12");
+    EXPECT_EQ(shortcut("Print1"), "Ctrl+P");
+}
+
+TEST_F(MainWindowTest, NumericFieldsTakeOnlyDigitsAndOnePoint) {
+    type("txtarea", "1.2.3-e+");
+    EXPECT_EQ(text("txtarea"), "1.23");
+    QTest::keyClick(edit("txtarea"), Qt::Key_Backspace);
+    EXPECT_EQ(record().text(Field::txtarea), "1.2");
+    type("projtit", "Plot 7-B.e");  // free text takes anything
+    EXPECT_EQ(text("projtit"), "Plot 7-B.e");
+    EXPECT_TRUE(record().flags.ProjectModified);
+}
+
+TEST_F(MainWindowTest, EveryKeystrokeResizesTheTrench) {
+    type("txtarea", "100");
+    type("txtrain", "0.02");
+    type("txtsinf", "0.00001");
+    type("txtdepth", "1");
+    type("txtlength", "10");
+    EXPECT_EQ(text("lbltime"), "");  // no width yet: nothing is sized
+    type("lblwid", "1");
+    EXPECT_EQ(text("lblwid"), "0.54");
+    EXPECT_EQ(text("txtlength"), "10.00");
+    EXPECT_EQ(text("lbltime"), "2.13");
+    EXPECT_EQ(edit("lbltime")->palette().color(QPalette::Text), QColor(0, 0, 255));
+    EXPECT_TRUE(find("lblfiltertrench")->isVisible());
+
+    // A deeper trench needs less length; the depth's one change re-solves it at once.
+    type("txtdepth", "5");  // "15" metres deep
+    EXPECT_EQ(text("txtlength"), record().text(Field::txtlength));
+    EXPECT_NE(text("txtlength"), "10.00");
+}
+
+TEST_F(MainWindowTest, ALonePointShowsTheMessageAndTheProgramCarriesOn) {
+    const QString message = messageOf([&] { type("txtarea", "."); });
+    EXPECT_EQ(message, "'.' is not a valid floating point value");
+    EXPECT_EQ(text("txtarea"), ".");
+    type("txtarea", "5");
+    EXPECT_EQ(text("txtarea"), ".5");
+}
+
+TEST_F(MainWindowTest, OverTheLimitTheTimeTurnsRedAndTheWarningShows) {
+    program->session().design().record().place(Field::txthalfempty, "2");
+    type("txtarea", "100");
+    type("txtrain", "0.02");
+    type("txtsinf", "0.00001");
+    type("txtdepth", "1");
+    type("txtlength", "10");
+    type("lblwid", "1");
+    EXPECT_EQ(text("lbltime"), "2.13");
+    EXPECT_TRUE(find("trenchwarning")->isVisible());
+    EXPECT_EQ(edit("lbltime")->palette().color(QPalette::Text), QColor(255, 0, 0));
+    EXPECT_EQ(edit("lbltime")->palette().color(QPalette::Base), QColor(0, 255, 255));
+}
+
+TEST_F(MainWindowTest, RingPageFillsTheTableAndChoosesTheFirstPassingRing) {
+    type("txtarea", "100");
+    type("txtrain", "0.015");
+    type("txtsinf", "0.00001");
+    auto* pcdetail = find<QTabWidget>("pcdetail");
+    QTest::mouseClick(pcdetail->tabBar(), Qt::LeftButton, {},
+                      pcdetail->tabBar()->tabRect(1).center());
+    ASSERT_EQ(pcdetail->currentIndex(), 1);
+    auto* table = find<QTableWidget>("PCring");
+    EXPECT_EQ(table->item(0, 1)->text(), "        2.18");
+    EXPECT_EQ(table->item(8, 2)->text(), "        18.75");
+    EXPECT_EQ(table->currentRow(), 0);
+    EXPECT_EQ(text("rvdia"), "900");
+    EXPECT_EQ(text("rvhalf"), "6.25");
+
+    // Clicking the 1500 mm row shows it in the panel.
+    const QRect cell = table->visualItemRect(table->item(4, 0));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_EQ(text("rvdia"), "1500");
+    EXPECT_EQ(text("rvdepth"), "0.80");
+    EXPECT_EQ(record().ring.selectedRow, 5);
+}
+
+TEST_F(MainWindowTest, ToolBarTipsStayInTheStatusBarUntilAFieldChanges) {
+    auto* save = find<QToolButton>("tbfilesave");
+    QTest::mouseMove(save);
+    EXPECT_TRUE(eventually([&] {
+        return program->mainWindow().statusPanels().panel(1) == "Save Soakaway project.";
+    }));
+    QTest::mouseMove(find("txtarea"));
+    EXPECT_EQ(program->mainWindow().statusPanels().panel(1), "Save Soakaway project.");
+    type("txtarea", "1");
+    EXPECT_EQ(program->mainWindow().statusPanels().panel(1), " ");
+    EXPECT_EQ(save->toolTip(), "Save Soakaway project.");
+}
+
+TEST_F(MainWindowTest, PointingAtVrcShowsTheCoefficientInForce) {
+    program->session().design().write(Field::txtVRC, "0.9");
+    auto* vrc = find<QPushButton>("btnVRC");
+    QTest::mouseMove(vrc);
+    EXPECT_TRUE(eventually([&] { return vrc->toolTip() == "Volumetric Runoff Coefficient = 0.9"; }));
+}
+
+}  // namespace
+}  // namespace varnholt

@@ -1,0 +1,40 @@
+#include "design_session.h"
+
+#include <QMessageBox>
+
+#include "engine/errors.h"
+
+namespace varnholt {
+
+DesignSession::DesignSession(QObject* parent) : QObject(parent) {}
+
+bool DesignSession::act(const std::function<void()>& action) {
+    bool completed = true;
+    ++depth_;
+    try {
+        action();
+    } catch (const ConversionError& e) {
+        completed = false;
+        --depth_;
+        emit changed();  // show what was written before the failure, then the box
+        inform(e.what());
+        ++depth_;
+    } catch (const ChainTooDeepError& e) {
+        completed = false;
+        --depth_;
+        emit changed();
+        inform(e.what());
+        ++depth_;
+    }
+    if (--depth_ == 0) emit changed();
+    return completed;
+}
+
+void DesignSession::inform(const std::string& text) {
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Varnholt"),
+                    QString::fromStdString(text), QMessageBox::Ok, messageParent_);
+    box.setObjectName(QStringLiteral("messagebox"));
+    box.exec();
+}
+
+}  // namespace varnholt

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QTabWidget>
+#include <vector>
+
+#include "design_session.h"
+
+class QComboBox;
+class QPushButton;
+
+namespace varnholt {
+
+class FieldEdit;
+
+// pcmain: the pages "Current Project" (title, number, designer) and "Global Variables" (the
+// design inputs with the buttons of their tools).
+class InputPages : public QTabWidget {
+    Q_OBJECT
+public:
+    InputPages(DesignSession& session, QWidget* parent = nullptr);
+    void sync();
+
+    QPushButton* vrcButton() const { return btnVRC_; }
+    QPushButton* rainfallButton() const { return btnrainfall_; }
+    QPushButton* infiltrationButton() const { return btnsinf_; }
+    QPushButton* soilTableButton() const { return btnsoiltable_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* buildProjectPage();
+    QWidget* buildInputsPage();
+    FieldEdit* edit(Field f, QWidget* parent);
+
+    DesignSession& session_;
+    std::vector<FieldEdit*> edits_;
+    QComboBox* txtsdur_ = nullptr;
+    QPushButton* btnVRC_ = nullptr;
+    QPushButton* btnrainfall_ = nullptr;
+    QPushButton* btnsinf_ = nullptr;
+    QPushButton* btnsoiltable_ = nullptr;
+};
+
+}  // namespace varnholt

@@ -1,0 +1,120 @@
+#include "main_window.h"
+
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+#include "detail_pages.h"
+#include "drawing_area.h"
+#include "input_pages.h"
+#include "main_commands.h"
+#include "status_panels.h"
+#include "svg_pixmap.h"
+#include "zoom_panel.h"
+
+namespace varnholt {
+
+MainWindow::MainWindow(DesignSession& session, QWidget* parent)
+    : QMainWindow(parent), session_(session), commands_(new MainCommands(this)) {
+    setObjectName(QStringLiteral("Tfrmmain"));
+    setWindowIcon(svgIcon(QStringLiteral(":/icons/varnholt.svg"), QSize(64, 64)));
+    setMinimumSize(700, 180);
+    resize(881, 603);
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    inputPages_ = new InputPages(session_, central);
+    layout->addWidget(inputPages_);
+    layout->addWidget(buildBody(), 1);
+    setCentralWidget(central);
+
+    status_ = new StatusPanels(this);
+    setStatusBar(status_);
+    connect(commands_, &MainCommands::tip, this, [this](const QString& text) {
+        session_.design().record().status[1] = text.toStdString();
+        status_->setPanels(session_.record().status);
+    });
+    connect(&session_, &DesignSession::changed, this, &MainWindow::sync);
+    session_.setMessageParent(this);
+    sync();
+}
+
+QWidget* MainWindow::buildBody() {
+    splitmain_ = new QSplitter(Qt::Horizontal);
+    splitmain_->setObjectName(QStringLiteral("splitmain"));
+    splitmain_->setHandleWidth(8);
+    splitmain_->setChildrenCollapsible(false);
+
+    detailPages_ = new DetailPages(session_, splitmain_);
+    splitmain_->addWidget(detailPages_);
+
+    auto* right = new QWidget(splitmain_);
+    auto* rightLayout = new QVBoxLayout(right);
+    rightLayout->setContentsMargins(0, 0, 0, 0);
+    rightLayout->setSpacing(0);
+    zoomPanel_ = new ZoomPanel(right);
+    rightLayout->addWidget(zoomPanel_);
+    splitter1_ = new QSplitter(Qt::Horizontal, right);
+    splitter1_->setObjectName(QStringLiteral("Splitter1"));
+    splitter1_->setHandleWidth(9);
+    splitter1_->setChildrenCollapsible(false);
+    drawingArea_ = new DrawingArea(session_, splitter1_);
+    splitter1_->addWidget(drawingArea_);
+    auto* scene = new QLabel(QStringLiteral("3D view"), splitter1_);
+    scene->setObjectName(QStringLiteral("GLSceneViewer1"));
+    scene->setAlignment(Qt::AlignCenter);
+    scene->setAutoFillBackground(true);
+    scene->setCursor(Qt::PointingHandCursor);
+    QPalette p = scene->palette();
+    p.setColor(QPalette::Window, QColor(56, 176, 222));
+    p.setColor(QPalette::WindowText, Qt::white);
+    scene->setPalette(p);
+    sceneView_ = scene;
+    splitter1_->addWidget(scene);
+    splitter1_->setStretchFactor(0, 1);
+    splitter1_->setStretchFactor(1, 0);
+    splitter1_->setSizes({881 - 273 - 8 - 9 - 322, 322});
+    rightLayout->addWidget(splitter1_, 1);
+    splitmain_->addWidget(right);
+    splitmain_->setStretchFactor(0, 0);
+    splitmain_->setStretchFactor(1, 1);
+    splitmain_->setSizes({273, 881 - 273 - 8});
+    return splitmain_;
+}
+
+void MainWindow::sync() {
+    const DesignRecord& record = session_.record();
+    const QString caption = QString::fromStdString(record.caption);
+    if (windowTitle() != caption) setWindowTitle(caption);
+    inputPages_->sync();
+    detailPages_->sync();
+    drawingArea_->sync();
+    status_->setPanels(record.status);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shown_) return;
+    shown_ = true;
+    if (firstShow_) firstShow_();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (closeRequest_ && !closeRequest_()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+    commands_->popupMenu()->popup(event->globalPos());
+    event->accept();
+}
+
+}  // namespace varnholt

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+
+#include "design_session.h"
+
+class QSplitter;
+
+namespace varnholt {
+
+class DetailPages;
+class DrawingArea;
+class InputPages;
+class MainCommands;
+class StatusPanels;
+class ZoomPanel;
+
+// Tfrmmain: hosts the pages of inputs, the detail pages, the drawing area, the 3D view and the
+// status bar, and re-reads all of them from the design after every action. What the commands
+// do is wired by the program (see program.h); this class only lays the window out.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(DesignSession& session, QWidget* parent = nullptr);
+
+    MainCommands& commands() const { return *commands_; }
+    InputPages& inputPages() const { return *inputPages_; }
+    DetailPages& detailPages() const { return *detailPages_; }
+    DrawingArea& drawingArea() const { return *drawingArea_; }
+    StatusPanels& statusPanels() const { return *status_; }
+    QWidget* sceneView() const { return sceneView_; }
+    QSplitter* splitmain() const { return splitmain_; }
+
+    // Runs once, when the window is first shown (the design's first show and the project
+    // named on the command line).
+    void setFirstShowAction(std::function<void()> action) { firstShow_ = std::move(action); }
+    // Decides whether the window may close (the exit question).
+    void setCloseRequest(std::function<bool()> request) { closeRequest_ = std::move(request); }
+
+    void sync();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    QWidget* buildBody();
+
+    DesignSession& session_;
+    MainCommands* commands_;
+    InputPages* inputPages_ = nullptr;
+    DetailPages* detailPages_ = nullptr;
+    DrawingArea* drawingArea_ = nullptr;
+    ZoomPanel* zoomPanel_ = nullptr;
+    QWidget* sceneView_ = nullptr;
+    QSplitter* splitmain_ = nullptr;
+    QSplitter* splitter1_ = nullptr;
+    StatusPanels* status_ = nullptr;
+    std::function<void()> firstShow_;
+    std::function<bool()> closeRequest_;
+    bool shown_ = false;
+};
+
+}  // namespace varnholt

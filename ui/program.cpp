@@ -1,0 +1,120 @@
+#include "program.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QFont>
+#include <QLocale>
+#include <QPushButton>
+
+#include "detail_pages.h"
+#include "input_pages.h"
+#include "main_commands.h"
+#include "main_window.h"
+#include "options_dialog.h"
+#include "project/command_line.h"
+#include "runoff_dialog.h"
+#include "status_panels.h"
+#include "web_links.h"
+
+// The pictures are compiled into the ui library; a static library must register them itself.
+static void registerResources() { Q_INIT_RESOURCE(resources); }
+
+namespace varnholt {
+
+std::string shortDateToday() {
+    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+}
+
+Program::Program(std::vector<std::string> arguments) : arguments_(std::move(arguments)) {
+    registerResources();
+}
+
+Program::~Program() = default;
+
+void Program::start() {
+    // Arial's metrics (Liberation Sans), which the window's layout was drawn for.
+    QFont font(QStringLiteral("Liberation Sans"), 8);
+    font.setStyleHint(QFont::SansSerif);
+    QApplication::setFont(font);
+
+    Design& design = session_.design();
+    handOverCommandLine(design.record(), arguments_);
+
+    main_ = std::make_unique<MainWindow>(session_);
+    design.create(shortDateToday());
+    options_ = std::make_unique<OptionsDialog>(session_, main_.get());
+    runoff_ = std::make_unique<RunoffDialog>(session_, main_.get());
+    wireCommands();
+    main_->setFirstShowAction([this] { firstShow(); });
+    session_.refreshViews();
+
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &Program::focusMoved);
+    main_->show();
+    activated();
+}
+
+void Program::firstShow() {
+    session_.act([this] {
+        Design& design = session_.design();
+        design.firstShow();
+        commandload(design, arguments_, session_);
+    });
+}
+
+void Program::activated() {
+    session_.act([this] { session_.design().activate(); });
+}
+
+// The main window counts as activated when the user comes back to it from another of the
+// program's own windows left open beside it; message boxes and the return from modal
+// windows (handled where they close) do not count.
+void Program::focusMoved(QWindow* now) {
+    QWindow* previous = lastFocus_;
+    lastFocus_ = now;
+    if (!now || !previous || now != main_->windowHandle()) return;
+    if (options_->windowHandle() == previous && !options_->isModal()) activated();
+}
+
+void Program::openRunoffDialog() {
+    runoff_->open();
+    activated();
+}
+
+void Program::openOptions(bool modal) {
+    if (!modal) return options_->openModeless();
+    if (options_->openedModeless()) return options_->openModal();  // brought to the front only
+    options_->openModal();
+    activated();
+}
+
+void Program::wireCommands() {
+    MainCommands& c = main_->commands();
+    connect(&c, &MainCommands::runoffCoefficient, this, &Program::openRunoffDialog);
+    connect(main_->inputPages().vrcButton(), &QPushButton::clicked, this,
+            &Program::openRunoffDialog);
+    connect(&c, &MainCommands::designOptions, this, &Program::openOptions);
+    connect(&main_->statusPanels(), &StatusPanels::doubleClicked, this,
+            [this] { openOptions(true); });
+    connect(options_.get(), &OptionsDialog::helpRequested, this, [] { openWebPage(helpPage()); });
+    connect(&c, &MainCommands::refreshView, this,
+            [this] { session_.act([this] { session_.design().refreshView(); }); });
+    connect(&c, &MainCommands::help, this, [] { openWebPage(helpPage()); });
+    connect(&c, &MainCommands::homePage, this, [] { openWebPage(homePage()); });
+    connect(&c, &MainCommands::m560Page, this, [] { openWebPage(m560Page()); });
+    connect(&c, &MainCommands::exitProgram, main_.get(), &QWidget::close);
+
+    // Commands whose windows are not part of this build yet.
+    for (const char* name :
+         {"New1", "Open1", "Save1", "SaveAs1", "Print1", "PrintPreview1", "MaintenanceSchedule1",
+          "pdmsoiltable", "pdmcalcsoilinf", "ViewSoakawayDrawings1", "ReportaBug1", "About1",
+          "ViewM560Map1", "ViewSoakawayDrawings2", "PrintPreview2", "tbfilenew_action",
+          "tbfileopen_action", "tbfilesave_action", "tbprint1_action", "tbprintpreview1_action",
+          "tbdrawing2_action", "tbpdf_action"})
+        c.action(QString::fromLatin1(name))->setEnabled(false);
+    for (QPushButton* b : {main_->inputPages().rainfallButton(),
+                           main_->inputPages().infiltrationButton(),
+                           main_->inputPages().soilTableButton()})
+        b->setEnabled(false);
+}
+
+}  // namespace varnholt

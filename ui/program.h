@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QWindow>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "design_session.h"
+
+namespace varnholt {
+
+class MainWindow;
+class OptionsDialog;
+class RunoffDialog;
+
+// The running program: the design, the main window and the windows created with it, in the
+// order of start-up, and the wiring of the main window's commands to them.
+class Program : public QObject {
+    Q_OBJECT
+public:
+    explicit Program(std::vector<std::string> arguments);
+    ~Program() override;
+
+    // Creates the windows (main window first, all hidden), shows the main window (its first
+    // show opens a project named on the command line) and makes it active.
+    void start();
+
+    DesignSession& session() { return session_; }
+    MainWindow& mainWindow() { return *main_; }
+    OptionsDialog& optionsDialog() { return *options_; }
+    RunoffDialog& runoffDialog() { return *runoff_; }
+
+    // The main window becomes the active window of the program again.
+    void activated();
+
+private:
+    void wireCommands();
+    void firstShow();
+    void focusMoved(QWindow* now);
+    void openRunoffDialog();
+    void openOptions(bool modal);
+
+    std::vector<std::string> arguments_;
+    DesignSession session_;
+    std::unique_ptr<MainWindow> main_;
+    std::unique_ptr<OptionsDialog> options_;
+    std::unique_ptr<RunoffDialog> runoff_;
+    QPointer<QWindow> lastFocus_;
+};
+
+// Today in the desktop's short date form, for the status bar.
+std::string shortDateToday();
+
+}  // namespace varnholt
