@@ -119,6 +119,17 @@ TEST_F(DialogTest, CancelPutsTheVisitBackAndOkCommitsIt) {
     EXPECT_EQ(text("lblwid"), "0.24");  // more storage in the fill: a narrower trench
 }
 
+TEST_F(DialogTest, ComingBackToTheMainWindowFromTheOptionsRecalculates) {
+    enterWorkedTrench();
+    options().openModeless();
+    ASSERT_TRUE(eventually([&] { return QApplication::activeWindow() == &options(); }));
+    typeOver(&options(), "txtVR", "4", 2);
+    EXPECT_EQ(text("lblwid"), "0.32");  // an option alone starts nothing
+    program->mainWindow().activateWindow();
+    EXPECT_TRUE(eventually([&] { return text("lblwid") == "0.24"; }));
+    options().close();
+}
+
 TEST_F(DialogTest, PopupMenuAndStatusBarOpenTheOptionsModally) {
     bool modal = false;
     whileModal([&] { program->mainWindow().findChild<QAction*>("DesignOptions1")->trigger(); },
