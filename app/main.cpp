@@ -7,6 +7,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Varnholt"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("varnholt"));  // the registered entry
 
     std::vector<std::string> arguments;
     for (const QString& a : QApplication::arguments().mid(1)) arguments.push_back(a.toStdString());

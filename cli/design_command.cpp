@@ -7,6 +7,8 @@
 #include "engine/design.h"
 #include "engine/errors.h"
 #include "project/command_line.h"
+#include "project/project_lifecycle.h"
+#include "project/qt/file_storage.h"
 #include "tools/options_dialog_logic.h"
 #include "tools/runoff_dialog_logic.h"
 
@@ -14,11 +16,20 @@ namespace varnholt {
 
 namespace {
 
-class CollectedMessages : public MessageSink {
+// No one to ask: the questions of the project commands are not asked by the actions the
+// driver offers, and the save dialog is answered with the path of --save.
+class ScriptedPrompts : public ProjectPrompts {
 public:
     void inform(const std::string& text) override { texts.push_back(text); }
+    Answer askYesNo(const std::string&) override { return Answer::no; }
+    Answer askYesNoCancel(const std::string&) override { return Answer::cancel; }
+    std::optional<std::string> chooseFileToOpen() override { return std::nullopt; }
+    std::optional<std::string> chooseFileToSave(SaveTitle) override { return savePath; }
+
     std::vector<std::string> texts;
+    std::optional<std::string> savePath;
 };
+using CollectedMessages = ScriptedPrompts;
 
 // "A=B" split at the first "=".
 bool splitAssignment(const std::string& arg, std::string& name, std::string& value) {
@@ -72,7 +83,9 @@ struct Session {
     Design& design;
     OptionsDialogLogic& options;
     RunoffDialogLogic& runoff;
-    MessageSink& messages;
+    ScriptedPrompts& messages;
+    ProjectLifecycle& lifecycle;
+    bool saveFailed = false;
 };
 
 void apply(Session& session, const Action& action) {
@@ -96,6 +109,9 @@ void apply(Session& session, const Action& action) {
                 session.options.shown();
                 session.options.ok();
                 design.activate();
+            } else if constexpr (std::is_same_v<A, SaveAction>) {
+                session.messages.savePath = a.path;
+                if (!session.lifecycle.savefileas()) session.saveFailed = true;
             } else if constexpr (std::is_same_v<A, VrcOkAction>) {
                 // A refused coefficient keeps the dialog open: nothing closes, nothing activates.
                 if (!session.runoff.ok(session.messages)) return;
@@ -131,6 +147,9 @@ bool parseDesignRequest(const std::vector<std::string>& args, DesignRequest& req
             request.actions.emplace_back(OptionsOkAction{});
         } else if (arg == "--vrc-ok") {
             request.actions.emplace_back(VrcOkAction{});
+        } else if (arg == "--save") {
+            if (!next(value)) return false;
+            request.actions.emplace_back(SaveAction{value});
         } else if (arg == "--set" || arg == "--type") {
             if (!next(value)) return false;
             if (!splitAssignment(value, name, text)) {
@@ -182,9 +201,11 @@ bool parseDesignRequest(const std::vector<std::string>& args, DesignRequest& req
 }
 
 int runDesign(const DesignRequest& request, std::string& out) {
-    CollectedMessages messages;
+    ScriptedPrompts messages;
     Design design;
     DesignRecord& record = design.record();
+    FileStorage storage;
+    ProjectLifecycle lifecycle(design, messages, storage);
 
     // The program's start: command-line hand-over, the main window created, its first show
     // (which opens the named project last), then its first activation.
@@ -193,18 +214,18 @@ int runDesign(const DesignRequest& request, std::string& out) {
     LoadOutcome outcome = LoadOutcome::failed;
     const bool shown = guarded(messages, [&] {
         design.firstShow();
-        outcome = commandload(design, request.fileArguments, messages);
+        outcome = commandload(design, lifecycle, request.fileArguments);
     });
     guarded(messages, [&] { design.activate(); });
 
     OptionsDialogLogic options(design);
     RunoffDialogLogic runoff(design);
-    Session session{design, options, runoff, messages};
+    Session session{design, options, runoff, messages, lifecycle};
     for (const Action& action : request.actions)
         guarded(messages, [&] { apply(session, action); });
 
     out = request.json ? jsonReport(design, messages.texts) : textReport(design, messages.texts);
-    return shown && outcome != LoadOutcome::failed ? 0 : 1;
+    return shown && outcome != LoadOutcome::failed && !session.saveFailed ? 0 : 1;
 }
 
 }  // namespace varnholt

@@ -19,8 +19,10 @@ struct RefreshAction {};
 struct OptionsOkAction {};
 // OK of the runoff coefficient dialog; when it closes, the main window becomes active again.
 struct VrcOkAction {};
+// Save As to the given path.
+struct SaveAction { std::string path; };
 using Action = std::variant<SetAction, TypeAction, CheckAction, PageAction, ActivateAction,
-                            RefreshAction, OptionsOkAction, VrcOkAction>;
+                            RefreshAction, OptionsOkAction, VrcOkAction, SaveAction>;
 
 struct DesignRequest {
     std::vector<std::string> fileArguments;  // the program's command line: empty or the file
@@ -33,7 +35,8 @@ bool parseDesignRequest(const std::vector<std::string>& args, DesignRequest& req
                         std::string& error);
 
 // Runs the program's start-up without windows, then the actions; prints the report on out.
-// Returns the exit code: 0, or 1 when the file could not be read or was not a project file.
+// Returns the exit code: 0, or 1 when the file could not be read or was not a project file, or
+// a --save could not write its file.
 int runDesign(const DesignRequest& request, std::string& out);
 
 }  // namespace varnholt

@@ -20,6 +20,7 @@ constexpr const char* kUsage =
     "  --page trench|ring  switch the detail page\n"
     "  --activate          the main window becomes active again\n"
     "  --refresh           the Refresh View command\n"
+    "  --save PATH         Save As: the project is written to PATH (atomically)\n"
     "  --options-ok        show the design options dialog and press its OK; the main\n"
     "                      window then becomes active again\n"
     "  --vrc-ok            press OK in the runoff coefficient dialog; when it closes, the\n"
@@ -27,8 +28,8 @@ constexpr const char* kUsage =
     "                      reported and nothing else happens)\n"
     "  --json              print the whole design as one JSON object\n"
     "\n"
-    "exit status: 0; 1 when FILE could not be read or is not a project file; 2 on a usage\n"
-    "error.\n";
+    "exit status: 0; 1 when FILE could not be read or is not a project file, or a --save\n"
+    "failed; 2 on a usage error.\n";
 
 }  // namespace
 

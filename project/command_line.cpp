@@ -1,8 +1,5 @@
 #include "command_line.h"
 
-#include "file_access.h"
-#include "project_file.h"
-
 namespace varnholt {
 
 std::string joinArguments(const std::vector<std::string>& arguments) {
@@ -16,21 +13,15 @@ void handOverCommandLine(DesignRecord& record, const std::vector<std::string>& a
     record.OpenFromCommandLine = !arguments.empty();
 }
 
-LoadOutcome commandload(Design& design, const std::vector<std::string>& arguments,
-                        MessageSink& messages) {
+LoadOutcome commandload(Design& design, ProjectLifecycle& lifecycle,
+                        const std::vector<std::string>& arguments) {
     DesignRecord& record = design.record();
     LoadOutcome outcome = LoadOutcome::nothingNamed;
     if (record.OpenFromCommandLine) {
-        const std::string path = joinArguments(arguments);
-        const FileContents file = readFileContents(path);
-        if (!file.ok) {
-            messages.inform(file.error);
-            return LoadOutcome::failed;
-        }
-        if (!readProjectFile(design, file.contents, messages)) return LoadOutcome::failed;
-        record.CurrentFileName = path;
-        record.caption = "Varnholt - " + path;
+        if (!lifecycle.openFromCommandLine(joinArguments(arguments))) return LoadOutcome::failed;
         record.OpenFromCommandLine = false;
+        // Just opened, the project is as its file: leaving it at once asks nothing.
+        record.flags.ProjectModified = false;
         outcome = LoadOutcome::opened;
     }
     design.takeRingFillOver();

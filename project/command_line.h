@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "engine/design.h"
-#include "engine/messages.h"
+#include "project_lifecycle.h"
 
 namespace varnholt {
 
@@ -20,7 +20,7 @@ enum class LoadOutcome { nothingNamed, opened, failed };
 // commandload: opens the project named on the command line, without a question and without
 // clearing the window first, and takes its ring fill over into the ring sizing. A file that
 // cannot be read or is not a project file is reported and leaves OpenFromCommandLine set.
-LoadOutcome commandload(Design& design, const std::vector<std::string>& arguments,
-                        MessageSink& messages);
+LoadOutcome commandload(Design& design, ProjectLifecycle& lifecycle,
+                        const std::vector<std::string>& arguments);
 
 }  // namespace varnholt

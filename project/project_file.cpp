@@ -3,6 +3,7 @@
 #include <array>
 
 #include "engine/fos_guidance.h"
+#include "text_encoding.h"
 
 namespace varnholt {
 
@@ -19,7 +20,7 @@ std::array<std::string, kProjectFileLines + 1> splitLines(std::string_view conte
         std::string_view line = contents.substr(0, lf);
         if (lf != std::string_view::npos && !line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        lines[number++] = std::string(line);
+        lines[number++] = lineToUtf8(line);
         if (lf == std::string_view::npos) break;
         contents.remove_prefix(lf + 1);
     }
@@ -70,7 +71,9 @@ std::string writeProjectFile(const DesignRecord& r) {
 
 bool readProjectFile(Design& design, std::string_view contents, MessageSink& messages) {
     const auto line = splitLines(contents);
-    if (line[1] != ProjectFileMagic) {
+    const bool junk = contents.size() > kProjectFileReadLimit ||
+                      contents.find('\0') != std::string_view::npos;
+    if (line[1] != ProjectFileMagic || junk) {
         messages.inform("Not a valid Soakaway File.");
         return false;
     }
@@ -114,6 +117,16 @@ bool readProjectFile(Design& design, std::string_view contents, MessageSink& mes
 
     design.takeRingFillOver();
     return true;
+}
+
+bool readProjectPath(Design& design, ProjectStorage& storage, const std::string& path,
+                     MessageSink& messages) {
+    const ProjectStorage::Read file = storage.read(path);
+    if (!file.ok) {
+        messages.inform(file.error);
+        return false;
+    }
+    return readProjectFile(design, file.contents, messages);
 }
 
 }  // namespace varnholt

@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QPushButton>
 
+#include "desktop_registration.h"
 #include "detail_pages.h"
 #include "input_pages.h"
 #include "main_commands.h"
@@ -25,7 +26,8 @@ std::string shortDateToday() {
     return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
 }
 
-Program::Program(std::vector<std::string> arguments) : arguments_(std::move(arguments)) {
+Program::Program(std::vector<std::string> arguments)
+    : arguments_(std::move(arguments)), lifecycle_(session_.design(), prompts_, storage_) {
     registerResources();
 }
 
@@ -39,8 +41,10 @@ void Program::start() {
 
     Design& design = session_.design();
     handOverCommandLine(design.record(), arguments_);
+    if (arguments_.empty()) registerProjectFileType();
 
     main_ = std::make_unique<MainWindow>(session_);
+    prompts_.setParent(main_.get());
     design.create(shortDateToday());
     options_ = std::make_unique<OptionsDialog>(session_, main_.get());
     runoff_ = std::make_unique<RunoffDialog>(session_, main_.get());
@@ -57,7 +61,7 @@ void Program::firstShow() {
     session_.act([this] {
         Design& design = session_.design();
         design.firstShow();
-        commandload(design, arguments_, session_);
+        commandload(design, lifecycle_, arguments_);
     });
 }
 
@@ -73,6 +77,13 @@ void Program::focusMoved(QWindow* now) {
     lastFocus_ = now;
     if (!now || !previous || now != main_->windowHandle()) return;
     if (options_->windowHandle() == previous && !options_->isModal()) activated();
+}
+
+// Exit, the tool bar's exit button and the close box all ask the same question.
+bool Program::closeRequested() {
+    bool mayEnd = false;
+    session_.act([&] { mayEnd = lifecycle_.closeprog(); });
+    return mayEnd;
 }
 
 void Program::openRunoffDialog() {
@@ -101,14 +112,24 @@ void Program::wireCommands() {
     connect(&c, &MainCommands::help, this, [] { openWebPage(helpPage()); });
     connect(&c, &MainCommands::homePage, this, [] { openWebPage(homePage()); });
     connect(&c, &MainCommands::m560Page, this, [] { openWebPage(m560Page()); });
+    connect(&c, &MainCommands::newProject, this, [this](bool fromToolBar) {
+        session_.act([&] { lifecycle_.newProject(fromToolBar); });
+    });
+    connect(&c, &MainCommands::openProject, this,
+            [this] { session_.act([this] { lifecycle_.openfile(); }); });
+    connect(&c, &MainCommands::saveProject, this, [this](bool reportInStatusBar) {
+        session_.act([&] { lifecycle_.savefile(reportInStatusBar); });
+    });
+    connect(&c, &MainCommands::saveProjectAs, this,
+            [this] { session_.act([this] { lifecycle_.savefileas(); }); });
     connect(&c, &MainCommands::exitProgram, main_.get(), &QWidget::close);
+    main_->setCloseRequest([this] { return closeRequested(); });
 
     // Commands whose windows are not part of this build yet.
     for (const char* name :
-         {"New1", "Open1", "Save1", "SaveAs1", "Print1", "PrintPreview1", "MaintenanceSchedule1",
-          "pdmsoiltable", "pdmcalcsoilinf", "ViewSoakawayDrawings1", "ReportaBug1", "About1",
-          "ViewM560Map1", "ViewSoakawayDrawings2", "PrintPreview2", "tbfilenew_action",
-          "tbfileopen_action", "tbfilesave_action", "tbprint1_action", "tbprintpreview1_action",
+         {"Print1", "PrintPreview1", "MaintenanceSchedule1", "pdmsoiltable", "pdmcalcsoilinf",
+          "ViewSoakawayDrawings1", "ReportaBug1", "About1", "ViewM560Map1",
+          "ViewSoakawayDrawings2", "PrintPreview2", "tbprint1_action", "tbprintpreview1_action",
           "tbdrawing2_action", "tbpdf_action"})
         c.action(QString::fromLatin1(name))->setEnabled(false);
     for (QPushButton* b : {main_->inputPages().rainfallButton(),

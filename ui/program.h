@@ -8,6 +8,9 @@
 #include <vector>
 
 #include "design_session.h"
+#include "project/project_lifecycle.h"
+#include "project/qt/file_storage.h"
+#include "qt_project_prompts.h"
 
 namespace varnholt {
 
@@ -31,6 +34,7 @@ public:
     MainWindow& mainWindow() { return *main_; }
     OptionsDialog& optionsDialog() { return *options_; }
     RunoffDialog& runoffDialog() { return *runoff_; }
+    ProjectLifecycle& lifecycle() { return lifecycle_; }
 
     // The main window becomes the active window of the program again.
     void activated();
@@ -41,9 +45,13 @@ private:
     void focusMoved(QWindow* now);
     void openRunoffDialog();
     void openOptions(bool modal);
+    bool closeRequested();
 
     std::vector<std::string> arguments_;
     DesignSession session_;
+    FileStorage storage_;
+    QtProjectPrompts prompts_;
+    ProjectLifecycle lifecycle_;
     std::unique_ptr<MainWindow> main_;
     std::unique_ptr<OptionsDialog> options_;
     std::unique_ptr<RunoffDialog> runoff_;

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -26,7 +27,10 @@ std::string quote(const std::string& arg) {
 }
 
 CliRun runCli(const std::vector<std::string>& args) {
-    const std::string errFile = ::testing::TempDir() + "cli-stderr.txt";
+    // Tests run side by side: each keeps its own copy of what the driver says on stderr.
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const std::string errFile = ::testing::TempDir() + "cli-stderr-" + test->test_suite_name() +
+                                "-" + test->name() + ".txt";
     std::string command = quote(VARNHOLT_CLI);
     for (const std::string& a : args) command += " " + quote(a);
     command += " 2>" + quote(errFile);
@@ -236,6 +240,39 @@ TEST(CliDesign, TextSummaryNamesTheResults) {
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("Length (m):                     10.01"), std::string::npos);
     EXPECT_NE(run.out.find("Half-empty time (h):            1.29"), std::string::npos);
+}
+
+TEST(CliDesign, SaveWritesTheProjectAndNamesIt) {
+    const std::string path = ::testing::TempDir() + "saved by driver.vhl";
+    std::remove(path.c_str());
+    const json j = designJson({"--set", "projtit=Garage", "--set", "txtarea=100", "--save", path});
+    EXPECT_EQ(j["caption"], "Varnholt - " + path);
+    EXPECT_EQ(j["CurrentFileName"], path);
+    EXPECT_EQ(j["flags"]["ProjectModified"], false);
+    std::ifstream saved(path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(saved)), {});
+    EXPECT_EQ(bytes.rfind("Varnholt-Corvane Systems-Version2\r\nGarage\r\n\r\n\r\n100\r\n", 0),
+              0u);
+
+    // Reopened, it comes back as it was saved.
+    const json again = designJson({path});
+    EXPECT_EQ(again["fields"]["projtit"], "Garage");
+    EXPECT_EQ(again["fields"]["txtarea"], "100");
+}
+
+TEST(CliDesign, ASaveThatFailsSaysWhyAndExitsWithOne) {
+    const std::string folder = ::testing::TempDir() + "a folder.vhl";
+    std::filesystem::create_directories(folder);
+    const CliRun run = runCli({"design", "--save", folder, "--json"});
+    EXPECT_EQ(run.status, 1);
+    const json j = json::parse(run.out);
+    ASSERT_EQ(j["messages"].size(), 1u);
+    EXPECT_EQ(j["messages"][0].get<std::string>().rfind("Cannot ", 0), 0u);
+    EXPECT_EQ(j["caption"], "Corvane Systems - Varnholt 4.0");
+
+    const CliRun blank = runCli({"design", "--save", " ", "--json"});
+    EXPECT_EQ(blank.status, 1);
+    EXPECT_EQ(json::parse(blank.out)["messages"][0], "Project NOT Saved! Invalid filename.");
 }
 
 }  // namespace

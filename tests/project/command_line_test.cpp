@@ -4,20 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 #include "project/project_file.h"
-#include "started_design.h"
+#include "scripted_prompts.h"
 
 namespace varnholt {
 namespace {
-
-class Messages : public MessageSink {
-public:
-    void inform(const std::string& text) override { texts.push_back(text); }
-    std::vector<std::string> texts;
-};
 
 TEST(CommandLine, ArgumentsAreJoinedWithSingleBlanks) {
     EXPECT_EQ(joinArguments({}), "");
@@ -32,11 +23,13 @@ protected:
         handOverCommandLine(design.record(), args);
         design.create("today");
         design.firstShow();
-        outcome = commandload(design, args, messages);
+        outcome = commandload(design, lifecycle, args);
     }
 
     Design design;
-    Messages messages;
+    testing::ScriptedPrompts prompts;
+    testing::MemoryStorage storage;
+    ProjectLifecycle lifecycle{design, prompts, storage};
     LoadOutcome outcome{};
 };
 
@@ -48,35 +41,37 @@ TEST_F(CommandLoad, NothingNamed) {
 }
 
 TEST_F(CommandLoad, OpensAPathThatArrivedInPieces) {
-    const std::string dir = ::testing::TempDir() + "with two blanks";
-    std::filesystem::create_directories(dir);
-    const std::string path = dir + "/site plan.vhl";
-    std::ofstream(path, std::ios::binary) << writeProjectFile(Design().record());
+    Design other;
+    other.record().setChecked(Check::chkringsur, true);
+    other.record().place(Field::txtringmargin, "0.3");
+    storage.files["/data/site plan.vhl"] = writeProjectFile(other.record());
 
-    startWith({::testing::TempDir() + "with", "two", "blanks/site", "plan.vhl"});
+    startWith({"/data/site", "plan.vhl"});
     EXPECT_EQ(outcome, LoadOutcome::opened);
-    EXPECT_EQ(design.record().CurrentFileName, path);
-    EXPECT_EQ(design.record().caption, "Varnholt - " + path);
+    EXPECT_EQ(design.record().CurrentFileName, "/data/site plan.vhl");
+    EXPECT_EQ(design.record().caption, "Varnholt - /data/site plan.vhl");
     EXPECT_FALSE(design.record().OpenFromCommandLine);
-    EXPECT_TRUE(messages.texts.empty());
+    EXPECT_FALSE(design.record().flags.ProjectModified);
+    EXPECT_DOUBLE_EQ(design.record().appliedRingMargin, 0.3);
+    EXPECT_TRUE(prompts.questions.empty());
 }
 
-TEST_F(CommandLoad, AMissingFileIsReportedWithTheSystemsText) {
-    const std::string path = ::testing::TempDir() + "no such file.vhl";
-    startWith({path});
+TEST_F(CommandLoad, ARunOfBlanksIsNotTheFilesName) {
+    storage.files["/data/site  plan.vhl"] = writeProjectFile(Design().record());
+    startWith({"/data/site", "plan.vhl"});  // the desktop split the path at its two blanks
     EXPECT_EQ(outcome, LoadOutcome::failed);
-    ASSERT_EQ(messages.texts.size(), 1u);
-    EXPECT_EQ(messages.texts[0],
-              "Cannot open file \"" + path + "\". No such file or directory.");
+    EXPECT_EQ(prompts.messages,
+              std::vector<std::string>{
+                  "Cannot open file \"/data/site plan.vhl\". No such file or directory."});
+}
+
+TEST_F(CommandLoad, AFileThatIsNotAProjectLeavesTheRequestSet) {
+    storage.files["/data/notes.vhl"] = "shopping list\r\n";
+    startWith({"/data/notes.vhl"});
+    EXPECT_EQ(outcome, LoadOutcome::failed);
+    EXPECT_EQ(prompts.messages, std::vector<std::string>{"Not a valid Soakaway File."});
     EXPECT_TRUE(design.record().OpenFromCommandLine);
     EXPECT_EQ(design.record().caption, "Corvane Systems - Varnholt 4.0");
-}
-
-TEST_F(CommandLoad, ADirectoryIsNotAProjectFile) {
-    startWith({::testing::TempDir()});
-    EXPECT_EQ(outcome, LoadOutcome::failed);
-    ASSERT_EQ(messages.texts.size(), 1u);
-    EXPECT_NE(messages.texts[0].find("Is a directory"), std::string::npos);
 }
 
 }  // namespace

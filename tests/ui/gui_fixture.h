@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -22,6 +24,9 @@ protected:
         program = std::make_unique<Program>(arguments());
         program->start();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&program->mainWindow()));
+        // Shortcuts reach only the active window; without a window manager it is made so here.
+        program->mainWindow().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&program->mainWindow()));
     }
     void TearDown() override {
         program->mainWindow().setCloseRequest({});
@@ -56,20 +61,28 @@ protected:
         return QTest::qWaitFor(condition, milliseconds);
     }
 
-    // Runs `action`, which is expected to open a modal window; `inside` runs while it is up.
-    static void whileModal(const std::function<void()>& action,
-                           const std::function<void(QWidget*)>& inside) {
-        bool ran = false;
-        QTimer::singleShot(0, [&] {
-            QWidget* modal = nullptr;
-            for (int i = 0; i < 200 && !(modal = QApplication::activeModalWidget()); ++i)
-                QTest::qWait(10);
-            ASSERT_NE(modal, nullptr) << "no modal window opened";
-            inside(modal);
-            ran = true;
+    using ModalStep = std::function<void(QWidget*)>;
+
+    // Runs `action`, which opens modal windows one after another; each step in turn handles the
+    // next one to come up (a question, a file dialog, a message) and must close it.
+    static void withModals(const std::function<void()>& action, std::vector<ModalStep> steps) {
+        std::size_t done = 0;
+        QPointer<QWidget> handled;
+        QTimer poll;
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal || modal == handled || done == steps.size()) return;
+            handled = modal;
+            steps[done++](modal);
         });
+        poll.start();
         action();
-        EXPECT_TRUE(ran);
+        poll.stop();
+        EXPECT_EQ(done, steps.size()) << "fewer modal windows came up than expected";
+    }
+    static void whileModal(const std::function<void()>& action, const ModalStep& inside) {
+        withModals(action, {inside});
     }
 
     // The text of the message box `action` shows, which is then closed with OK.

@@ -1,0 +1,155 @@
+// Guards project files on disk: a save that cannot complete leaves the previous file as it
+// was, and files that cannot be projects (missing, a folder, binary, megabytes of junk behind
+// the right first line) are refused with a clear message and change nothing.
+#include "project/qt/file_storage.h"
+
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <random>
+
+#include "project/project_file.h"
+#include "scripted_prompts.h"
+#include "started_design.h"
+
+namespace varnholt {
+namespace {
+
+std::string slurp(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return "<missing>";
+    return f.readAll().toStdString();
+}
+
+void spit(const QString& path, const std::string& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+class FileStorageTest : public ::testing::Test {
+protected:
+    std::string path(const char* name) const { return dir.filePath(name).toStdString(); }
+    QTemporaryDir dir;
+    FileStorage storage;
+};
+
+TEST_F(FileStorageTest, WritesAndReadsBackByteForByte) {
+    const std::string bytes = "Varnholt-Corvane Systems-Version2\r\nTitle \xc3\xa9\r\n";
+    ASSERT_EQ(storage.write(path("a.vhl"), bytes), std::nullopt);
+    const ProjectStorage::Read r = storage.read(path("a.vhl"));
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(r.contents, bytes);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);  // no temporary left behind
+}
+
+TEST_F(FileStorageTest, WhatCannotBeReadIsSaidWithTheSystemsText) {
+    struct Case {
+        std::string path, says;
+    };
+    for (const Case& c : {Case{path("missing.vhl"), "No such file or directory"},
+                          Case{dir.path().toStdString(), "Is a directory"}}) {
+        const ProjectStorage::Read r = storage.read(c.path);
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(r.error.rfind("Cannot open file \"" + c.path + "\". ", 0), 0u) << r.error;
+        EXPECT_NE(r.error.find(c.says), std::string::npos) << r.error;
+    }
+}
+
+TEST_F(FileStorageTest, AFolderWhereTheFileShouldGoIsReportedAndNothingIsLost) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir("taken.vhl"));
+    const auto error = storage.write(path("taken.vhl"), "x");
+    ASSERT_TRUE(error.has_value());
+    EXPECT_NE(error->find(path("taken.vhl")), std::string::npos);
+    EXPECT_TRUE(QFileInfo(dir.filePath("taken.vhl")).isDir());
+}
+
+// A small file system of its own, mounted where the machine allows it (as root with the right
+// to mount), to fill up and to make read-only.
+class SmallFileSystem : public FileStorageTest {
+protected:
+    void SetUp() override {
+        mountPoint = dir.filePath("fs");
+        QDir().mkpath(mountPoint);
+        if (::mount("tmpfs", mountPoint.toLocal8Bit().constData(), "tmpfs", 0, "size=64k") != 0)
+            GTEST_SKIP() << "cannot mount a file system here; the write failure is covered "
+                            "with an injected failure in the lifecycle tests";
+        mounted = true;
+    }
+    void TearDown() override {
+        if (mounted) ::umount2(mountPoint.toLocal8Bit().constData(), MNT_DETACH);
+    }
+    void remount(unsigned long flags) {
+        ASSERT_EQ(::mount("tmpfs", mountPoint.toLocal8Bit().constData(), "tmpfs",
+                          MS_REMOUNT | flags, "size=64k"),
+                  0);
+    }
+    std::string inFs(const char* name) const { return (mountPoint + "/" + name).toStdString(); }
+
+    QString mountPoint;
+    bool mounted = false;
+};
+
+TEST_F(SmallFileSystem, AFullDiskLeavesThePreviousFileIntact) {
+    const std::string old = "Varnholt-Corvane Systems-Version2\r\nold\r\n";
+    ASSERT_EQ(storage.write(inFs("site.vhl"), old), std::nullopt);
+    const auto error = storage.write(inFs("site.vhl"), std::string(200 * 1024, 'x'));
+    ASSERT_TRUE(error.has_value());
+    EXPECT_NE(error->find("No space left on device"), std::string::npos) << *error;
+    EXPECT_EQ(slurp(QString::fromStdString(inFs("site.vhl"))), old);
+    EXPECT_EQ(QDir(mountPoint).entryList(QDir::Files).size(), 1);
+}
+
+TEST_F(SmallFileSystem, AReadOnlyTargetLeavesThePreviousFileIntact) {
+    const std::string old = "Varnholt-Corvane Systems-Version2\r\nold\r\n";
+    ASSERT_EQ(storage.write(inFs("site.vhl"), old), std::nullopt);
+    remount(MS_RDONLY);
+    const auto error = storage.write(inFs("site.vhl"), "new");
+    ASSERT_TRUE(error.has_value());
+    EXPECT_NE(error->find("is not writable"), std::string::npos) << *error;
+    EXPECT_EQ(slurp(QString::fromStdString(inFs("site.vhl"))), old);
+}
+
+class BrokenFiles : public FileStorageTest {
+protected:
+    void SetUp() override {
+        testing::start(design);
+        design.write(Field::projtit, "Open design");
+        before = writeProjectFile(design.record());
+    }
+    bool readFile(const std::string& contents) {
+        spit(dir.filePath("f.vhl"), contents);
+        prompts.messages.clear();
+        return readProjectPath(design, storage, path("f.vhl"), prompts);
+    }
+    Design design;
+    testing::ScriptedPrompts prompts;
+    std::string before;
+};
+
+TEST_F(BrokenFiles, AreRefusedAndTheDesignStaysAsItWas) {
+    std::mt19937 rng(7);
+    std::string junk(10 * 1024 * 1024, '\0');
+    for (char& c : junk) c = static_cast<char>(rng());
+    const std::string magic = "Varnholt-Corvane Systems-Version2\r\n";
+    for (const std::string& contents :
+         {std::string("\x7f" "ELF\x02\x01\x01\0\0\0", 10), magic + junk,
+          magic + std::string(2 * 1024 * 1024, 'a'), magic + std::string("T\r\nN\0D\r\n", 8)}) {
+        EXPECT_FALSE(readFile(contents));
+        EXPECT_EQ(prompts.messages, std::vector<std::string>{"Not a valid Soakaway File."});
+        EXPECT_EQ(writeProjectFile(design.record()), before);
+    }
+}
+
+TEST_F(BrokenFiles, FreeTextInTheWindowsCodePageIsReadAsSuch) {
+    ASSERT_TRUE(readFile("Varnholt-Corvane Systems-Version2\r\nCaf\xe9 \x80 5\r\nN\r\n\x93" "D\x94\r\n"));
+    EXPECT_EQ(design.record().text(Field::projtit), "Caf\xc3\xa9 \xe2\x82\xac 5");
+    EXPECT_EQ(design.record().text(Field::desname), "\xe2\x80\x9c" "D" "\xe2\x80\x9d");
+    EXPECT_EQ(design.record().text(Field::projnum), "N");
+}
+
+}  // namespace
+}  // namespace varnholt

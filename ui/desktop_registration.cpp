@@ -1,0 +1,29 @@
+#include "desktop_registration.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QMessageBox>
+
+#include "project/file_type_registration.h"
+
+namespace varnholt {
+
+namespace {
+std::string resourceText(const char* path) {
+    QFile file(QString::fromLatin1(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+}
+}  // namespace
+
+void registerProjectFileType() {
+    FileTypeRegistration what;
+    what.executable = QCoreApplication::applicationFilePath().toStdString();
+    what.documentIconSvg = resourceText(":/icons/vh35finaldoc.svg");
+    what.appIconSvg = resourceText(":/icons/varnholt.svg");
+    const RegistrationOutcome outcome = registerFileType(what);
+    if (!outcome.ok)
+        QMessageBox::information(nullptr, QStringLiteral("Varnholt"),
+                                 QString::fromStdString(outcome.error));
+}
+
+}  // namespace varnholt

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+namespace varnholt {
+
+// The folder that holds the program's own files (drawings, documents): beside the executable
+// in a build tree, or <prefix>/share/varnholt when the program is installed in <prefix>/bin.
+QString programFolder();
+
+}  // namespace varnholt

@@ -1,0 +1,79 @@
+#include "qt_project_prompts.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace varnholt {
+
+namespace {
+const QString kTitle = QStringLiteral("Varnholt");
+const QString kFilter = QStringLiteral("Soakaway Files (*.vhl)");
+
+ProjectPrompts::Answer ask(QWidget* parent, const std::string& question,
+                           QMessageBox::StandardButtons buttons, QMessageBox::StandardButton onClose) {
+    QMessageBox box(QMessageBox::Question, kTitle, QString::fromStdString(question), buttons,
+                    parent);
+    box.setObjectName(QStringLiteral("question"));
+    box.setEscapeButton(onClose);  // closing the box counts as this answer
+    box.exec();
+    const auto clicked = box.standardButton(box.clickedButton());
+    switch (clicked == QMessageBox::NoButton ? onClose : clicked) {
+        case QMessageBox::Yes:
+            return ProjectPrompts::Answer::yes;
+        case QMessageBox::No:
+            return ProjectPrompts::Answer::no;
+        default:
+            return ProjectPrompts::Answer::cancel;
+    }
+}
+
+std::optional<std::string> runFileDialog(QFileDialog& dialog) {
+    dialog.setNameFilter(kFilter);
+    dialog.setDefaultSuffix(QStringLiteral("vhl"));
+    dialog.setDirectory(QDir::currentPath());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setSizeGripEnabled(true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const QString chosen = dialog.selectedFiles().first();
+    QDir::setCurrent(QFileInfo(chosen).absolutePath());
+    return chosen.toStdString();
+}
+}  // namespace
+
+ProjectPrompts::Answer QtProjectPrompts::askYesNo(const std::string& question) {
+    return ask(parent_, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+}
+
+ProjectPrompts::Answer QtProjectPrompts::askYesNoCancel(const std::string& question) {
+    return ask(parent_, question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+               QMessageBox::Cancel);
+}
+
+void QtProjectPrompts::inform(const std::string& message) {
+    QMessageBox box(QMessageBox::Information, kTitle, QString::fromStdString(message),
+                    QMessageBox::Ok, parent_);
+    box.setObjectName(QStringLiteral("messagebox"));
+    box.exec();
+}
+
+std::optional<std::string> QtProjectPrompts::chooseFileToOpen() {
+    QFileDialog dialog(parent_, QStringLiteral("Open Varnholt File"));
+    dialog.setObjectName(QStringLiteral("OpenDialog1"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);  // a missing file is reported by the reading
+    return runFileDialog(dialog);
+}
+
+std::optional<std::string> QtProjectPrompts::chooseFileToSave(SaveTitle title) {
+    QFileDialog dialog(parent_, title == SaveTitle::save ? QStringLiteral("Save Varnholt File")
+                                                         : QStringLiteral("Save Varnholt file As..."));
+    dialog.setObjectName(QStringLiteral("SaveDialog1"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);  // asks before replacing a file
+    dialog.setFileMode(QFileDialog::AnyFile);
+    return runFileDialog(dialog);
+}
+
+}  // namespace varnholt

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "project/project_prompts.h"
+
+namespace varnholt {
+
+// The project commands' questions and file dialogs as message boxes and Qt file dialogs over
+// the main window. The dialogs start in the current working folder and move it to the folder
+// chosen, so the next one opens where the designer last was.
+class QtProjectPrompts : public ProjectPrompts {
+public:
+    explicit QtProjectPrompts(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    Answer askYesNo(const std::string& question) override;
+    Answer askYesNoCancel(const std::string& question) override;
+    void inform(const std::string& message) override;
+    std::optional<std::string> chooseFileToOpen() override;
+    std::optional<std::string> chooseFileToSave(SaveTitle title) override;
+
+private:
+    QPointer<QWidget> parent_;
+};
+
+}  // namespace varnholt
