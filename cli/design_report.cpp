@@ -10,6 +10,114 @@ namespace {
 
 const char* pageName(DetailPage page) { return page == DetailPage::tstrench ? "trench" : "ring"; }
 
+void writeRect(JsonWriter& json, const char* name, const Rect& r, bool visible) {
+    json.key(name);
+    json.beginObject();
+    json.key("left");
+    json.value(r.left);
+    json.key("top");
+    json.value(r.top);
+    json.key("width");
+    json.value(r.width);
+    json.key("height");
+    json.value(r.height);
+    json.key("visible");
+    json.value(visible);
+    json.endObject();
+}
+
+void writeElevation(JsonWriter& json, const Design& design) {
+    const TrenchElevation::Shapes& t = design.trenchElevation().shapes();
+    const RingElevation::Shapes& r = design.ringElevation().shapes();
+    json.key("elevation");
+    json.beginObject();
+    json.key("trench");
+    json.beginObject();
+    writeRect(json, "shfront", t.face, t.visible);
+    writeRect(json, "frontgrip1", t.depthGrip, t.visible);
+    writeRect(json, "frontgrip2", t.widthGrip, t.visible);
+    json.key("colour");
+    json.value(t.colour.hex());
+    json.key("hint");
+    json.value(t.hint);
+    json.endObject();
+    json.key("ring");
+    json.beginObject();
+    writeRect(json, "ringtop", r.ringtop, r.visible);
+    writeRect(json, "ringbottom", r.ringbottom, r.visible);
+    writeRect(json, "shinringtop", r.shinringtop, r.innerVisible);
+    writeRect(json, "shinringbot", r.shinringbot, r.innerVisible);
+    writeRect(json, "ringgrip", r.ringgrip, r.visible);
+    json.key("colour");
+    json.value(r.colour.hex());
+    json.key("bottom_outline");
+    json.value(r.bottomOutline.hex());
+    json.key("hatched_base");
+    json.value(r.hatchedBase);
+    json.key("hint");
+    json.value(r.hint);
+    json.endObject();
+    json.key("lines");
+    json.beginArray();
+    for (const TracedLine& line : design.canvas().lines) {
+        json.beginObject();
+        json.key("from");
+        json.beginArray();
+        json.value(line.from.x);
+        json.value(line.from.y);
+        json.endArray();
+        json.key("to");
+        json.beginArray();
+        json.value(line.to.x);
+        json.value(line.to.y);
+        json.endArray();
+        json.key("colour");
+        json.value(line.colour.hex());
+        json.endObject();
+    }
+    json.endArray();
+    json.endObject();
+}
+
+void writeVec(JsonWriter& json, const char* name, const Vec3& v) {
+    json.key(name);
+    json.beginArray();
+    for (float f : v) json.value(static_cast<double>(f));
+    json.endArray();
+}
+
+void writeScene(JsonWriter& json, const SceneModel& scene) {
+    json.key("scene");
+    json.beginObject();
+    json.key("objects");
+    json.beginObject();
+    for (std::size_t i = 0; i < kSceneNodeCount; ++i) {
+        const auto id = static_cast<SceneNodeId>(i);
+        const SceneNode& node = scene.node(id);
+        json.key(nameOf(id));
+        json.beginObject();
+        json.key("visible");
+        json.value(node.visible);
+        writeVec(json, "position", node.position);
+        writeVec(json, "extent", node.extent);
+        json.key("radius");
+        json.value(static_cast<double>(node.radius));
+        json.key("length");
+        json.value(static_cast<double>(node.length));
+        json.endObject();
+    }
+    json.endObject();
+    json.key("captions");
+    json.beginObject();
+    for (std::size_t i = 0; i < kSceneCaptionCount; ++i) {
+        const auto id = static_cast<SceneCaptionId>(i);
+        json.key(nameOf(id));
+        json.value(scene.caption(id));
+    }
+    json.endObject();
+    json.endObject();
+}
+
 void writeStyle(JsonWriter& json, const FieldStyle& style) {
     json.beginObject();
     json.key("text");
@@ -133,6 +241,9 @@ std::string jsonReport(const Design& design, const std::vector<std::string>& mes
     json.value(r.caption);
     json.key("CurrentFileName");
     json.value(r.CurrentFileName);
+
+    writeElevation(json, design);
+    writeScene(json, design.scene());
 
     json.key("messages");
     json.beginArray();

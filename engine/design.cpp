@@ -3,14 +3,38 @@
 namespace varnholt {
 
 Design::Design(DrawingObserver* observer)
-    : trenchElevation_(record_, scene_, observer),
-      ringElevation_(record_, scene_, observer),
+    : trenchElevation_(record_, scene_, canvas_, observer),
+      ringElevation_(record_, scene_, canvas_, observer),
       filter_(record_, scene_),
       trench_(record_, trenchElevation_),
       ring_(record_, ringElevation_, trenchElevation_),
       pass_(record_, filter_, trench_, ring_, trenchElevation_, ringElevation_),
       changes_(record_, pass_, trench_, ring_) {
     record_.setChangeHandler(&changes_);
+    ringElevation_.setVariableSizing([this] { ring_.ringcalcvariable(); });
+}
+
+void Design::setPaneBounds(int splitterRight, int pcmainBottom) {
+    canvas_.splitterRight = splitterRight;
+    canvas_.pcmainBottom = pcmainBottom;
+}
+
+void Design::windowResized() {
+    if (record_.flags.trenchdrawable) {
+        trenchElevation_.drawbase();
+        ringElevation_.drawringbase();
+        trenchElevation_.blacklines();
+    }
+    if (record_.flags.ringdrawable && !record_.notice(Notice::lblringwarning).visible)
+        ringElevation_.ringlines();
+}
+
+void Design::stepRingDiameter(bool wider) {
+    if (!record_.flags.ringdrawable || !ringElevation_.shapes().visible) return;
+    const Point grip{0, 0};
+    ringElevation_.gripPressed(grip);
+    ringElevation_.gripMoved({wider ? 1 : -1, 0}, true);
+    ringElevation_.gripReleased();
 }
 
 void Design::create(std::string today) {

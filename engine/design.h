@@ -26,6 +26,9 @@ public:
     DesignRecord& record() { return record_; }
     const DesignRecord& record() const { return record_; }
     const SceneModel& scene() const { return scene_; }
+    const ElevationCanvas& canvas() const { return canvas_; }
+    // Where the drawings may not go, in window client coordinates; the window tells.
+    void setPaneBounds(int splitterRight, int pcmainBottom);
 
     // Start-up: the main window is created (today's date in its short form for the status
     // bar), first shown, and made active.
@@ -46,17 +49,25 @@ public:
     void chooseRingRow(int row) { ring_.chooseRow(row); }
     // The ring fill of the options becomes the one the ring sizing uses.
     void takeRingFillOver();
+    // The window changed size: its repaint wiped the traced lines, which are traced again.
+    void windowResized();
+    // sbringdia: the variable ring one step (10 mm, one pixel of the drawing) wider or
+    // narrower, sized as a drag of its grip would.
+    void stepRingDiameter(bool wider);
 
     Recalculation& pass() { return pass_; }
     FilterReport& filterReport() { return filter_; }
     RingSizing& ringSizing() { return ring_; }
     TrenchSizing& trenchSizing() { return trench_; }
-    TrenchView& trenchView() { return trenchElevation_; }
-    RingView& ringView() { return ringElevation_; }
+    TrenchElevation& trenchElevation() { return trenchElevation_; }
+    RingElevation& ringElevation() { return ringElevation_; }
+    const TrenchElevation& trenchElevation() const { return trenchElevation_; }
+    const RingElevation& ringElevation() const { return ringElevation_; }
 
 private:
     DesignRecord record_;
     SceneModel scene_;
+    ElevationCanvas canvas_;
     TrenchElevation trenchElevation_;
     RingElevation ringElevation_;
     FilterReport filter_;
