@@ -178,7 +178,10 @@ QWidget* DetailPages::buildRingPage() {
         grid->addWidget(e, 2, p.column);
     }
     auto* sbringdia = new SpinButtons(QStringLiteral("sbringdia"), panel);
-    sbringdia->setEnabled(false);  // the variable ring follows the drawing
+    connect(sbringdia, &SpinButtons::up, this,
+            [this] { session_.act([this] { session_.design().stepRingDiameter(true); }); });
+    connect(sbringdia, &SpinButtons::down, this,
+            [this] { session_.act([this] { session_.design().stepRingDiameter(false); }); });
     grid->addWidget(sbringdia, 2, 1);
     grid->setColumnStretch(4, 1);
     layout->addWidget(panel);

@@ -4,6 +4,7 @@
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -84,6 +85,10 @@ QWidget* MainWindow::buildBody() {
     splitmain_->setStretchFactor(0, 0);
     splitmain_->setStretchFactor(1, 1);
     splitmain_->setSizes({273, 881 - 273 - 8});
+    connect(splitmain_, &QSplitter::splitterMoved, this, [this] {
+        updatePaneBounds();
+        drawingArea_->update();
+    });
     return splitmain_;
 }
 
@@ -97,8 +102,23 @@ void MainWindow::sync() {
     status_->setPanels(record.status);
 }
 
+void MainWindow::updatePaneBounds() {
+    const int splitterRight = drawingArea_->clientOrigin().x();
+    const int menu = menuBar() ? menuBar()->height() : 0;
+    const int pcmainBottom = inputPages_->mapTo(this, QPoint(0, inputPages_->height())).y() - menu;
+    session_.design().setPaneBounds(splitterRight, pcmainBottom);
+}
+
+// The repaint that comes with a new size wipes the traced lines; they are traced again.
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    updatePaneBounds();
+    if (shown_) session_.act([this] { session_.design().windowResized(); });
+}
+
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    updatePaneBounds();
     if (shown_) return;
     shown_ = true;
     if (firstShow_) firstShow_();

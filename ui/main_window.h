@@ -42,11 +42,14 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     QWidget* buildBody();
+    // Tells the design where the splitter's right edge and the input pages' bottom are.
+    void updatePaneBounds();
 
     DesignSession& session_;
     MainCommands* commands_;

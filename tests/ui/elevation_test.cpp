@@ -1,0 +1,120 @@
+// Drags in the elevation with real mouse events: the field texts follow the pointer on every
+// move, the design is re-sized at once, and the limits of each drag hold.
+#include <QTabWidget>
+
+#include "gui_fixture.h"
+#include "ui/drawing_area.h"
+
+namespace varnholt {
+namespace {
+
+class ElevationTest : public testing::GuiTest {
+protected:
+    DrawingArea* area() { return find<DrawingArea>("drawingarea"); }
+    const TrenchElevation::Shapes& trench() { return record_design().trenchElevation().shapes(); }
+    const RingElevation::Shapes& ring() { return record_design().ringElevation().shapes(); }
+    Design& record_design() { return program->session().design(); }
+    QPoint centre(const Rect& r) { return area()->toLocal({r.left + r.width / 2, r.top + r.height / 2}); }
+
+    // Presses the left button on `start`, moves by the offsets in turn, checking after each,
+    // then releases.
+    void drag(QPoint start, const std::vector<QPoint>& moves,
+              const std::function<void(int)>& afterEach = {}) {
+        QTest::mousePress(area(), Qt::LeftButton, {}, start);
+        QPoint at = start;
+        for (std::size_t i = 0; i < moves.size(); ++i) {
+            at += moves[i];
+            QTest::mouseMove(area(), at);
+            if (afterEach) afterEach(static_cast<int>(i));
+        }
+        QTest::mouseRelease(area(), Qt::LeftButton, {}, at);
+    }
+    void enterTrench() {
+        type("txtarea", "100");
+        type("txtrain", "0.02");
+        type("txtsinf", "0.00001");
+        type("txtdepth", "1");
+        type("txtlength", "10");
+        type("lblwid", "1");
+        ASSERT_EQ(text("lblwid"), "0.54");
+        ASSERT_TRUE(trench().visible);
+    }
+};
+
+TEST_F(ElevationTest, DraggingTheDepthHandleWritesTheDepthAndResizesTheTrench) {
+    enterTrench();
+    const Rect face = trench().face;
+    ASSERT_EQ(face.height, 100);
+    std::vector<std::string> depths;
+    drag(centre(trench().depthGrip), {{0, -10}, {0, -10}, {0, 5}},
+         [&](int) { depths.push_back(text("txtdepth")); });
+    EXPECT_EQ(depths, (std::vector<std::string>{"1.1", "1.2", "1.15"}));
+    EXPECT_EQ(trench().face.height, 115);
+    EXPECT_EQ(trench().face.bottom(), face.bottom());  // the bottom edge stayed
+    EXPECT_EQ(record().text(Field::txtlength), text("txtlength"));
+    EXPECT_NE(text("txtlength"), "10.00");  // the length was solved again for each depth
+    EXPECT_EQ(record_design().scene().node(SceneNodeId::GLTrench).extent[1], 1.15f);
+
+    // Past the bottom the face keeps its 15-pixel minimum with its top at the pointer.
+    drag(centre(trench().depthGrip), {{0, 200}});
+    EXPECT_EQ(text("txtdepth"), "0.15");
+    EXPECT_EQ(trench().face.height, 15);
+}
+
+TEST_F(ElevationTest, DraggingTheWidthHandleWritesTheWidthAndStopsTheHandlesOverlapping) {
+    enterTrench();
+    const int left = trench().face.left;
+    // A sizing pass puts the handle at L + W - 8 and a drag step at L + W - 9, so the second
+    // move finds the pointer one pixel further into the handle than it was pressed.
+    drag(centre(trench().widthGrip), {{10, 0}, {10, 0}});
+    EXPECT_EQ(text("lblwid"), "0.75");
+    EXPECT_EQ(trench().face.left, left);
+    EXPECT_EQ(trench().face.width, 75);
+    EXPECT_EQ(trench().widthGrip.left, left + 75 - 9);
+
+    drag(centre(trench().widthGrip), {{-50, 0}});  // a face of 25 pixels
+    EXPECT_EQ(text("lblwid"), "0.25");
+    EXPECT_EQ(trench().widthGrip.left, toPixel(left + 12.5 + 7));
+}
+
+TEST_F(ElevationTest, TheFaceMovesWithTheBodyButNotPastTheSplitterOrThePages) {
+    enterTrench();
+    const std::string width = text("lblwid");
+    drag(centre(trench().face), {{-400, -400}});
+    const ElevationCanvas& canvas = record_design().canvas();
+    EXPECT_EQ(trench().face.left, canvas.splitterRight + 2);
+    EXPECT_EQ(trench().face.top, canvas.pcmainBottom + 2);
+    EXPECT_EQ(text("lblwid"), width);  // moving changes no dimension
+    EXPECT_EQ(canvas.splitterRight, area()->clientOrigin().x());
+}
+
+TEST_F(ElevationTest, TheRingGripSizesAnyDiameterDownToTheSmallestRing) {
+    type("txtarea", "100");
+    type("txtrain", "0.015");
+    type("txtsinf", "0.00001");
+    find<QTabWidget>("pcdetail")->setCurrentIndex(1);
+    ASSERT_TRUE(ring().visible);
+    ASSERT_EQ(ring().ringtop.width, 90);
+
+    drag(centre(ring().ringgrip), {{33, 0}});
+    EXPECT_EQ(text("rvdia"), "1230");
+    EXPECT_EQ(ring().ringtop.width, 123);
+    EXPECT_EQ(ring().ringbottom.top - ring().ringtop.top,
+              toPixel(std::stod(text("rvdepth")) * 100));  // the bottom follows on release
+
+    drag(centre(ring().ringgrip), {{-100, 0}});
+    EXPECT_EQ(ring().ringtop.width, 90);
+    EXPECT_EQ(text("rvdia"), "1230");  // below 91 pixels nothing is sized
+}
+
+TEST_F(ElevationTest, AResizeTracesTheOutlineAgain) {
+    enterTrench();
+    ASSERT_FALSE(record_design().canvas().lines.empty());
+    program->mainWindow().resize(900, 650);
+    EXPECT_TRUE(eventually([&] { return program->mainWindow().width() == 900; }));
+    EXPECT_FALSE(record_design().canvas().lines.empty());
+    EXPECT_EQ(record_design().canvas().lines.front().colour, colours::black);
+}
+
+}  // namespace
+}  // namespace varnholt
