@@ -7,7 +7,7 @@ Design::Design(DrawingObserver* observer)
       ringElevation_(record_, scene_, canvas_, observer),
       filter_(record_, scene_),
       trench_(record_, trenchElevation_),
-      ring_(record_, ringElevation_, trenchElevation_),
+      ring_(record_, ringElevation_, trenchElevation_, canvas_),
       pass_(record_, filter_, trench_, ring_, trenchElevation_, ringElevation_),
       changes_(record_, pass_, trench_, ring_) {
     record_.setChangeHandler(&changes_);
@@ -55,6 +55,7 @@ void Design::firstShow() {
     ringElevation_.hidering();
     trenchElevation_.hidetrench();
     filter_.checkfilter();
+    canvas_.repaint();
 }
 
 void Design::activate() {
@@ -95,6 +96,7 @@ void Design::switchPage(DetailPage page) {
     if (record_.detailPage == page) return;
     record_.detailPage = page;
     record_.hide(Notice::lblbaseincluded);
+    canvas_.repaint();
     pass_.procshowtrench();
     pass_.procshowring();
     pass_.showwhat();

@@ -49,6 +49,8 @@ public:
     void chooseRingRow(int row) { ring_.chooseRow(row); }
     // The ring fill of the options becomes the one the ring sizing uses.
     void takeRingFillOver();
+    // The whole window is repainted, which wipes the lines traced on it.
+    void repaintWindow() { canvas_.repaint(); }
     // The window changed size: its repaint wiped the traced lines, which are traced again.
     void windowResized();
     // sbringdia: the variable ring one step (10 mm, one pixel of the drawing) wider or

@@ -105,6 +105,7 @@ void RingSizing::showRingDesign() {
     } else {
         ringView_.hidering();
         record_.show(Notice::lblringwarning);
+        canvas_.repaint();
     }
 }
 
@@ -141,6 +142,7 @@ void RingSizing::ringrowchange() {
             record_.style(f).text = colours::red;
         ringView_.mirrorring();
         ringView_.depthmove();
+        canvas_.repaint();
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "design_record.h"
 #include "drawing.h"
+#include "elevation_canvas.h"
 #include "ring_formulas.h"
 
 namespace varnholt {
@@ -10,8 +11,9 @@ namespace varnholt {
 // and keeps the variable ring design (rvdia, rvdepth, rvhalf) in step with the ring on show.
 class RingSizing {
 public:
-    RingSizing(DesignRecord& record, RingView& ringView, TrenchView& trenchView)
-        : record_(record), ringView_(ringView), trenchView_(trenchView) {}
+    RingSizing(DesignRecord& record, RingView& ringView, TrenchView& trenchView,
+               ElevationCanvas& canvas)
+        : record_(record), ringView_(ringView), trenchView_(trenchView), canvas_(canvas) {}
 
     // The ring branch of the recalculation pass.
     void showRingDesign();
@@ -40,6 +42,7 @@ private:
     DesignRecord& record_;
     RingView& ringView_;
     TrenchView& trenchView_;
+    ElevationCanvas& canvas_;  // a repaint of the window wipes the lines traced on it
 };
 
 std::string trimLeadingSpaces(const std::string& text);

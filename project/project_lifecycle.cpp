@@ -58,6 +58,7 @@ void ProjectLifecycle::clearmain() {
     r.hide(Notice::lblfttrench);
     design_.ringSizing().clearTable();
     r.caption = kNewCaption;
+    design_.repaintWindow();  // wipes the outlines the emptied fields traced on their way
 }
 
 void ProjectLifecycle::newProject(bool fromToolBar) {

@@ -130,6 +130,8 @@ TEST_F(RingPage, WhenEveryRingFailsThePanelShowsTheLastRowInRed) {
     EXPECT_EQ(record().ringcolour, colours::red);
     EXPECT_EQ(record().style(Field::rvdia).text, colours::red);
     EXPECT_FALSE(design.scene().node(SceneNodeId::GLDummyRing).visible);
+    // The side lines the failing rows traced on their way are wiped with the ring.
+    EXPECT_TRUE(design.canvas().lines.empty());
 }
 
 TEST_F(RingPage, ClickingAFailingThenAPassingRow) {

@@ -192,6 +192,7 @@ TEST_F(Lifecycle, NewForgetsTheRingFillAndEmptiesTheTable) {
     EXPECT_TRUE(record().ring.cells[1][1].empty());
     EXPECT_EQ(record().ring.cells[1][0], "         900");
     EXPECT_EQ(record().CurrentFileName, " ");
+    EXPECT_TRUE(design.canvas().lines.empty());  // nothing left drawn of the old ring
 
     enter(design, {{Field::txtarea, "100"}, {Field::txtrain, "0.015"},
                    {Field::txtsinf, "0.00001"}, {Field::txtsdur, "60"}});
