@@ -1,6 +1,7 @@
 #include "ring_sizing.h"
 
 #include "filter_report.h"
+#include "sizing_values.h"
 
 namespace varnholt {
 
@@ -19,14 +20,8 @@ std::string trimLeadingSpaces(const std::string& text) {
 }
 
 RingLoad RingSizing::snapshot() {
-    SizingValues& s = record_.sizing;
-    s.effectiveArea = record_.number(Field::txtarea) * record_.number(Field::txtVRC);
-    s.designInfiltrationRate = record_.number(Field::txtsinf) / record_.number(Field::txtFOS);
-    s.rainfallDepth = record_.number(Field::txtrain);
-    s.stormDuration = record_.number(Field::txtsdur);
-    s.voidRatio = record_.number(Field::txtVR);
-    const double overflow = record_.number(Field::txtoverflow);
-    s.overflowFactor = overflow == 0 ? 1.0 : 1 - overflow / 100;
+    refillSizingValues(record_);
+    const SizingValues& s = record_.sizing;
     // The case follows the live switches, the margin the one applied at the last OK or open.
     return {s.effectiveArea,
             s.rainfallDepth,

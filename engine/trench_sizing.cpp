@@ -1,18 +1,8 @@
 #include "trench_sizing.h"
 
-namespace varnholt {
+#include "sizing_values.h"
 
-void TrenchSizing::refillSizingValues() {
-    SizingValues& s = record_.sizing;
-    s.effectiveArea = record_.number(Field::txtarea) * record_.number(Field::txtVRC);
-    s.designInfiltrationRate = record_.number(Field::txtsinf);
-    s.rainfallDepth = record_.number(Field::txtrain);
-    s.stormDuration = record_.number(Field::txtsdur);
-    s.voidRatio = record_.number(Field::txtVR);
-    s.designInfiltrationRate /= record_.number(Field::txtFOS);
-    const double overflow = record_.number(Field::txtoverflow);
-    s.overflowFactor = overflow == 0 ? 1.0 : 1 - overflow / 100;
-}
+namespace varnholt {
 
 TrenchLoad TrenchSizing::load() const {
     const SizingValues& s = record_.sizing;
@@ -22,7 +12,7 @@ TrenchLoad TrenchSizing::load() const {
 }
 
 void TrenchSizing::designtrench() {
-    refillSizingValues();
+    refillSizingValues(record_);
     // A request is cleared only after its solve has returned: the write-back inside the solve
     // starts nested passes, and they must still see the request that is being honoured.
     if (record_.flags.solveWidth) {

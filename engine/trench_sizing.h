@@ -24,7 +24,6 @@ public:
     void stepDown(Field f);
 
 private:
-    void refillSizingValues();
     TrenchLoad load() const;
 
     DesignRecord& record_;
