@@ -52,7 +52,10 @@ void TrenchElevation::boxtovizdepth() {
     SceneNode& box = scene_.node(N::GLTrench);
     box.extent[1] = static_cast<float>(depth);
     const float top = box.position[1] + box.extent[1] / 2;
-    const float halfLength = box.extent[0] / 2;
+    // The length from its field, not the box's: the box takes a new length only in
+    // boxtovizlength, after this, so a pass without nested passes would place the pipes and
+    // the trap at the ends of the previous length.
+    const float halfLength = static_cast<float>(record_.number(Field::txtlength)) / 2;
     SceneNode& outflow = scene_.node(N::GLTrenchOutflow);
     outflow.position[1] = top - 2 * outflow.radius;
     outflow.position[0] = box.position[0] - halfLength - outflow.length / 2;
