@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -88,6 +89,54 @@ TEST(CliDesign, WorkedTrenchEndsAsTheDesignerSeesIt) {
     EXPECT_EQ(j["styles"]["lbltime"]["text"], "#0000ff");
     EXPECT_NEAR(j["values"]["trenchLength"].get<double>(), 10.013737373737374, 1e-12);
     EXPECT_EQ(j["visible"]["lblfiltertrench"], true);
+}
+
+// Length 3.25 solved for a trench 1.20 m wide and 1.5 m deep: a face of 120 by 150 pixels
+// where it starts, the 3D box at the same size and the inflow pipe at its far end.
+TEST(CliDesign, TrenchElevationAndSceneCarryTheSizedTrench) {
+    const json j = designJson(
+        with({"--set", "txtdepth=1.5", "--set", "lblwid=1.20", "--set", "txtlength=3.25"}));
+    const json& trench = j["elevation"]["trench"];
+    EXPECT_EQ(trench["shfront"],
+              json({{"left", 288}, {"top", 340}, {"width", 120}, {"height", 150},
+                    {"visible", true}}));
+    EXPECT_EQ(trench["frontgrip2"]["left"], 288 + 112);
+    EXPECT_EQ(trench["frontgrip2"]["top"], 340 + 71);
+    EXPECT_EQ(trench["colour"], "#000000");
+    ASSERT_FALSE(j["elevation"]["lines"].empty());
+    for (const json& line : j["elevation"]["lines"]) EXPECT_EQ(line["colour"], "#000000");
+
+    const json& objects = j["scene"]["objects"];
+    EXPECT_EQ(objects["GLDummyTrench"]["visible"], true);
+    EXPECT_EQ(objects["GLDummyRing"]["visible"], false);
+    const std::vector<double> extent = objects["GLTrench"]["extent"];
+    const std::vector<double> inflow = objects["GLTrenchInflow"]["position"];
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_NEAR(extent[i], (std::array{3.25, 1.5, 1.2})[i], 1e-6) << i;
+        EXPECT_NEAR(inflow[i], (std::array{3.125, 0.65, 0.0})[i], 1e-6) << i;
+    }
+    EXPECT_EQ(j["scene"]["captions"]["GLtxtwidth"], "Width = 1.20m");
+    EXPECT_EQ(j["scene"]["captions"]["GLtxtlength"], "Length = 3.25m");
+    EXPECT_EQ(j["scene"]["captions"]["GLtxtdepth"], "Depth = 1.5m");
+}
+
+// A failure depth of 1 m rules out the 900 and 1050 mm rings; the 1200 mm ring is 0.82 m deep.
+TEST(CliDesign, RingElevationAndSceneCarryTheChosenRing) {
+    const json j = designJson({"--set", "txtarea=98.5", "--set", "txtrain=0.01", "--set",
+                               "txtsinf=0.00001", "--set", "txtringfail=1", "--page", "ring"});
+    EXPECT_EQ(j["ring_row"], 3);
+    const json& ring = j["elevation"]["ring"];
+    EXPECT_EQ(ring["ringtop"]["width"], 120);
+    EXPECT_EQ(ring["ringtop"]["visible"], true);
+    EXPECT_EQ(ring["ringbottom"]["top"].get<int>() - ring["ringtop"]["top"].get<int>(), 82);
+
+    const json& objects = j["scene"]["objects"];
+    EXPECT_EQ(objects["GLDummyRing"]["visible"], true);
+    EXPECT_EQ(objects["GLDummyTrench"]["visible"], false);
+    EXPECT_NEAR(objects["GLPCRing"]["radius"].get<double>(), 0.6, 1e-6);
+    EXPECT_NEAR(objects["GLPCRing"]["length"].get<double>(), 0.82, 1e-6);
+    EXPECT_EQ(j["scene"]["captions"]["GLtxtdiameter"], "Diameter = 1.2m");
+    EXPECT_EQ(j["scene"]["captions"]["GLtxtringdepth"], "Depth = 0.82m");
 }
 
 TEST(CliDesign, TypedKeysGoThroughTheKeyFilter) {
