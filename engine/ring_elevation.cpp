@@ -186,10 +186,12 @@ void RingElevation::gripMoved(Point at, bool leftHeld) {
     ringviztoboxdia();
 }
 
-// Brings the bottom to the depth just sized.
+// Brings the bottom to the depth just sized, and the 3D pipes to the wall of the ring just
+// sized (during the drag they are placed before the ring is resized).
 void RingElevation::gripReleased() {
     mirrorring();
     ringlines();
+    depthmove();
 }
 
 }  // namespace varnholt

@@ -21,14 +21,16 @@ SceneModel::SceneModel() {
     // Placeholders until the first sizing places everything.
     node(N::GLTrenchInflow) = {true, {0, 0, 0}, {1, 1, 1}, 0.1f, 3};
     node(N::GLSiltTrap) = {false, {1, 0, 0}, {1, 1, 1}, 0.5f, 0.5f};
-    node(N::GLTrenchOutflow) = {true, {-1.5f, 0.5f, 0}, {1, 1, 1}, 0.1f, 2};
+    // The overflow pipes start hidden, as the default overflow of 0 has them: the filter report
+    // that hides them says nothing until a first sizing has run.
+    node(N::GLTrenchOutflow) = {false, {-1.5f, 0.5f, 0}, {1, 1, 1}, 0.1f, 2};
     node(N::GLTrenchbase) = {true, {0, -1, 0}, {1, 0.05f, 1}, 0, 0};
     node(N::GLside1) = {true, {0, 0, 1}, {1, 1, 0.05f}, 0, 0};
     node(N::GLside2) = {true, {0, 0, -1}, {1, 1, 0.05f}, 0, 0};
     node(N::GLside3) = {true, {2, 0, 0}, {0.05f, 1, 1}, 0, 0};
     node(N::GLside4) = {true, {-2, 0, 0}, {0.05f, 1, 1}, 0, 0};
     node(N::GLPCRing) = {true, {0, 0, 0}, {1, 1, 1}, 0.5f, 1};
-    node(N::GLRingOutflow) = {true, {0, 0, 0}, {1, 1, 1}, 0.1f, 1};
+    node(N::GLRingOutflow) = {false, {0, 0, 0}, {1, 1, 1}, 0.1f, 1};
     node(N::GLRingInflow) = {true, {0, 0, 0}, {1, 1, 1}, 0.1f, 2};
     captions = {"Length", "Depth", "Width", "Diameter", "Depth"};
 }

@@ -25,6 +25,9 @@ protected:
 };
 
 TEST_F(FilterReportTest, SilentUntilTheFirstSizing) {
+    // Without an overflow there is no overflow pipe, also before the report first speaks.
+    EXPECT_FALSE(design.scene().node(SceneNodeId::GLTrenchOutflow).visible);
+    EXPECT_FALSE(design.scene().node(SceneNodeId::GLRingOutflow).visible);
     design.write(Field::txtoverflow, "5");
     design.refreshView();
     EXPECT_FALSE(notice(Notice::lblfiltwarning).visible);

@@ -161,6 +161,9 @@ TEST(RingElevation, TheGripSizesTheVariableRingFrom91Pixels) {
         EXPECT_EQ(box(r.shapes().ringbottom), (Box{kL, c.bottomTop, c.width, 41}));
         EXPECT_FLOAT_EQ(r.node(N::GLPCRing).radius, c.radius);
         EXPECT_FLOAT_EQ(r.node(N::GLPCRing).length, c.height);
+        // Released, the pipes touch the wall of the ring just sized.
+        EXPECT_FLOAT_EQ(r.node(N::GLRingOutflow).position[0], -(c.radius + 0.5f));
+        EXPECT_FLOAT_EQ(r.node(N::GLRingInflow).position[0], c.radius + 1.0f);
     }
 }
 
