@@ -29,7 +29,6 @@ public:
     std::vector<std::string> texts;
     std::optional<std::string> savePath;
 };
-using CollectedMessages = ScriptedPrompts;
 
 // "A=B" split at the first "=".
 bool splitAssignment(const std::string& arg, std::string& name, std::string& value) {
@@ -66,13 +65,11 @@ std::string today() {
 // Runs one user action; a failure shows its message and the session carries on, as the
 // program does after a message box.
 template <typename Fn>
-bool guarded(CollectedMessages& messages, Fn&& fn) {
+bool guarded(ScriptedPrompts& messages, Fn&& fn) {
     try {
         fn();
         return true;
-    } catch (const ConversionError& e) {
-        messages.inform(e.what());
-    } catch (const ChainTooDeepError& e) {
+    } catch (const ActionStopped& e) {
         messages.inform(e.what());
     }
     return false;

@@ -23,7 +23,6 @@ public:
         : record_(record), pass_(pass), trench_(trench), ring_(ring) {}
 
     void fieldChanged(Field f) override;
-    int nesting() const { return nesting_; }
 
 private:
     enum class Solve { width, length };

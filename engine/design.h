@@ -60,7 +60,6 @@ public:
     Recalculation& pass() { return pass_; }
     FilterReport& filterReport() { return filter_; }
     RingSizing& ringSizing() { return ring_; }
-    TrenchSizing& trenchSizing() { return trench_; }
     TrenchElevation& trenchElevation() { return trenchElevation_; }
     RingElevation& ringElevation() { return ringElevation_; }
     const TrenchElevation& trenchElevation() const { return trenchElevation_; }

@@ -31,14 +31,10 @@ struct TracedLine {
 // The window surface under the elevation's shapes: lines traced on it stay until the window
 // is next repainted, which wipes them all, as every redraw of the elevation begins by doing.
 struct ElevationCanvas {
-    void repaint() {
-        lines.clear();
-        ++repaints;
-    }
+    void repaint() { lines.clear(); }
     void trace(Point from, Point to, Rgb colour) { lines.push_back({from, to, colour}); }
 
     std::vector<TracedLine> lines;
-    unsigned repaints = 0;
     // Where the drawings may not go: left of the splitter's right edge, above the input pages.
     int splitterRight = 281;
     int pcmainBottom = 140;

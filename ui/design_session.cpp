@@ -13,16 +13,10 @@ bool DesignSession::act(const std::function<void()>& action) {
     ++depth_;
     try {
         action();
-    } catch (const ConversionError& e) {
+    } catch (const ActionStopped& e) {
         completed = false;
         --depth_;
         emit changed();  // show what was written before the failure, then the box
-        inform(e.what());
-        ++depth_;
-    } catch (const ChainTooDeepError& e) {
-        completed = false;
-        --depth_;
-        emit changed();
         inform(e.what());
         ++depth_;
     }
@@ -30,9 +24,11 @@ bool DesignSession::act(const std::function<void()>& action) {
     return completed;
 }
 
-void DesignSession::inform(const std::string& text) {
+void DesignSession::inform(const std::string& text) { showInformation(messageParent_, text); }
+
+void showInformation(QWidget* parent, const std::string& text) {
     QMessageBox box(QMessageBox::Information, QStringLiteral("Varnholt"),
-                    QString::fromStdString(text), QMessageBox::Ok, messageParent_);
+                    QString::fromStdString(text), QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("messagebox"));
     box.exec();
 }

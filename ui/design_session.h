@@ -41,4 +41,7 @@ private:
     int depth_ = 0;
 };
 
+// The program's information box with an OK button.
+void showInformation(QWidget* parent, const std::string& text);
+
 }  // namespace varnholt

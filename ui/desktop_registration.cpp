@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QMessageBox>
+#include "design_session.h"
 
 #include "project/file_type_registration.h"
 
@@ -21,9 +21,7 @@ void registerProjectFileType() {
     what.documentIconSvg = resourceText(":/icons/vh35finaldoc.svg");
     what.appIconSvg = resourceText(":/icons/varnholt.svg");
     const RegistrationOutcome outcome = registerFileType(what);
-    if (!outcome.ok)
-        QMessageBox::information(nullptr, QStringLiteral("Varnholt"),
-                                 QString::fromStdString(outcome.error));
+    if (!outcome.ok) showInformation(nullptr, outcome.error);
 }
 
 }  // namespace varnholt

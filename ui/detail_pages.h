@@ -22,8 +22,6 @@ public:
     DetailPages(DesignSession& session, QWidget* parent = nullptr);
     void sync();
 
-    QTableWidget* ringTable() const { return pcring_; }
-
 private:
     QWidget* buildTrenchPage();
     QWidget* buildRingPage();

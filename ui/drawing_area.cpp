@@ -204,6 +204,14 @@ void DrawingArea::mouseMoveEvent(QMouseEvent* event) {
     const Rect r = rectOf(shape);
     const Point inShape{at.x - r.left, at.y - r.top};
     Design& d = session_.design();
+    // Without a drag a move only renews the shape's hint, which is read when the tip shows:
+    // nothing to recalculate or redraw, so the views are not made to re-read the design.
+    if (!dragging) {
+        if (shape == Shape::face) d.trenchElevation().faceMoved(inShape, false);
+        if (shape == Shape::ringTop || shape == Shape::innerTop)
+            d.ringElevation().topMoved(inShape, false);
+        return;
+    }
     session_.act([&] {
         switch (shape) {
             case Shape::face: d.trenchElevation().faceMoved(inShape, dragging); break;

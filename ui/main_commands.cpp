@@ -171,10 +171,6 @@ void MainCommands::buildToolBar(QMainWindow* window) {
     on("tbexit1", [this] { emit exitProgram(); });
 }
 
-QToolButton* MainCommands::toolButton(const QString& objectName) const {
-    return toolBar_->findChild<QToolButton*>(objectName);
-}
-
 bool MainCommands::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Enter) {
         const auto it = tips_.find(watched);

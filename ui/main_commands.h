@@ -24,7 +24,6 @@ public:
     QMenu* popupMenu() const { return popup_; }
     QToolBar* toolBar() const { return toolBar_; }
     QAction* action(const QString& objectName) const;
-    QToolButton* toolButton(const QString& objectName) const;
 
 signals:
     void newProject(bool fromToolBar);

@@ -75,7 +75,6 @@ QWidget* MainWindow::buildBody() {
     p.setColor(QPalette::Window, QColor(56, 176, 222));
     p.setColor(QPalette::WindowText, Qt::white);
     scene->setPalette(p);
-    sceneView_ = scene;
     splitter1_->addWidget(scene);
     splitter1_->setStretchFactor(0, 1);
     splitter1_->setStretchFactor(1, 0);

@@ -29,8 +29,6 @@ public:
     DetailPages& detailPages() const { return *detailPages_; }
     DrawingArea& drawingArea() const { return *drawingArea_; }
     StatusPanels& statusPanels() const { return *status_; }
-    QWidget* sceneView() const { return sceneView_; }
-    QSplitter* splitmain() const { return splitmain_; }
 
     // Runs once, when the window is first shown (the design's first show and the project
     // named on the command line).
@@ -57,7 +55,6 @@ private:
     DetailPages* detailPages_ = nullptr;
     DrawingArea* drawingArea_ = nullptr;
     ZoomPanel* zoomPanel_ = nullptr;
-    QWidget* sceneView_ = nullptr;
     QSplitter* splitmain_ = nullptr;
     QSplitter* splitter1_ = nullptr;
     StatusPanels* status_ = nullptr;

@@ -20,6 +20,19 @@ namespace varnholt {
 namespace {
 const QSize kPictureSize(120, 90);
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+
+ClickablePicture* optionPicture(const char* name, QWidget* parent) {
+    return new ClickablePicture(
+        QString::fromLatin1(name),
+        QStringLiteral(":/pictures/options/%1.svg").arg(QLatin1String(name)), kPictureSize, parent);
+}
+
+// The two fixed pictures beside a tab's texts.
+QVBoxLayout* pictureColumn(std::initializer_list<const char*> names, QWidget* parent) {
+    auto* column = new QVBoxLayout;
+    for (const char* name : names) column->addWidget(optionPicture(name, parent));
+    return column;
+}
 }  // namespace
 
 OptionsDialog::OptionsDialog(DesignSession& session, QWidget* parent)
@@ -121,10 +134,7 @@ QWidget* OptionsDialog::picturePair(Check c, const char* offName, const char* on
     auto* layout = new QHBoxLayout(holder);
     layout->setContentsMargins(0, 0, 0, 0);
     auto picture = [&](const char* name) {
-        auto* p = new ClickablePicture(
-            QString::fromLatin1(name),
-            QStringLiteral(":/pictures/options/%1.svg").arg(QLatin1String(name)), kPictureSize,
-            holder);
+        ClickablePicture* p = optionPicture(name, holder);
         connect(p, &ClickablePicture::clicked, this,
                 [this, c] { session_.act([&] { logic_.pictureClicked(c); }); });
         layout->addWidget(p);
@@ -190,13 +200,7 @@ QWidget* OptionsDialog::buildFilterTab() {
                          "default is 0%, ie a traditional soakaway.",
                          page),
                     2, 0);
-    auto* pictures = new QVBoxLayout;
-    for (const char* name : {"filter1", "filter2"})
-        pictures->addWidget(new ClickablePicture(
-            QString::fromLatin1(name),
-            QStringLiteral(":/pictures/options/%1.svg").arg(QLatin1String(name)), kPictureSize,
-            page));
-    grid->addLayout(pictures, 0, 1, 3, 1);
+    grid->addLayout(pictureColumn({"filter1", "filter2"}, page), 0, 1, 3, 1);
     return page;
 }
 
@@ -217,13 +221,7 @@ QWidget* OptionsDialog::buildHalfEmptyTab() {
                          "but it will set the limitations of when the soakaway will fail)",
                          page),
                     3, 0);
-    auto* pictures = new QVBoxLayout;
-    for (const char* name : {"halfempty1", "halfempty2"})
-        pictures->addWidget(new ClickablePicture(
-            QString::fromLatin1(name),
-            QStringLiteral(":/pictures/options/%1.svg").arg(QLatin1String(name)), kPictureSize,
-            page));
-    grid->addLayout(pictures, 0, 1, 4, 1);
+    grid->addLayout(pictureColumn({"halfempty1", "halfempty2"}, page), 0, 1, 4, 1);
     return page;
 }
 
@@ -294,13 +292,11 @@ void OptionsDialog::openModal() {
 void OptionsDialog::finish(void (OptionsDialogLogic::*step)()) {
     // A conversion failure keeps the dialog open with the message, as for any action.
     if (!session_.act([&] { (logic_.*step)(); })) return;
-    closingByButton_ = true;
-    done(QDialog::Accepted);
-    closingByButton_ = false;
+    done(QDialog::Accepted);  // done() hides without the close box's handling
 }
 
 void OptionsDialog::closeEvent(QCloseEvent* event) {
-    if (!closingByButton_) session_.act([this] { logic_.closed(); });
+    session_.act([this] { logic_.closed(); });
     event->accept();
     QDialog::closeEvent(event);
 }

@@ -65,7 +65,6 @@ private:
     QLabel* lblfos_ = nullptr;
     FieldEdit* margin_ = nullptr;
     SpinButtons* marginSpin_ = nullptr;
-    bool closingByButton_ = false;
     bool built_ = false;
 };
 

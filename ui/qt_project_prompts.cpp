@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "design_session.h"
+
 namespace varnholt {
 
 namespace {
@@ -52,12 +54,7 @@ ProjectPrompts::Answer QtProjectPrompts::askYesNoCancel(const std::string& quest
                QMessageBox::Cancel);
 }
 
-void QtProjectPrompts::inform(const std::string& message) {
-    QMessageBox box(QMessageBox::Information, kTitle, QString::fromStdString(message),
-                    QMessageBox::Ok, parent_);
-    box.setObjectName(QStringLiteral("messagebox"));
-    box.exec();
-}
+void QtProjectPrompts::inform(const std::string& message) { showInformation(parent_, message); }
 
 std::optional<std::string> QtProjectPrompts::chooseFileToOpen() {
     QFileDialog dialog(parent_, QStringLiteral("Open Varnholt File"));

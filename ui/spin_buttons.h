@@ -11,8 +11,6 @@ class SpinButtons : public QWidget {
     Q_OBJECT
 public:
     explicit SpinButtons(const QString& name, QWidget* parent = nullptr);
-    QToolButton* upButton() const { return up_; }
-    QToolButton* downButton() const { return down_; }
 
 signals:
     void up();
