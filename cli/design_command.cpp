@@ -39,16 +39,19 @@ bool splitAssignment(const std::string& arg, std::string& name, std::string& val
     return true;
 }
 
-// KEYS may hold "\b" for a backspace.
-std::string decodeKeys(const std::string& keys) {
-    std::string out;
-    for (std::size_t i = 0; i < keys.size(); ++i) {
+// KEYS split into the keys the user would press: one UTF-8 character each, "\b" a backspace.
+std::vector<std::string> decodeKeys(const std::string& keys) {
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < keys.size();) {
         if (keys[i] == '\\' && i + 1 < keys.size() && keys[i + 1] == 'b') {
-            out += '\b';
-            ++i;
-        } else {
-            out += keys[i];
+            out.emplace_back("\b");
+            i += 2;
+            continue;
         }
+        std::size_t n = 1;
+        while (i + n < keys.size() && (static_cast<unsigned char>(keys[i + n]) & 0xC0) == 0x80) ++n;
+        out.push_back(keys.substr(i, n));
+        i += n;
     }
     return out;
 }
@@ -93,7 +96,10 @@ void apply(Session& session, const Action& action) {
             if constexpr (std::is_same_v<A, SetAction>) {
                 design.write(a.field, a.text);
             } else if constexpr (std::is_same_v<A, TypeAction>) {
-                for (char key : a.keys) design.type(a.field, key);
+                // Each key is a user action of its own: a message stops that key's handling,
+                // and the next key is typed all the same.
+                for (const std::string& key : a.keys)
+                    guarded(session.messages, [&] { design.type(a.field, key); });
             } else if constexpr (std::is_same_v<A, CheckAction>) {
                 design.setCheck(a.check, a.on);
             } else if constexpr (std::is_same_v<A, PageAction>) {
@@ -171,8 +177,8 @@ bool parseDesignRequest(const std::vector<std::string>& args, DesignRequest& req
             if (!next(value)) return false;
             const auto check = splitAssignment(value, name, text) ? checkNamed(name) : std::nullopt;
             if (!check || (text != "0" && text != "1")) {
-                error = "--check takes chkbase, chkringsur or chkringbase =0 or =1, not '" +
-                        value + "'";
+                error = "--check takes chkbase, chkringsur or chkringbase =0 or =1, not '" + value +
+                        "'";
                 return false;
             }
             request.actions.emplace_back(CheckAction{*check, text == "1"});
@@ -218,8 +224,7 @@ int runDesign(const DesignRequest& request, std::string& out) {
     OptionsDialogLogic options(design);
     RunoffDialogLogic runoff(design);
     Session session{design, options, runoff, messages, lifecycle};
-    for (const Action& action : request.actions)
-        guarded(messages, [&] { apply(session, action); });
+    for (const Action& action : request.actions) guarded(messages, [&] { apply(session, action); });
 
     out = request.json ? jsonReport(design, messages.texts) : textReport(design, messages.texts);
     return shown && outcome != LoadOutcome::failed && !session.saveFailed ? 0 : 1;

@@ -9,10 +9,21 @@
 namespace varnholt {
 
 // One step of a scripted session, applied strictly in the order given.
-struct SetAction { Field field; std::string text; };
-struct TypeAction { Field field; std::string keys; };
-struct CheckAction { Check check; bool on; };
-struct PageAction { DetailPage page; };
+struct SetAction {
+    Field field;
+    std::string text;
+};
+struct TypeAction {
+    Field field;
+    std::vector<std::string> keys;
+};  // one character each
+struct CheckAction {
+    Check check;
+    bool on;
+};
+struct PageAction {
+    DetailPage page;
+};
 struct ActivateAction {};
 struct RefreshAction {};
 // The options dialog shown and confirmed with OK; the main window then becomes active again.
@@ -20,7 +31,9 @@ struct OptionsOkAction {};
 // OK of the runoff coefficient dialog; when it closes, the main window becomes active again.
 struct VrcOkAction {};
 // Save As to the given path.
-struct SaveAction { std::string path; };
+struct SaveAction {
+    std::string path;
+};
 using Action = std::variant<SetAction, TypeAction, CheckAction, PageAction, ActivateAction,
                             RefreshAction, OptionsOkAction, VrcOkAction, SaveAction>;
 

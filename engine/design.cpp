@@ -1,5 +1,7 @@
 #include "design.h"
 
+#include "number_text.h"
+
 namespace varnholt {
 
 Design::Design(DrawingObserver* observer)
@@ -48,10 +50,9 @@ void Design::firstShow() {
     record_.windowShown = true;
     record_.flags.ProjectModified = false;
     record_.CurrentFileName = " ";
-    for (auto [field, fallback] : {std::pair{Field::txtFOS, "1"}, {Field::txtringfail, "4"}}) {
-        const std::string& text = record_.text(field);
-        if (text == "0" || text.empty()) record_.place(field, fallback);
-    }
+    if (isZeroOrEmpty(record_.text(Field::txtFOS))) record_.place(Field::txtFOS, "1");
+    const std::string& fail = record_.text(Field::txtringfail);
+    if (fail == "0" || fail.empty()) record_.place(Field::txtringfail, "4");
     ringElevation_.hidering();
     trenchElevation_.hidetrench();
     filter_.checkfilter();
@@ -65,7 +66,9 @@ void Design::activate() {
     pass_.showwhat();
 }
 
-void Design::write(Field f, std::string text) { record_.write(f, std::move(text)); }
+void Design::write(Field f, std::string text) {
+    record_.write(f, std::move(text));
+}
 
 bool isTypeable(Field f) {
     switch (f) {
@@ -79,11 +82,16 @@ bool isTypeable(Field f) {
     }
 }
 
-bool Design::type(Field f, char key) {
-    if (!isTypeable(f)) return false;
+bool Design::type(Field f, std::string_view key) {
+    if (!isTypeable(f) || key.empty()) return false;
     std::string text = record_.text(f);
-    if (isNumericField(f) && !acceptsKey(text, key)) return false;
-    if (key == '\b') {
+    // A character outside ASCII is never a digit or a point.
+    if (isNumericField(f) && !acceptsKey(text, key.size() == 1 ? key.front() : '\x7f'))
+        return false;
+    if (key == "\b") {
+        // Back over the continuation bytes to the start of the last character.
+        while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80)
+            text.pop_back();
         if (!text.empty()) text.pop_back();
     } else {
         text += key;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "change_handling.h"
 #include "design_record.h"
@@ -38,9 +39,11 @@ public:
 
     // One change of a field's text, handled at once (no key filter).
     void write(Field f, std::string text);
-    // One key typed at the end of a main-window field's text, nothing selected; '\b' is
-    // backspace. Returns false when the field refuses the key.
-    bool type(Field f, char key);
+    // One key typed at the end of a main-window field's text, nothing selected: one character
+    // in UTF-8, or "\b" for backspace, which removes one character. Returns false when the
+    // field refuses the key.
+    bool type(Field f, std::string_view key);
+    bool type(Field f, char key) { return type(f, std::string_view(&key, 1)); }
     void setCheck(Check c, bool on) { record_.setChecked(c, on); }
     void switchPage(DetailPage page);
     void refreshView() { pass_.showwhat(); }

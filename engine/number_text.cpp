@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <string>
 
 #include "errors.h"
@@ -16,7 +17,9 @@ bool acceptsKey(std::string_view fieldText, char key) {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // Checks the whole text against [sign] digits [. digits] [(e|E) [sign] digits] with at least
 // one mantissa digit, so that from_chars never sees anything it would read differently
@@ -89,6 +92,9 @@ std::string plainFrom(const Decimal& d) {
 std::optional<double> tryParseNumber(std::string_view text) {
     while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    if (text == "INF") return HUGE_VAL;
+    if (text == "-INF") return -HUGE_VAL;
+    if (text == "NAN") return std::numeric_limits<double>::quiet_NaN();
     if (!looksLikeNumber(text)) return std::nullopt;
     if (text.front() == '+') text.remove_prefix(1);
     double value = 0;
@@ -118,6 +124,11 @@ std::string displayText(double value, int decimals) {
     if (point != std::string::npos && s.size() > point + 1 + static_cast<std::size_t>(decimals))
         s.resize(point + 1 + static_cast<std::size_t>(decimals));
     return s;
+}
+
+bool isZeroOrEmpty(std::string_view text) {
+    const std::optional<double> value = tryParseNumber(text);
+    return text.empty() || (value && *value == 0);
 }
 
 std::string generalText(double value) {

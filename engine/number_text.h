@@ -11,8 +11,10 @@ namespace varnholt {
 bool acceptsKey(std::string_view fieldText, char key);
 
 // Converts a field text with "." as the decimal point, whatever the locale. Blanks around the
-// number, a sign and an exponent are accepted, as are "1." and ".5"; an empty text, a lone ".",
-// "inf" and "nan" are not. Throws ConversionError.
+// number, a sign and an exponent are accepted, as are "1." and ".5"; an empty text and a lone
+// "." are not. Of the texts for values that are not finite only the program's own ("INF",
+// "-INF", "NAN") convert: a solved dimension written so goes into the project file and must
+// read back. Throws ConversionError.
 double parseNumber(std::string_view text);
 std::optional<double> tryParseNumber(std::string_view text);
 
@@ -29,5 +31,8 @@ std::string generalText(double value);
 
 // Text for a value that is not finite, as the display rules show it.
 std::string nonFiniteText(double value);
+
+// A factor of safety of "0.0", "-0" or "00" divides by zero just as "0" does.
+bool isZeroOrEmpty(std::string_view text);
 
 }  // namespace varnholt

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "engine/fos_guidance.h"
+#include "engine/number_text.h"
 #include "text_encoding.h"
 
 namespace varnholt {
@@ -27,7 +28,9 @@ std::array<std::string, kProjectFileLines + 1> splitLines(std::string_view conte
     return lines;
 }
 
-const char* checkText(bool on) { return on ? "1" : "0"; }
+const char* checkText(bool on) {
+    return on ? "1" : "0";
+}
 
 // "1" ticks the box, "0" or nothing clears it, anything else leaves it alone.
 void readCheck(Design& design, Check check, const std::string& line) {
@@ -71,8 +74,8 @@ std::string writeProjectFile(const DesignRecord& r) {
 
 bool readProjectFile(Design& design, std::string_view contents, MessageSink& messages) {
     const auto line = splitLines(contents);
-    const bool junk = contents.size() > kProjectFileReadLimit ||
-                      contents.find('\0') != std::string_view::npos;
+    const bool junk =
+        contents.size() > kProjectFileReadLimit || contents.find('\0') != std::string_view::npos;
     if (line[1] != ProjectFileMagic || junk) {
         messages.inform("Not a valid Soakaway File.");
         return false;
@@ -97,7 +100,7 @@ bool readProjectFile(Design& design, std::string_view contents, MessageSink& mes
 
     design.write(Field::txtFOS, line[14]);
     record.status[3] = "Factor of Safety = " + line[14];
-    if (line[14] == "0" || line[14].empty()) design.write(Field::txtFOS, "1");
+    if (isZeroOrEmpty(line[14])) design.write(Field::txtFOS, "1");
     colourcheck(record);
 
     readCheck(design, Check::chkringsur, line[15]);

@@ -6,10 +6,16 @@
 #include <cerrno>
 #include <cstring>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace varnholt {
 
 namespace {
-QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 std::string cannot(const char* what, const std::string& path, const QString& error) {
     QString text = error;
@@ -31,7 +37,8 @@ ProjectStorage::Read FileStorage::read(const std::string& path) {
     // A folder opens fine for reading on Linux and reads as nothing; say what it is instead.
     if (QFileInfo(q(path)).isDir()) return {false, {}, cannot("open", path, "Is a directory")};
     QFile file(q(path));
-    if (!file.open(QIODevice::ReadOnly)) return {false, {}, cannot("open", path, file.errorString())};
+    if (!file.open(QIODevice::ReadOnly))
+        return {false, {}, cannot("open", path, file.errorString())};
     const QByteArray bytes = file.read(static_cast<qint64>(kProjectFileReadLimit) + 1);
     if (file.error() != QFileDevice::NoError)
         return {false, {}, cannot("read", path, file.errorString())};
@@ -51,6 +58,23 @@ std::optional<std::string> FileStorage::write(const std::string& path,
         file.cancelWriting();
         return cannot("write", path, error);
     }
+    // A project is far smaller than Qt's write buffer, so a full disk only shows at the flush,
+    // and QSaveFile::commit() would rename the empty temporary file over the old one without
+    // saying so. Flush and sync here, where the failure can still be caught.
+    errno = 0;
+    if (!file.flush()) {
+        const QString error = reason(file, errno);
+        file.cancelWriting();
+        return cannot("write", path, error);
+    }
+#ifdef Q_OS_UNIX
+    errno = 0;
+    if (::fsync(file.handle()) != 0) {
+        const QString error = QString::fromLocal8Bit(std::strerror(errno));
+        file.cancelWriting();
+        return cannot("write", path, error);
+    }
+#endif
     errno = 0;
     if (!file.commit()) return cannot("write", path, reason(file, errno));
     return std::nullopt;

@@ -55,9 +55,8 @@ json designJson(std::vector<std::string> args) {
     return json::parse(run.out);
 }
 
-const std::vector<std::string> kWorkedInputs = {"--set", "txtarea=100",     "--set",
-                                                "txtrain=0.02",        "--set",
-                                                "txtsinf=0.00001"};
+const std::vector<std::string> kWorkedInputs = {"--set",        "txtarea=100", "--set",
+                                                "txtrain=0.02", "--set",       "txtsinf=0.00001"};
 
 std::vector<std::string> with(std::vector<std::string> more) {
     std::vector<std::string> args = kWorkedInputs;
@@ -79,8 +78,8 @@ TEST(CliDesign, StartsAsTheProgramDoes) {
 }
 
 TEST(CliDesign, WorkedTrenchEndsAsTheDesignerSeesIt) {
-    const json j = designJson(
-        with({"--set", "txtdepth=1.5", "--set", "lblwid=0.5", "--set", "txtlength=10"}));
+    const json j =
+        designJson(with({"--set", "txtdepth=1.5", "--set", "lblwid=0.5", "--set", "txtlength=10"}));
     EXPECT_EQ(j["fields"]["txtlength"], "10.01");
     EXPECT_EQ(j["fields"]["lblwid"], "0.32");
     EXPECT_EQ(j["fields"]["lbltime"], "1.29");
@@ -97,9 +96,9 @@ TEST(CliDesign, TrenchElevationAndSceneCarryTheSizedTrench) {
     const json j = designJson(
         with({"--set", "txtdepth=1.5", "--set", "lblwid=1.20", "--set", "txtlength=3.25"}));
     const json& trench = j["elevation"]["trench"];
-    EXPECT_EQ(trench["shfront"],
-              json({{"left", 288}, {"top", 340}, {"width", 120}, {"height", 150},
-                    {"visible", true}}));
+    EXPECT_EQ(
+        trench["shfront"],
+        json({{"left", 288}, {"top", 340}, {"width", 120}, {"height", 150}, {"visible", true}}));
     EXPECT_EQ(trench["frontgrip2"]["left"], 288 + 112);
     EXPECT_EQ(trench["frontgrip2"]["top"], 340 + 71);
     EXPECT_EQ(trench["colour"], "#000000");
@@ -140,8 +139,8 @@ TEST(CliDesign, RingElevationAndSceneCarryTheChosenRing) {
 }
 
 TEST(CliDesign, TypedKeysGoThroughTheKeyFilter) {
-    const json j = designJson({"--type", "txtarea=1.2.3e-", "--type", "projtit=Site A",
-                               "--type", "txtrain=0.05\\b2"});
+    const json j = designJson(
+        {"--type", "txtarea=1.2.3e-", "--type", "projtit=Site A", "--type", "txtrain=0.05\\b2"});
     EXPECT_EQ(j["fields"]["txtarea"], "1.23");
     EXPECT_EQ(j["fields"]["projtit"], "Site A");
     EXPECT_EQ(j["fields"]["txtrain"], "0.02");
@@ -154,6 +153,45 @@ TEST(CliDesign, ALonePointIsReportedAndTheSessionGoesOn) {
     ASSERT_EQ(j["messages"].size(), 1u);
     EXPECT_EQ(j["messages"][0], "'.' is not a valid floating point value");
     EXPECT_EQ(j["fields"]["txtarea"], ".5");
+}
+
+TEST(CliDesign, TypingIsOneCharacterAndOneActionPerKey) {
+    // Backspace takes the whole "é", not one of its two bytes.
+    const json title = designJson({"--set", "projtit=Caf\xc3\xa9", "--type", "projtit=\\b"});
+    EXPECT_EQ(title["fields"]["projtit"], "Caf");
+
+    // The "." meets an empty depth in a ready design and is reported; the keys after it are
+    // typed as the window types them.
+    const json depth =
+        designJson(with({"--set", "txtdepth=1.5", "--set", "lblwid=0.5", "--set", "txtlength=10",
+                         "--set", "txtdepth=", "--type", "txtdepth=.61"}));
+    EXPECT_EQ(depth["fields"]["txtdepth"], ".61");
+    EXPECT_EQ(depth["messages"].size(), 1u);
+}
+
+// Extreme inputs make results that are not finite; what is saved must open again whole.
+TEST(CliDesign, ExtremeInputsSaveAProjectThatOpensAgain) {
+    const std::vector<std::vector<std::string>> extremes = {
+        {"--set", "txtrain=1e308"}, {"--set", "txtdepth=1e-320"}, {"--set", "txtFOS=0.0"},
+        {"--set", "txtFOS=-0"},     {"--set", "txtFOS=1e-320"},
+    };
+    const std::string path = ::testing::TempDir() + "extreme.vhl";
+    for (const auto& extreme : extremes) {
+        SCOPED_TRACE(extreme[1]);
+        auto args = with({"--set", "txtdepth=1.5", "--set", "lblwid=0.5", "--set", "txtlength=10",
+                          "--set", "projtit=Kept", "--set", "txthalfempty=48"});
+        args.insert(args.end(), extreme.begin(), extreme.end());
+        args.insert(args.end(), {"--save", path});
+        designJson(args);
+        const CliRun reopened = runCli({"design", path, "--json"});
+        EXPECT_EQ(reopened.status, 0) << reopened.out;
+        const json again = json::parse(reopened.out);
+        EXPECT_TRUE(again["messages"].empty()) << again["messages"];
+        EXPECT_EQ(again["fields"]["projtit"], "Kept");
+        EXPECT_EQ(again["fields"]["txthalfempty"], "48");  // the last lines were read too
+        EXPECT_EQ(again["fields"]["txtFOS"], extreme[1] == "txtFOS=1e-320" ? "1e-320" : "1")
+            << "a factor of safety of zero reads as 1";
+    }
 }
 
 TEST(CliDesign, OverLimitTrenchIsMarkedRed) {
@@ -196,8 +234,9 @@ TEST(CliDesign, FilesThatCannotBeOpenedExitWithOne) {
     struct Case {
         std::string path, message;
     };
-    for (const Case& c : {Case{bad, "Not a valid Soakaway File."},
-                          Case{::testing::TempDir() + "missing.vhl", "No such file or directory"}}) {
+    for (const Case& c :
+         {Case{bad, "Not a valid Soakaway File."},
+          Case{::testing::TempDir() + "missing.vhl", "No such file or directory"}}) {
         const CliRun run = runCli({"design", c.path, "--json"});
         EXPECT_EQ(run.status, 1);
         const json j = json::parse(run.out);
@@ -213,11 +252,10 @@ TEST(CliDesign, EachRunoffDialogCloseWidensTheTrench) {
         std::vector<std::string> closes;
         std::string width, length;
     };
-    for (const Case& c :
-         {Case{{"--vrc-ok"}, "0.33", "9.78"},
-          Case{{"--vrc-ok", "--set", "txtVRC=0.9", "--vrc-ok"}, "0.34", "8.60"}}) {
-        std::vector<std::string> args = {"--set", "txtdepth=1.5", "--set", "lblwid=0.5", "--set",
-                                         "txtlength=10"};
+    for (const Case& c : {Case{{"--vrc-ok"}, "0.33", "9.78"},
+                          Case{{"--vrc-ok", "--set", "txtVRC=0.9", "--vrc-ok"}, "0.34", "8.60"}}) {
+        std::vector<std::string> args = {"--set",      "txtdepth=1.5", "--set",
+                                         "lblwid=0.5", "--set",        "txtlength=10"};
         args.insert(args.end(), c.closes.begin(), c.closes.end());
         const json j = designJson(with(args));
         EXPECT_EQ(j["fields"]["lblwid"], c.width);
@@ -233,9 +271,9 @@ TEST(CliDesign, RefusedRunoffCoefficientIsReportedAndResetOnly) {
     for (const Case& c : {Case{"1.01", "Incorrect runoff coefficient.", "1.00"},
                           Case{"0", "Incorrect runoff coefficient.", "1.00"},
                           Case{".", "'.' is not a valid floating point value", "."}}) {
-        const json j = designJson(with({"--set", "txtdepth=1.5", "--set", "lblwid=0.5", "--set",
-                                        "txtlength=10", "--set", "txtVRC=" + c.coefficient,
-                                        "--vrc-ok"}));
+        const json j =
+            designJson(with({"--set", "txtdepth=1.5", "--set", "lblwid=0.5", "--set",
+                             "txtlength=10", "--set", "txtVRC=" + c.coefficient, "--vrc-ok"}));
         EXPECT_EQ(j["messages"], json({c.message})) << c.coefficient;
         EXPECT_EQ(j["fields"]["txtVRC"], c.after);
         EXPECT_EQ(j["fields"]["lblwid"], "0.32");  // the dialog did not close
@@ -244,10 +282,10 @@ TEST(CliDesign, RefusedRunoffCoefficientIsReportedAndResetOnly) {
 }
 
 TEST(CliDesign, OptionsOkReportsTheOptionsAndTakesTheRingFillOver) {
-    const json j = designJson(with({"--set", "txtdepth=1.5", "--set", "lblwid=0.5", "--set",
-                                    "txtlength=10", "--set", "txtVR=0.4", "--set", "txtFOS=3",
-                                    "--check", "chkringsur=1", "--set", "txtringmargin=0.5",
-                                    "--options-ok"}));
+    const json j =
+        designJson(with({"--set", "txtdepth=1.5", "--set", "lblwid=0.5", "--set", "txtlength=10",
+                         "--set", "txtVR=0.4", "--set", "txtFOS=3", "--check", "chkringsur=1",
+                         "--set", "txtringmargin=0.5", "--options-ok"}));
     EXPECT_EQ(j["status"][2], "Void Ratio = 0.4");
     EXPECT_EQ(j["status"][3], "Factor of Safety = 3");
     EXPECT_EQ(j["values"]["appliedRingSurround"], true);
@@ -284,8 +322,8 @@ TEST(CliDesign, UsageErrorsExitWithTwo) {
 
 TEST(CliDesign, TextSummaryNamesTheResults) {
     const CliRun run = runCli({"design", "--set", "txtarea=100", "--set", "txtrain=0.02", "--set",
-                            "txtsinf=0.00001", "--set", "txtdepth=1.5", "--set", "lblwid=0.5",
-                            "--set", "txtlength=10"});
+                               "txtsinf=0.00001", "--set", "txtdepth=1.5", "--set", "lblwid=0.5",
+                               "--set", "txtlength=10"});
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("Length (m):                     10.01"), std::string::npos);
     EXPECT_NE(run.out.find("Half-empty time (h):            1.29"), std::string::npos);
@@ -300,8 +338,7 @@ TEST(CliDesign, SaveWritesTheProjectAndNamesIt) {
     EXPECT_EQ(j["flags"]["ProjectModified"], false);
     std::ifstream saved(path, std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(saved)), {});
-    EXPECT_EQ(bytes.rfind("Varnholt-Corvane Systems-Version2\r\nGarage\r\n\r\n\r\n100\r\n", 0),
-              0u);
+    EXPECT_EQ(bytes.rfind("Varnholt-Corvane Systems-Version2\r\nGarage\r\n\r\n\r\n100\r\n", 0), 0u);
 
     // Reopened, it comes back as it was saved.
     const json again = designJson({path});

@@ -93,14 +93,39 @@ protected:
     bool mounted = false;
 };
 
+// Fills what is left of the file system, so that the next byte written fails.
+void fillUp(const QString& path) {
+    QFile filler(path);
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const QByteArray block(4096, 'f');
+    while (filler.write(block) == block.size()) {
+    }
+    const QByteArray byte(1, 'f');
+    while (filler.write(byte) == 1) {
+    }
+}
+
 TEST_F(SmallFileSystem, AFullDiskLeavesThePreviousFileIntact) {
-    const std::string old = "Varnholt-Corvane Systems-Version2\r\nold\r\n";
-    ASSERT_EQ(storage.write(inFs("site.vhl"), old), std::nullopt);
-    const auto error = storage.write(inFs("site.vhl"), std::string(200 * 1024, 'x'));
-    ASSERT_TRUE(error.has_value());
-    EXPECT_NE(error->find("No space left on device"), std::string::npos) << *error;
-    EXPECT_EQ(slurp(QString::fromStdString(inFs("site.vhl"))), old);
-    EXPECT_EQ(QDir(mountPoint).entryList(QDir::Files).size(), 1);
+    Design design;
+    testing::start(design);
+    design.write(Field::projtit, "Garage roof");
+    const std::string old = writeProjectFile(design.record());
+    design.write(Field::projtit, "NEW");
+    // A project is written in one piece far below Qt's buffer, so its failure comes only when
+    // the buffer is flushed; a large file fails on its way there.
+    for (const std::string& contents :
+         {writeProjectFile(design.record()), std::string(200 * 1024, 'x')}) {
+        SCOPED_TRACE(contents.size());
+        ASSERT_EQ(storage.write(inFs("site.vhl"), old), std::nullopt);
+        fillUp(mountPoint + "/filler");
+        const auto error = storage.write(inFs("site.vhl"), contents);
+        ASSERT_TRUE(error.has_value());
+        EXPECT_NE(error->find("No space left on device"), std::string::npos) << *error;
+        EXPECT_EQ(slurp(QString::fromStdString(inFs("site.vhl"))), old);
+        EXPECT_EQ(QDir(mountPoint).entryList(QDir::Files),
+                  QStringList({"filler", "site.vhl"}));  // no temporary left behind
+        QFile::remove(mountPoint + "/filler");
+    }
 }
 
 TEST_F(SmallFileSystem, AReadOnlyTargetLeavesThePreviousFileIntact) {
@@ -135,9 +160,11 @@ TEST_F(BrokenFiles, AreRefusedAndTheDesignStaysAsItWas) {
     std::string junk(10 * 1024 * 1024, '\0');
     for (char& c : junk) c = static_cast<char>(rng());
     const std::string magic = "Varnholt-Corvane Systems-Version2\r\n";
-    for (const std::string& contents :
-         {std::string("\x7f" "ELF\x02\x01\x01\0\0\0", 10), magic + junk,
-          magic + std::string(2 * 1024 * 1024, 'a'), magic + std::string("T\r\nN\0D\r\n", 8)}) {
+    for (const std::string& contents : {std::string("\x7f"
+                                                    "ELF\x02\x01\x01\0\0\0",
+                                                    10),
+                                        magic + junk, magic + std::string(2 * 1024 * 1024, 'a'),
+                                        magic + std::string("T\r\nN\0D\r\n", 8)}) {
         EXPECT_FALSE(readFile(contents));
         EXPECT_EQ(prompts.messages, std::vector<std::string>{"Not a valid Soakaway File."});
         EXPECT_EQ(writeProjectFile(design.record()), before);
@@ -145,9 +172,14 @@ TEST_F(BrokenFiles, AreRefusedAndTheDesignStaysAsItWas) {
 }
 
 TEST_F(BrokenFiles, FreeTextInTheWindowsCodePageIsReadAsSuch) {
-    ASSERT_TRUE(readFile("Varnholt-Corvane Systems-Version2\r\nCaf\xe9 \x80 5\r\nN\r\n\x93" "D\x94\r\n"));
+    ASSERT_TRUE(
+        readFile("Varnholt-Corvane Systems-Version2\r\nCaf\xe9 \x80 5\r\nN\r\n\x93"
+                 "D\x94\r\n"));
     EXPECT_EQ(design.record().text(Field::projtit), "Caf\xc3\xa9 \xe2\x82\xac 5");
-    EXPECT_EQ(design.record().text(Field::desname), "\xe2\x80\x9c" "D" "\xe2\x80\x9d");
+    EXPECT_EQ(design.record().text(Field::desname),
+              "\xe2\x80\x9c"
+              "D"
+              "\xe2\x80\x9d");
     EXPECT_EQ(design.record().text(Field::projnum), "N");
 }
 
