@@ -19,12 +19,17 @@ namespace varnholt {
 
 namespace {
 const QSize kPictureSize(120, 90);
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+// The ring page holds two pairs above each other, so its pictures are drawn smaller to leave
+// every text and field whole within the fixed window.
+const QSize kRingPictureSize(104, 78);
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
+}
 
-ClickablePicture* optionPicture(const char* name, QWidget* parent) {
+ClickablePicture* optionPicture(const char* name, QWidget* parent, QSize size = kPictureSize) {
     return new ClickablePicture(
         QString::fromLatin1(name),
-        QStringLiteral(":/pictures/options/%1.svg").arg(QLatin1String(name)), kPictureSize, parent);
+        QStringLiteral(":/pictures/options/%1.svg").arg(QLatin1String(name)), size, parent);
 }
 
 // The two fixed pictures beside a tab's texts.
@@ -38,7 +43,8 @@ QVBoxLayout* pictureColumn(std::initializer_list<const char*> names, QWidget* pa
 OptionsDialog::OptionsDialog(DesignSession& session, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint),
-      session_(session), logic_(session.design()) {
+      session_(session),
+      logic_(session.design()) {
     setObjectName(QStringLiteral("Tfrmoptions"));
     setWindowTitle(QStringLiteral("Design Options"));
     setProperty("varnholtForm", true);
@@ -53,6 +59,8 @@ void OptionsDialog::build() {
     if (built_) return;
     built_ = true;
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setSpacing(6);
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("optionpages"));
     tabs->addTab(buildTrenchTab(), QStringLiteral("Trench Soakaways"));
@@ -62,8 +70,8 @@ void OptionsDialog::build() {
     layout->addWidget(tabs, 1);
 
     auto* groups = new QHBoxLayout;
-    groups->addWidget(buildSafetyGroup(), 3);
-    groups->addWidget(buildVoidGroup(), 2);
+    groups->addWidget(buildSafetyGroup(), 1);
+    groups->addWidget(buildVoidGroup(), 1);
     layout->addLayout(groups);
 
     auto* buttons = new QHBoxLayout;
@@ -129,12 +137,12 @@ QCheckBox* OptionsDialog::switchBox(Check c, const char* text, QWidget* parent) 
 }
 
 QWidget* OptionsDialog::picturePair(Check c, const char* offName, const char* onName,
-                                    QWidget* parent) {
+                                    QWidget* parent, QSize size) {
     auto* holder = new QWidget(parent);
     auto* layout = new QHBoxLayout(holder);
     layout->setContentsMargins(0, 0, 0, 0);
     auto picture = [&](const char* name) {
-        ClickablePicture* p = optionPicture(name, holder);
+        ClickablePicture* p = optionPicture(name, holder, size);
         connect(p, &ClickablePicture::clicked, this,
                 [this, c] { session_.act([&] { logic_.pictureClicked(c); }); });
         layout->addWidget(p);
@@ -147,13 +155,15 @@ QWidget* OptionsDialog::picturePair(Check c, const char* offName, const char* on
 QWidget* OptionsDialog::buildTrenchTab() {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(switchBox(Check::chkbase, "Include base in trench soakaway calculation", page));
+    layout->addWidget(
+        switchBox(Check::chkbase, "Include base in trench soakaway calculation", page));
     layout->addWidget(picturePair(Check::chkbase, "imginclbase", "imginclbase2", page), 0,
                       Qt::AlignHCenter);
-    layout->addWidget(note("(This option allows the designer to incorporate the base of the "
-                           "trench soakaway into the design.  This option is generally used only "
-                           "for plane soakaway systems. ie porous surfaces)",
-                           page));
+    layout->addWidget(
+        note("(This option allows the designer to incorporate the base of the "
+             "trench soakaway into the design.  This option is generally used only "
+             "for plane soakaway systems. ie porous surfaces)",
+             page));
     layout->addStretch(1);
     return page;
 }
@@ -161,28 +171,47 @@ QWidget* OptionsDialog::buildTrenchTab() {
 QWidget* OptionsDialog::buildRingTab() {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
+    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setVerticalSpacing(2);
     grid->addWidget(switchBox(Check::chkringsur,
                               "Include granular fill in area surrounding PC ring Soakaway for "
                               "storage",
                               page),
                     0, 0, 1, 2);
-    grid->addWidget(picturePair(Check::chkringsur, "imgringfill", "imgringfill2", page), 1, 0);
+    grid->addWidget(
+        picturePair(Check::chkringsur, "imgringfill", "imgringfill2", page, kRingPictureSize), 1,
+        0);
     auto* marginColumn = new QVBoxLayout;
-    marginColumn->addWidget(note("Width of extra granular fill around soakaway ring to be "
-                                 "included for storage calculation.",
-                                 page));
+    marginColumn->setSpacing(2);
+    marginColumn->addWidget(
+        note("Width of extra granular fill around soakaway ring to be "
+             "included for storage calculation.",
+             page));
     marginColumn->addWidget(numberRow(Field::txtringmargin, "ringmarginspin", "metres", page));
+    marginColumn->addStretch(1);
     grid->addLayout(marginColumn, 1, 1);
-    grid->addWidget(switchBox(Check::chkringbase, "Include base in ring soakaway calculation", page),
-                    2, 0, 1, 2);
-    grid->addWidget(picturePair(Check::chkringbase, "imgringbase1", "imgringbase2", page), 3, 0);
+    grid->addWidget(
+        switchBox(Check::chkringbase, "Include base in ring soakaway calculation", page), 2, 0, 1,
+        2);
+    grid->addWidget(
+        picturePair(Check::chkringbase, "imgringbase1", "imgringbase2", page, kRingPictureSize), 3,
+        0);
     auto* failColumn = new QVBoxLayout;
-    failColumn->addWidget(note("(Includes base of ring soakaway in calculation as a surface for "
-                               "infiltration into the soil below)",
-                               page));
-    failColumn->addWidget(note("Ring Soakaway failure depth (default = 4 metres)", page));
-    failColumn->addWidget(numberRow(Field::txtringfail, "ringfailspin", nullptr, page));
+    failColumn->setSpacing(2);
+    failColumn->addWidget(
+        note("(Includes base of ring soakaway in calculation as a surface for "
+             "infiltration into the soil below)",
+             page));
+    // The failure depth and its field share a line, beside the base picture.
+    auto* failRow = new QHBoxLayout;
+    failRow->addWidget(
+        new QLabel(QStringLiteral("Ring Soakaway failure depth (default = 4 metres)"), page));
+    failRow->addWidget(numberRow(Field::txtringfail, "ringfailspin", nullptr, page), 1);
+    failColumn->addLayout(failRow);
+    failColumn->addStretch(1);
     grid->addLayout(failColumn, 3, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(4, 1);
     return page;
 }
 
@@ -228,6 +257,8 @@ QWidget* OptionsDialog::buildHalfEmptyTab() {
 QWidget* OptionsDialog::buildSafetyGroup() {
     auto* group = new QGroupBox(QStringLiteral("Factor of Safety"), this);
     auto* layout = new QVBoxLayout(group);
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->setSpacing(2);
     layout->addWidget(numberRow(Field::txtFOS, "FOSspin", nullptr, group));
     lblfos_ = new QLabel(group);
     lblfos_->setObjectName(QStringLiteral("lblfos"));
@@ -239,12 +270,15 @@ QWidget* OptionsDialog::buildSafetyGroup() {
 QWidget* OptionsDialog::buildVoidGroup() {
     auto* group = new QGroupBox(QStringLiteral("Void Ratio"), this);
     auto* layout = new QVBoxLayout(group);
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->setSpacing(2);
     layout->addWidget(numberRow(Field::txtVR, "vrspin", nullptr, group));
-    layout->addWidget(note("The void ratio indicates the free volume available within the infill "
-                           "material.",
-                           group));
-    layout->addWidget(note("The default is 0.3 but may vary depending on the type of fill used.",
-                           group));
+    layout->addWidget(
+        note("The void ratio indicates the free volume available within the infill "
+             "material.",
+             group));
+    layout->addWidget(
+        note("The default is 0.3 but may vary depending on the type of fill used.", group));
     return group;
 }
 

@@ -52,7 +52,8 @@ private:
     QWidget* buildVoidGroup();
     QWidget* numberRow(Field f, const char* spinName, const char* unit, QWidget* parent);
     QCheckBox* switchBox(Check c, const char* text, QWidget* parent);
-    QWidget* picturePair(Check c, const char* offName, const char* onName, QWidget* parent);
+    QWidget* picturePair(Check c, const char* offName, const char* onName, QWidget* parent,
+                         QSize size = QSize(120, 90));
     QLabel* note(const char* text, QWidget* parent);
     bool begin();
     void finish(void (OptionsDialogLogic::*step)());

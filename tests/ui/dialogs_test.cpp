@@ -56,13 +56,27 @@ TEST_F(DialogTest, FromTheViewMenuTheOptionsStayOnTopWithoutBlocking) {
     options().close();
 }
 
+TEST_F(DialogTest, EveryPageOfTheOptionsShowsItsControlsWhole) {
+    options().openModeless();
+    auto* pages = inOptions<QTabWidget>("optionpages");
+    for (int i = 0; i < pages->count(); ++i) {
+        SCOPED_TRACE(pages->tabText(i).toStdString());
+        pages->setCurrentIndex(i);
+        QApplication::processEvents();
+        expectWhole(pages->currentWidget());
+    }
+    expectWhole(&options());
+    options().close();
+}
+
 TEST_F(DialogTest, TypedOptionsAreBroughtIntoRange) {
     options().openModeless();
     typeOver(&options(), "txtFOS", "15");
     EXPECT_EQ(inOptions<QLineEdit>("txtFOS")->text(), "10");
     EXPECT_EQ(inOptions<QLabel>("lblfos")->text(),
               "5 - 10. Used where damage to buildings is likely due to the effects of flooding");
-    EXPECT_EQ(inOptions<QLabel>("lblfos")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(inOptions<QLabel>("lblfos")->palette().color(QPalette::WindowText),
+              QColor(255, 0, 0));
     typeOver(&options(), "txtFOS", "0");
     EXPECT_EQ(inOptions<QLineEdit>("txtFOS")->text(), "1");
 
@@ -163,30 +177,32 @@ TEST_F(DialogTest, AskingModallyWhileOpenBesideOnlyBringsItToTheFront) {
 TEST_F(DialogTest, RunoffCoefficientIsRefusedOutsideItsRangeAndWidensTheTrenchOnClose) {
     enterWorkedTrench();
     QStringList messages;
-    whileModal([&] { find<QPushButton>("btnVRC")->click(); },
-               [&](QWidget* dialog) {
-                   EXPECT_EQ(dialog->objectName(), "TfrmVRC");
-                   for (const char* refused : {"1.01", "0"}) {
-                       typeOver(dialog, "txtVRC", refused);
-                       messages << messageOf([&] {
-                           dialog->findChild<QPushButton*>("Button1")->click();
-                       });
-                       EXPECT_EQ(dialog->findChild<QLineEdit*>("txtVRC")->text(), "1.00");
-                   }
-                   QTest::keyClick(dialog, Qt::Key_Escape);  // only OK closes it
-                   EXPECT_TRUE(dialog->isVisible());
-                   dialog->findChild<QPushButton*>("Button1")->click();
-               });
-    EXPECT_EQ(messages, QStringList({"Incorrect runoff coefficient.",
-                                     "Incorrect runoff coefficient."}));
+    whileModal(
+        [&] { find<QPushButton>("btnVRC")->click(); },
+        [&](QWidget* dialog) {
+            EXPECT_EQ(dialog->objectName(), "TfrmVRC");
+            for (const char* refused : {"1.01", "0"}) {
+                typeOver(dialog, "txtVRC", refused);
+                messages << messageOf([&] { dialog->findChild<QPushButton*>("Button1")->click(); });
+                EXPECT_EQ(dialog->findChild<QLineEdit*>("txtVRC")->text(), "1.00");
+            }
+            QTest::keyClick(dialog, Qt::Key_Escape);  // only OK closes it
+            EXPECT_TRUE(dialog->isVisible());
+            dialog->findChild<QPushButton*>("Button1")->click();
+        });
+    EXPECT_EQ(messages,
+              QStringList({"Incorrect runoff coefficient.", "Incorrect runoff coefficient."}));
     EXPECT_EQ(text("lblwid"), "0.33");
     EXPECT_EQ(text("txtlength"), "9.78");
 
-    whileModal([&] { program->mainWindow().findChild<QAction*>("VolumetricRunoffCoefficeint1")->trigger(); },
-               [&](QWidget* dialog) {
-                   typeOver(dialog, "txtVRC", "0.9");
-                   dialog->findChild<QPushButton*>("Button1")->click();
-               });
+    whileModal(
+        [&] {
+            program->mainWindow().findChild<QAction*>("VolumetricRunoffCoefficeint1")->trigger();
+        },
+        [&](QWidget* dialog) {
+            typeOver(dialog, "txtVRC", "0.9");
+            dialog->findChild<QPushButton*>("Button1")->click();
+        });
     EXPECT_EQ(text("lblwid"), "0.34");
     EXPECT_EQ(text("txtlength"), "8.60");
 }

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -95,6 +97,31 @@ protected:
             box->button(QMessageBox::Ok)->click();
         });
         return shown;
+    }
+
+    // Every visible control inside `area` is wholly inside it and has at least the room its
+    // text or picture needs with the fonts this platform has: nothing clipped, nothing cropped.
+    static void expectWhole(QWidget* area) {
+        const QRect inside = area->rect();
+        for (QWidget* w : area->findChildren<QWidget*>()) {
+            if (!w->isVisibleTo(area) || w->isWindow()) continue;
+            const bool control = qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) ||
+                                 qobject_cast<QLineEdit*>(w);
+            if (!control) continue;
+            const QRect r(w->mapTo(area, QPoint(0, 0)), w->size());
+            const QString what =
+                w->objectName().isEmpty() ? w->metaObject()->className() : w->objectName();
+            auto* label = qobject_cast<QLabel*>(w);
+            const int needed = label && label->wordWrap() ? label->heightForWidth(w->width())
+                                                          : w->sizeHint().height();
+            EXPECT_TRUE(inside.contains(r)) << what.toStdString() << " lies outside its area";
+            if (w->minimumSize() == w->maximumSize()) continue;  // sized on purpose
+            EXPECT_GE(w->height(), needed) << what.toStdString() << " is cut at the bottom";
+            if (!(label && label->wordWrap())) {
+                EXPECT_GE(w->width(), w->minimumSizeHint().width())
+                    << what.toStdString() << " is cut at the side";
+            }
+        }
     }
 
     std::unique_ptr<Program> program;
