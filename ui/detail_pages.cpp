@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "field_edit.h"
+#include "fitted_table.h"
 #include "qt_colour.h"
 #include "spin_buttons.h"
 
@@ -117,7 +118,7 @@ QWidget* DetailPages::buildRingPage() {
     auto* layout = new QVBoxLayout(group);
     layout->setContentsMargins(4, 4, 4, 4);
 
-    pcring_ = new QTableWidget(RingDesign::kRows, 3, group);
+    pcring_ = new FittedTable(RingDesign::kRows, {95, 86, 103}, group);
     pcring_->setObjectName(QStringLiteral("PCring"));
     QFont small = pcring_->font();
     small.setPointSize(8);
@@ -127,13 +128,9 @@ QWidget* DetailPages::buildRingPage() {
     pcring_->setSelectionBehavior(QAbstractItemView::SelectRows);
     pcring_->setSelectionMode(QAbstractItemView::SingleSelection);
     pcring_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    pcring_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     const auto& cells = session_.record().ring.cells;
     for (int c = 0; c < 3; ++c)
         pcring_->setHorizontalHeaderItem(c, new QTableWidgetItem(QString::fromStdString(cells[0][c])));
-    pcring_->setColumnWidth(0, 95);
-    pcring_->setColumnWidth(1, 86);
-    pcring_->setColumnWidth(2, 103);
     for (int r = 0; r < RingDesign::kRows; ++r) {
         pcring_->setRowHeight(r, r == 0 || r == 5 ? 19 : 20);
         for (int c = 0; c < 3; ++c) {

@@ -9,6 +9,8 @@ StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
     setObjectName(QStringLiteral("sbtips"));
     setSizeGripEnabled(true);
     setMinimumHeight(21);
+    // The widths are the smallest; a panel grows to show its whole text. The tip panel takes
+    // the room that is left, so a new tip never shifts the panels beside it.
     const std::array<int, 4> widths = {100, 250, 120, 100};
     for (std::size_t i = 0; i < panels_.size(); ++i) {
         auto* label = new QLabel(this);
@@ -16,8 +18,9 @@ StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
         label->setAlignment(Qt::AlignCenter);
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
-        label->setFixedWidth(widths[i]);
-        addWidget(label);
+        label->setMinimumWidth(widths[i]);
+        label->setContentsMargins(3, 0, 3, 0);
+        addWidget(label, i == 1 ? 1 : 0);
         panels_[i] = label;
     }
 }

@@ -2,6 +2,8 @@
 // the design following every keystroke, the ring page and the status-bar tips.
 #include <QAction>
 #include <QComboBox>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -156,6 +158,45 @@ TEST_F(MainWindowTest, ToolBarTipsStayInTheStatusBarUntilAFieldChanges) {
     type("txtarea", "1");
     EXPECT_EQ(program->mainWindow().statusPanels().panel(1), " ");
     EXPECT_EQ(save->toolTip(), "Save Soakaway project.");
+}
+
+TEST_F(MainWindowTest, StatusPanelsShowTheirWholeTextsAndStayPutForTips) {
+    StatusPanels& status = program->mainWindow().statusPanels();
+    DesignRecord& r = program->session().design().record();
+    r.status[2] = "Void Ratio = 0.35";
+    r.status[3] = "Factor of Safety = 2.5";
+    program->session().refreshViews();
+    auto* home = find<QToolButton>("tbhome1");
+    QTest::mouseMove(home);
+    ASSERT_TRUE(eventually([&] { return status.panel(1) == home->toolTip(); }));
+    QApplication::processEvents();
+    expectWhole(&status);
+    const int voidAt = status.findChild<QLabel*>("sbtips_panel2")->x();
+    QTest::mouseMove(find<QToolButton>("tbexit1"));
+    ASSERT_TRUE(eventually([&] { return status.panel(1) == "Exit Varnholt."; }));
+    QApplication::processEvents();
+    EXPECT_EQ(status.findChild<QLabel*>("sbtips_panel2")->x(), voidAt);
+    const std::array<int, 4> least = {100, 250, 120, 100};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_GE(status.findChild<QLabel*>(QStringLiteral("sbtips_panel%1").arg(i))->width(),
+                  least[static_cast<std::size_t>(i)]);
+}
+
+TEST_F(MainWindowTest, TheRingTableShowsItsThreeColumnsWholeAtTheStartSize) {
+    auto* pcdetail = find<QTabWidget>("pcdetail");
+    pcdetail->setCurrentIndex(1);
+    auto* table = find<QTableWidget>("PCring");
+    ASSERT_TRUE(eventually([&] { return table->isVisible(); }));
+    QApplication::processEvents();
+    int total = 0;
+    for (int c = 0; c < 3; ++c) {
+        const int width = table->columnWidth(c);
+        EXPECT_GE(width, table->horizontalHeader()->sectionSizeHint(c))
+            << "heading " << c << " is cut";
+        total += width;
+    }
+    EXPECT_LE(total, table->viewport()->width());
+    EXPECT_FALSE(table->horizontalScrollBar()->isVisible());
 }
 
 TEST_F(MainWindowTest, PointingAtVrcShowsTheCoefficientInForce) {
