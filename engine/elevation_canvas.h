@@ -35,7 +35,8 @@ struct ElevationCanvas {
     void trace(Point from, Point to, Rgb colour) { lines.push_back({from, to, colour}); }
 
     std::vector<TracedLine> lines;
-    // Where the drawings may not go: left of the splitter's right edge, above the input pages.
+    // Where the drawings may not go: left of the splitter's right edge, above the input pages
+    // (or above the zoom bar where that lies lower, so that no handle slips under it).
     int splitterRight = 281;
     int pcmainBottom = 140;
 };

@@ -1,6 +1,7 @@
 #include "main_window.h"
 
 #include <QCloseEvent>
+#include <algorithm>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
@@ -104,8 +105,11 @@ void MainWindow::sync() {
 void MainWindow::updatePaneBounds() {
     const int splitterRight = drawingArea_->clientOrigin().x();
     const int menu = menuBar() ? menuBar()->height() : 0;
-    const int pcmainBottom = inputPages_->mapTo(this, QPoint(0, inputPages_->height())).y() - menu;
-    session_.design().setPaneBounds(splitterRight, pcmainBottom);
+    auto bottomOf = [&](QWidget* w) { return w->mapTo(this, QPoint(0, w->height())).y() - menu; };
+    // The zoom bar lies across the drawing area below the input pages: a shape dragged under it
+    // would hide its handles, so its bottom is the limit where it lies lower.
+    const int top = std::max(bottomOf(inputPages_), bottomOf(zoomPanel_));
+    session_.design().setPaneBounds(splitterRight, top);
 }
 
 // The repaint that comes with a new size wipes the traced lines; they are traced again.

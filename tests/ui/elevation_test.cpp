@@ -2,6 +2,8 @@
 // move, the design is re-sized at once, and the limits of each drag hold.
 #include <QTabWidget>
 
+#include <QMenuBar>
+
 #include "gui_fixture.h"
 #include "ui/drawing_area.h"
 
@@ -86,6 +88,11 @@ TEST_F(ElevationTest, TheFaceMovesWithTheBodyButNotPastTheSplitterOrThePages) {
     EXPECT_EQ(trench().face.top, canvas.pcmainBottom + 2);
     EXPECT_EQ(text("lblwid"), width);  // moving changes no dimension
     EXPECT_EQ(canvas.splitterRight, area()->clientOrigin().x());
+    // The zoom bar lies lower than the input pages: the face stays below it, in reach.
+    auto* zoom = find("zoompanel");
+    QMainWindow& w = program->mainWindow();
+    const int zoomBottom = zoom->mapTo(&w, QPoint(0, zoom->height())).y() - w.menuBar()->height();
+    EXPECT_EQ(canvas.pcmainBottom, zoomBottom);
 }
 
 TEST_F(ElevationTest, TheRingGripSizesAnyDiameterDownToTheSmallestRing) {
