@@ -3,6 +3,7 @@
 #include <QMessageBox>
 
 #include "engine/errors.h"
+#include "front_window.h"
 
 namespace varnholt {
 
@@ -28,7 +29,7 @@ void DesignSession::inform(const std::string& text) { showInformation(messagePar
 
 void showInformation(QWidget* parent, const std::string& text) {
     QMessageBox box(QMessageBox::Information, QStringLiteral("Varnholt"),
-                    QString::fromStdString(text), QMessageBox::Ok, parent);
+                    QString::fromStdString(text), QMessageBox::Ok, frontWindow(parent));
     box.setObjectName(QStringLiteral("messagebox"));
     box.exec();
 }

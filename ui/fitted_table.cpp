@@ -33,7 +33,8 @@ FittedTable::FittedTable(int rows, std::vector<int> preferredWidths, QWidget* pa
     : QTableWidget(rows, static_cast<int>(preferredWidths.size()), parent),
       preferred_(std::move(preferredWidths)) {
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    for (int c = 0; c < columnCount(); ++c) setColumnWidth(c, preferred_[static_cast<std::size_t>(c)]);
+    for (int c = 0; c < columnCount(); ++c)
+        setColumnWidth(c, preferred_[static_cast<std::size_t>(c)]);
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
         if (!fitting_) userSized_ = true;
     });
@@ -46,8 +47,7 @@ void FittedTable::resizeEvent(QResizeEvent* event) {
 
 void FittedTable::fitColumns() {
     std::vector<int> least;
-    for (int c = 0; c < columnCount(); ++c)
-        least.push_back(horizontalHeader()->sectionSizeHint(c));
+    for (int c = 0; c < columnCount(); ++c) least.push_back(horizontalHeader()->sectionSizeHint(c));
     const std::vector<int> widths = fittedWidths(preferred_, least, viewport()->width());
     fitting_ = true;
     for (int c = 0; c < columnCount(); ++c) setColumnWidth(c, widths[static_cast<std::size_t>(c)]);

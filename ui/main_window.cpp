@@ -1,13 +1,13 @@
 #include "main_window.h"
 
 #include <QCloseEvent>
-#include <algorithm>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSplitter>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "detail_pages.h"
 #include "drawing_area.h"

@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QElapsedTimer>
 #include <QFont>
 #include <QLocale>
 #include <QPushButton>
+#include <QThread>
 
 #include "desktop_registration.h"
 #include "detail_pages.h"
@@ -18,7 +20,9 @@
 #include "web_links.h"
 
 // The pictures are compiled into the ui library; a static library must register them itself.
-static void registerResources() { Q_INIT_RESOURCE(resources); }
+static void registerResources() {
+    Q_INIT_RESOURCE(resources);
+}
 
 namespace varnholt {
 
@@ -45,6 +49,7 @@ void Program::start() {
 
     main_ = std::make_unique<MainWindow>(session_);
     prompts_.setParent(main_.get());
+    prompts_.setBeforeModal([this] { session_.refreshViews(); });
     design.create(shortDateToday());
     options_ = std::make_unique<OptionsDialog>(session_, main_.get());
     runoff_ = std::make_unique<RunoffDialog>(session_, main_.get());
@@ -54,15 +59,26 @@ void Program::start() {
 
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &Program::focusMoved);
     main_->show();
+    // The project named on the command line opens over the window, not before it appears:
+    // a message about a broken file must not come up over an empty screen.
+    waitUntilOnScreen(*main_);
+    session_.act([this] { commandload(session_.design(), lifecycle_, arguments_); });
     activated();
 }
 
 void Program::firstShow() {
-    session_.act([this] {
-        Design& design = session_.design();
-        design.firstShow();
-        commandload(design, lifecycle_, arguments_);
-    });
+    session_.act([this] { session_.design().firstShow(); });
+}
+
+void Program::waitUntilOnScreen(QWidget& window) {
+    QElapsedTimer waited;
+    waited.start();
+    while (!(window.windowHandle() && window.windowHandle()->isExposed()) &&
+           waited.elapsed() < 3000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
+    window.repaint();
 }
 
 void Program::activated() {
@@ -128,13 +144,13 @@ void Program::wireCommands() {
     // Commands whose windows are not part of this build yet.
     for (const char* name :
          {"Print1", "PrintPreview1", "MaintenanceSchedule1", "pdmsoiltable", "pdmcalcsoilinf",
-          "ViewSoakawayDrawings1", "ReportaBug1", "About1", "ViewM560Map1",
-          "ViewSoakawayDrawings2", "PrintPreview2", "tbprint1_action", "tbprintpreview1_action",
-          "tbdrawing2_action", "tbpdf_action"})
+          "ViewSoakawayDrawings1", "ReportaBug1", "About1", "ViewM560Map1", "ViewSoakawayDrawings2",
+          "PrintPreview2", "tbprint1_action", "tbprintpreview1_action", "tbdrawing2_action",
+          "tbpdf_action"})
         c.action(QString::fromLatin1(name))->setEnabled(false);
-    for (QPushButton* b : {main_->inputPages().rainfallButton(),
-                           main_->inputPages().infiltrationButton(),
-                           main_->inputPages().soilTableButton()})
+    for (QPushButton* b :
+         {main_->inputPages().rainfallButton(), main_->inputPages().infiltrationButton(),
+          main_->inputPages().soilTableButton()})
         b->setEnabled(false);
 }
 

@@ -26,8 +26,8 @@ public:
     explicit Program(std::vector<std::string> arguments);
     ~Program() override;
 
-    // Creates the windows (main window first, all hidden), shows the main window (its first
-    // show opens a project named on the command line) and makes it active.
+    // Creates the windows (main window first, all hidden), shows the main window, opens a
+    // project named on the command line once the window is on screen, and makes it active.
     void start();
 
     DesignSession& session() { return session_; }
@@ -42,6 +42,7 @@ public:
 private:
     void wireCommands();
     void firstShow();
+    static void waitUntilOnScreen(QWidget& window);
     void focusMoved(QWindow* now);
     void openRunoffDialog();
     void openOptions(bool modal);

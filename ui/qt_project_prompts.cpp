@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "design_session.h"
+#include "front_window.h"
 
 namespace varnholt {
 
@@ -15,9 +16,10 @@ const QString kTitle = QStringLiteral("Varnholt");
 const QString kFilter = QStringLiteral("Soakaway Files (*.vhl)");
 
 ProjectPrompts::Answer ask(QWidget* parent, const std::string& question,
-                           QMessageBox::StandardButtons buttons, QMessageBox::StandardButton onClose) {
+                           QMessageBox::StandardButtons buttons,
+                           QMessageBox::StandardButton onClose) {
     QMessageBox box(QMessageBox::Question, kTitle, QString::fromStdString(question), buttons,
-                    parent);
+                    frontWindow(parent));
     box.setObjectName(QStringLiteral("question"));
     box.setEscapeButton(onClose);  // closing the box counts as this answer
     box.exec();
@@ -45,19 +47,31 @@ std::optional<std::string> runFileDialog(QFileDialog& dialog) {
 }
 }  // namespace
 
+// What the user sees behind a question or a dialog is what the program holds: a project
+// cleared before the open dialog shows cleared behind it.
+void QtProjectPrompts::beforeModal() {
+    if (beforeModal_) beforeModal_();
+}
+
 ProjectPrompts::Answer QtProjectPrompts::askYesNo(const std::string& question) {
+    beforeModal();
     return ask(parent_, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
 }
 
 ProjectPrompts::Answer QtProjectPrompts::askYesNoCancel(const std::string& question) {
+    beforeModal();
     return ask(parent_, question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                QMessageBox::Cancel);
 }
 
-void QtProjectPrompts::inform(const std::string& message) { showInformation(parent_, message); }
+void QtProjectPrompts::inform(const std::string& message) {
+    beforeModal();
+    showInformation(parent_, message);
+}
 
 std::optional<std::string> QtProjectPrompts::chooseFileToOpen() {
-    QFileDialog dialog(parent_, QStringLiteral("Open Varnholt File"));
+    beforeModal();
+    QFileDialog dialog(frontWindow(parent_), QStringLiteral("Open Varnholt File"));
     dialog.setObjectName(QStringLiteral("OpenDialog1"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);  // a missing file is reported by the reading
@@ -65,8 +79,10 @@ std::optional<std::string> QtProjectPrompts::chooseFileToOpen() {
 }
 
 std::optional<std::string> QtProjectPrompts::chooseFileToSave(SaveTitle title) {
-    QFileDialog dialog(parent_, title == SaveTitle::save ? QStringLiteral("Save Varnholt File")
-                                                         : QStringLiteral("Save Varnholt file As..."));
+    beforeModal();
+    QFileDialog dialog(frontWindow(parent_), title == SaveTitle::save
+                                                 ? QStringLiteral("Save Varnholt File")
+                                                 : QStringLiteral("Save Varnholt file As..."));
     dialog.setObjectName(QStringLiteral("SaveDialog1"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);  // asks before replacing a file
     dialog.setFileMode(QFileDialog::AnyFile);

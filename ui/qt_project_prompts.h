@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 #include "project/project_prompts.h"
 
@@ -14,6 +15,8 @@ class QtProjectPrompts : public ProjectPrompts {
 public:
     explicit QtProjectPrompts(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
+    // Runs before each question, message or file dialog comes up.
+    void setBeforeModal(std::function<void()> action) { beforeModal_ = std::move(action); }
 
     Answer askYesNo(const std::string& question) override;
     Answer askYesNoCancel(const std::string& question) override;
@@ -22,7 +25,10 @@ public:
     std::optional<std::string> chooseFileToSave(SaveTitle title) override;
 
 private:
+    void beforeModal();
+
     QPointer<QWidget> parent_;
+    std::function<void()> beforeModal_;
 };
 
 }  // namespace varnholt

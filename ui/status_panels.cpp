@@ -32,7 +32,9 @@ void StatusPanels::setPanels(const std::array<std::string, 4>& texts) {
     }
 }
 
-QString StatusPanels::panel(int i) const { return panels_[static_cast<std::size_t>(i)]->text(); }
+QString StatusPanels::panel(int i) const {
+    return panels_[static_cast<std::size_t>(i)]->text();
+}
 
 void StatusPanels::mouseDoubleClickEvent(QMouseEvent* event) {
     emit doubleClicked();

@@ -16,7 +16,9 @@ protected:
     const TrenchElevation::Shapes& trench() { return record_design().trenchElevation().shapes(); }
     const RingElevation::Shapes& ring() { return record_design().ringElevation().shapes(); }
     Design& record_design() { return program->session().design(); }
-    QPoint centre(const Rect& r) { return area()->toLocal({r.left + r.width / 2, r.top + r.height / 2}); }
+    QPoint centre(const Rect& r) {
+        return area()->toLocal({r.left + r.width / 2, r.top + r.height / 2});
+    }
 
     // Presses the left button on `start`, moves by the offsets in turn, checking after each,
     // then releases.

@@ -8,9 +8,11 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <functional>
 #include <memory>
 
@@ -122,6 +124,23 @@ protected:
                     << what.toStdString() << " is cut at the side";
             }
         }
+    }
+
+    // Whether the window manager stacks `upper` above `lower`. Without a window manager the
+    // stacking is the order of mapping, and a box belonging to `lower` comes up over it.
+    static bool isStackedAbove(QWidget* upper, QWidget* lower) {
+        QProcess xprop;
+        xprop.start(QStringLiteral("xprop"), {"-root", "_NET_CLIENT_LIST_STACKING"});
+        if (!xprop.waitForFinished(3000)) return false;
+        const QString out = QString::fromLatin1(xprop.readAllStandardOutput());
+        const int list = out.indexOf(QLatin1Char('#'));
+        if (list < 0) return upper->windowHandle()->transientParent() == lower->windowHandle();
+        QList<WId> bottomToTop;
+        for (const QString& id : out.mid(list + 1).split(QLatin1Char(','), Qt::SkipEmptyParts))
+            bottomToTop << id.trimmed().toULongLong(nullptr, 16);
+        const auto up = bottomToTop.indexOf(upper->winId());
+        const auto low = bottomToTop.indexOf(lower->winId());
+        return up >= 0 && low >= 0 && up > low;
     }
 
     std::unique_ptr<Program> program;

@@ -3,10 +3,10 @@
 #include <QAction>
 #include <QComboBox>
 #include <QHeaderView>
-#include <QScrollBar>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -34,13 +34,15 @@ TEST_F(MainWindowTest, StartsAsTheDesignerExpects) {
         EXPECT_FALSE(find(hidden)->isVisible()) << hidden;
     // Every control carries its program name, so scripts and tests can find it.
     for (const char* name :
-         {"txtarea", "txtrain", "txtsinf", "txtsdur", "projtit", "projnum", "desname",
-          "txtlength", "txtdepth", "lblwid", "lbltime", "sblength", "sbdepth", "sbwidth",
-          "PCring", "rvdia", "rvdepth", "rvhalf", "sbringdia", "btnVRC", "btnrainfall",
-          "btnsinf", "btnsoiltable", "splitmain", "Splitter1", "zoompanel", "btnzoomin",
-          "btnzoomout", "chkshowsilttrap", "chkshowaxes", "GLSceneViewer1", "sbtips",
-          "ToolBar2", "tbfilenew", "tbfileopen", "tbfilesave", "tbprint1", "tbprintpreview1",
-          "tboptions1", "tbdrawing2", "tbmap1", "tbhome1", "tbpdf", "tbhelp1", "tbexit1"})
+         {"txtarea",        "txtrain",   "txtsinf",         "txtsdur",         "projtit",
+          "projnum",        "desname",   "txtlength",       "txtdepth",        "lblwid",
+          "lbltime",        "sblength",  "sbdepth",         "sbwidth",         "PCring",
+          "rvdia",          "rvdepth",   "rvhalf",          "sbringdia",       "btnVRC",
+          "btnrainfall",    "btnsinf",   "btnsoiltable",    "splitmain",       "Splitter1",
+          "zoompanel",      "btnzoomin", "btnzoomout",      "chkshowsilttrap", "chkshowaxes",
+          "GLSceneViewer1", "sbtips",    "ToolBar2",        "tbfilenew",       "tbfileopen",
+          "tbfilesave",     "tbprint1",  "tbprintpreview1", "tboptions1",      "tbdrawing2",
+          "tbmap1",         "tbhome1",   "tbpdf",           "tbhelp1",         "tbexit1"})
         EXPECT_NE(find(name), nullptr) << name;
 }
 
@@ -53,7 +55,7 @@ TEST_F(MainWindowTest, MenusAreInTheirOrderWithTheirShortcuts) {
     const QList<QAction*> menus = program->mainWindow().menuBar()->actions();
     ASSERT_EQ(menus.size(), 3);
     EXPECT_EQ(titles(menus[0]->menu()), QStringList({"New", "Open", "Save", "Save As", "Print",
-                                                      "Print Preview", "-", "Exit"}));
+                                                     "Print Preview", "-", "Exit"}));
     EXPECT_EQ(titles(menus[1]->menu()),
               QStringList({"Maintenance Schedule", "-", "Volumetric Runoff Coefficient",
                            "Soil Infiltration Rate Table", "Calculate Soil Infiltration Rate",
@@ -150,9 +152,8 @@ TEST_F(MainWindowTest, RingPageFillsTheTableAndChoosesTheFirstPassingRing) {
 TEST_F(MainWindowTest, ToolBarTipsStayInTheStatusBarUntilAFieldChanges) {
     auto* save = find<QToolButton>("tbfilesave");
     QTest::mouseMove(save);
-    EXPECT_TRUE(eventually([&] {
-        return program->mainWindow().statusPanels().panel(1) == "Save Soakaway project.";
-    }));
+    EXPECT_TRUE(eventually(
+        [&] { return program->mainWindow().statusPanels().panel(1) == "Save Soakaway project."; }));
     QTest::mouseMove(find("txtarea"));
     EXPECT_EQ(program->mainWindow().statusPanels().panel(1), "Save Soakaway project.");
     type("txtarea", "1");
@@ -203,7 +204,8 @@ TEST_F(MainWindowTest, PointingAtVrcShowsTheCoefficientInForce) {
     program->session().design().write(Field::txtVRC, "0.9");
     auto* vrc = find<QPushButton>("btnVRC");
     QTest::mouseMove(vrc);
-    EXPECT_TRUE(eventually([&] { return vrc->toolTip() == "Volumetric Runoff Coefficient = 0.9"; }));
+    EXPECT_TRUE(
+        eventually([&] { return vrc->toolTip() == "Volumetric Runoff Coefficient = 0.9"; }));
 }
 
 }  // namespace

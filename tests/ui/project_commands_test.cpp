@@ -1,6 +1,8 @@
 // The project commands through the real message boxes and file dialogs: Save As typed into the
 // save dialog, the close box's question, New from the tool bar, Open of a file that is not a
 // project, and a project named on the command line.
+#include <sys/mount.h>
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -9,6 +11,8 @@
 
 #include "gui_fixture.h"
 #include "project/project_file.h"
+#include "ui/options_dialog.h"
+#include "ui/status_panels.h"
 
 namespace varnholt {
 namespace {
@@ -30,11 +34,14 @@ protected:
         QTest::keyClicks(nameEdit, name);
         QTest::keyClick(nameEdit, Qt::Key_Return);
     }
-    static QString questionAnswered(const std::function<void()>& action, QMessageBox::StandardButton answer) {
+    static QString questionAnswered(const std::function<void()>& action,
+                                    QMessageBox::StandardButton answer,
+                                    const ModalStep& look = {}) {
         QString asked;
         whileModal(action, [&](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             ASSERT_NE(box, nullptr);
+            if (look) look(box);
             asked = box->text();
             box->button(answer)->click();
         });
@@ -62,8 +69,8 @@ TEST_F(ProjectCommandsTest, SaveAsThroughTheDialogWritesTheFileAndNamesIt) {
 
 TEST_F(ProjectCommandsTest, TheCloseBoxAsksAndCancelKeepsTheWindow) {
     type("projtit", "Garage");
-    const QString asked = questionAnswered([&] { program->mainWindow().close(); },
-                                           QMessageBox::Cancel);
+    const QString asked =
+        questionAnswered([&] { program->mainWindow().close(); }, QMessageBox::Cancel);
     EXPECT_EQ(asked, "Do you want to save the project before exiting?");
     EXPECT_TRUE(program->mainWindow().isVisible());
     EXPECT_EQ(text("projtit"), "Garage");
@@ -74,8 +81,8 @@ TEST_F(ProjectCommandsTest, TheCloseBoxAsksAndCancelKeepsTheWindow) {
 
 TEST_F(ProjectCommandsTest, NewFromTheToolBarClearsTheProject) {
     type("txtarea", "100");
-    const QString asked = questionAnswered([&] { find<QToolButton>("tbfilenew")->click(); },
-                                           QMessageBox::No);
+    const QString asked =
+        questionAnswered([&] { find<QToolButton>("tbfilenew")->click(); }, QMessageBox::No);
     EXPECT_EQ(asked, "Do you want to save the current project?");
     EXPECT_EQ(text("txtarea"), "");
     EXPECT_EQ(text("txtsdur_edit"), "");
@@ -88,23 +95,122 @@ TEST_F(ProjectCommandsTest, OpeningAFileThatIsNotAProjectSaysSo) {
     ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
     notes.write("shopping list\n");
     notes.close();
+    type("projtit", "Old site");
     QStringList said;
+    // Behind the file dialog and the message the window already shows the cleared project.
+    auto showsCleared = [&] {
+        EXPECT_EQ(text("projtit"), "");
+        EXPECT_EQ(program->mainWindow().windowTitle(), "Varnholt");
+    };
     withModals([&] { QTest::keyClick(&program->mainWindow(), Qt::Key_O, Qt::ControlModifier); },
                {[&](QWidget* question) {
                     said << qobject_cast<QMessageBox*>(question)->text();
                     qobject_cast<QMessageBox*>(question)->button(QMessageBox::No)->click();
                 },
                 [&](QWidget* open) {
+                    showsCleared();
                     said << open->windowTitle();
                     answerFileDialog(open, "notes.vhl");
                 },
                 [&](QWidget* message) {
+                    showsCleared();
                     said << qobject_cast<QMessageBox*>(message)->text();
                     qobject_cast<QMessageBox*>(message)->button(QMessageBox::Ok)->click();
                 }});
     EXPECT_EQ(said, QStringList({"Do you want to save the current project?", "Open Varnholt File",
                                  "Not a valid Soakaway File."}));
     EXPECT_EQ(program->mainWindow().windowTitle(), "Varnholt");
+}
+
+// Saving onto a full disk: the write fails only when the buffer is flushed at the end.
+TEST_F(ProjectCommandsTest, SavingOnAFullDiskSaysWhyAndKeepsTheOldFile) {
+    const QString fs = dir.filePath("fs");
+    QDir().mkpath(fs);
+    if (::mount("tmpfs", fs.toLocal8Bit().constData(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "cannot mount a file system here";
+    struct Unmount {
+        QString at;
+        ~Unmount() { ::umount2(at.toLocal8Bit().constData(), MNT_DETACH); }
+    } unmount{fs};
+    const QString path = fs + "/site.vhl";
+    type("projtit", "Garage roof");
+    type("txtarea", "100");
+    whileModal([&] { QTest::keyClick(&program->mainWindow(), Qt::Key_F12); },
+               [&](QWidget* modal) {
+                   // Set whole: typing a path letter by letter brings up the completer.
+                   auto* name = modal->findChild<QLineEdit*>("fileNameEdit");
+                   ASSERT_NE(name, nullptr);
+                   name->setText(path);
+                   QTest::keyClick(name, Qt::Key_Return);
+               });
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray old = saved.readAll();
+    saved.close();
+    QFile filler(fs + "/filler");
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (filler.write(QByteArray(4096, 'f')) == 4096) {
+    }
+    while (filler.write("f", 1) == 1) {
+    }
+    filler.close();
+
+    type("projtit", " 2");
+    const QString said =
+        messageOf([&] { QTest::keyClick(&program->mainWindow(), Qt::Key_S, Qt::ControlModifier); });
+    EXPECT_TRUE(said.contains("No space left on device")) << said.toStdString();
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), old);
+    EXPECT_TRUE(record().flags.ProjectModified);
+    EXPECT_NE(program->mainWindow().statusPanels().panel(1), "Project Saved.");
+}
+
+// A question asked while the design options stay on top beside the main window comes up in
+// front of them, not hidden behind.
+TEST_F(ProjectCommandsTest, AQuestionComesUpInFrontOfTheOptionsKeptOnTop) {
+    program->mainWindow().findChild<QAction*>("pdmoptions")->trigger();
+    QWidget& options = program->optionsDialog();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&options));
+    program->mainWindow().activateWindow();
+    type("projtit", "Garage");
+    questionAnswered([&] { program->mainWindow().close(); }, QMessageBox::Cancel,
+                     [&](QWidget* box) {
+                         EXPECT_TRUE(eventually([&] { return box->isVisible(); }));
+                         EXPECT_TRUE(eventually([&] { return isStackedAbove(box, &options); }));
+                     });
+    EXPECT_TRUE(program->mainWindow().isVisible());
+    options.close();
+}
+
+// A broken project named on the command line is reported over the main window, which is
+// already on the screen.
+class BrokenCommandLineTest : public testing::GuiTest {
+protected:
+    std::vector<std::string> arguments() const override {
+        return {dir.filePath("broken.vhl").toStdString()};
+    }
+    void SetUp() override {
+        QFile file(dir.filePath("broken.vhl"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("not a project\r\n");
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(BrokenCommandLineTest, IsReportedOverTheShownWindow) {
+    program = std::make_unique<Program>(arguments());
+    bool windowOnScreen = false;
+    QString said;
+    whileModal([&] { program->start(); },
+               [&](QWidget* modal) {
+                   QWindow* main = program->mainWindow().windowHandle();
+                   windowOnScreen = main && main->isExposed();
+                   said = qobject_cast<QMessageBox*>(modal)->text();
+                   qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Ok)->click();
+               });
+    EXPECT_EQ(said, "Not a valid Soakaway File.");
+    EXPECT_TRUE(windowOnScreen);
+    EXPECT_EQ(program->mainWindow().windowTitle(), "Corvane Systems - Varnholt 4.0");
 }
 
 class CommandLineStartTest : public testing::GuiTest {

@@ -1,0 +1,12 @@
+#pragma once
+
+class QWidget;
+
+namespace varnholt {
+
+// The window a new message box or file dialog belongs to, so that the window manager stacks it
+// in front of every window of the program: a modal window already up, else a window kept on
+// top (the design options beside the main window), else the active window, else `fallback`.
+QWidget* frontWindow(QWidget* fallback);
+
+}  // namespace varnholt
