@@ -1,10 +1,9 @@
 #include "file_storage.h"
 
+#include "atomic_file.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <cerrno>
-#include <cstring>
 
 namespace varnholt {
 
@@ -17,14 +16,6 @@ std::string cannot(const char* what, const std::string& path, const QString& err
     return std::string("Cannot ") + what + " file \"" + path + "\". " + text.toStdString() + ".";
 }
 
-// Qt says "Unknown error" for a short write to a full disk; the system's own text, taken
-// straight after the failing call, says what happened.
-QString reason(const QFileDevice& file, int systemError) {
-    const QString qt = file.errorString();
-    if (systemError != 0 && (qt.isEmpty() || qt == QLatin1String("Unknown error")))
-        return QString::fromLocal8Bit(std::strerror(systemError));
-    return qt;
-}
 }  // namespace
 
 ProjectStorage::Read FileStorage::read(const std::string& path) {
@@ -40,20 +31,7 @@ ProjectStorage::Read FileStorage::read(const std::string& path) {
 
 std::optional<std::string> FileStorage::write(const std::string& path,
                                               const std::string& contents) {
-    QSaveFile file(q(path));
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly)) return cannot("create", path, reason(file, errno));
-    const auto size = static_cast<qint64>(contents.size());
-    errno = 0;
-    if (file.write(contents.data(), size) != size) {
-        // A short write must not be committed: the old file would be replaced by a cut one.
-        const QString error = reason(file, errno);
-        file.cancelWriting();
-        return cannot("write", path, error);
-    }
-    errno = 0;
-    if (!file.commit()) return cannot("write", path, reason(file, errno));
-    return std::nullopt;
+    return writeFileAtomically(path, contents);
 }
 
 }  // namespace varnholt
