@@ -222,12 +222,14 @@ bool runSession(const DesignRequest& request, const SessionEnd& atEnd) {
     for (const Action& action : request.actions)
         guarded(messages, [&] { apply(session, action); });
 
-    atEnd(design, messages.texts);
-    return shown && outcome != LoadOutcome::failed && !session.saveFailed;
+    const bool started = shown && outcome != LoadOutcome::failed && !session.saveFailed;
+    atEnd(design, messages.texts, started);
+    return started;
 }
 
 int runDesign(const DesignRequest& request, std::string& out) {
-    const bool ok = runSession(request, [&](Design& design, std::vector<std::string>& messages) {
+    const bool ok = runSession(request, [&](Design& design, std::vector<std::string>& messages,
+                                            bool) {
         out = request.json ? jsonReport(design, messages) : textReport(design, messages);
     });
     return ok ? 0 : 1;

@@ -40,8 +40,10 @@ bool parseDesignRequest(const std::vector<std::string>& args, DesignRequest& req
 // a --save could not write its file.
 int runDesign(const DesignRequest& request, std::string& out);
 
-// Runs last on the design, with every message shown so far, to which it may add its own.
-using SessionEnd = std::function<void(Design&, std::vector<std::string>& messages)>;
+// Runs last on the design, with every message shown so far, to which it may add its own;
+// `started` is false when the file could not be read or a --save failed.
+using SessionEnd =
+    std::function<void(Design&, std::vector<std::string>& messages, bool started)>;
 
 // The start-up and actions of runDesign, then `atEnd`. Returns false when the file could not
 // be read or was not a project file, or a --save failed.

@@ -43,16 +43,21 @@ int runSheet(const SheetRequest& request, std::string& error) {
     bool made = false;
     SheetContent content;
     const bool started =
-        runSession(request.design, [&](Design& design, std::vector<std::string>& messages) {
+        runSession(request.design, [&](Design& design, std::vector<std::string>& messages,
+                                       bool started) {
+            if (!started) {
+                error = joined(messages);
+                return;
+            }
             try {
-                if (!prepareDataSheet(design)) {
+                if (prepareDataSheet(design)) {
+                    content = fillSheet(design.record(), sheetDateToday());
+                    made = true;
+                } else {
                     messages.push_back(
                         "no data sheet: the impermeable area, rainfall depth, soil "
                         "infiltration rate and storm duration must all be given");
-                    return;
                 }
-                content = fillSheet(design.record(), sheetDateToday());
-                made = true;
             } catch (const ActionStopped& e) {
                 messages.push_back(e.what());
             }
