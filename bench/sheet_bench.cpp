@@ -24,9 +24,8 @@ bool runOnce(const std::string& out, double& milliseconds) {
     }
     int status = 0;
     waitpid(pid, &status, 0);
-    milliseconds = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() -
-                                                             start)
-                       .count();
+    milliseconds =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
@@ -49,8 +48,9 @@ int main(int argc, char** argv) {
     std::remove(out.c_str());
     rmdir(folder);
     std::sort(times.begin(), times.end());
-    std::printf("data sheet to PDF through varnholt-cli, %d runs: median %.1f ms, worst %.1f ms "
-                "(goal: under 150 ms)\n",
-                runs, times[times.size() / 2], times.back());
+    std::printf(
+        "data sheet to PDF through varnholt-cli, %d runs: median %.1f ms, worst %.1f ms "
+        "(goal: under 150 ms)\n",
+        runs, times[times.size() / 2], times.back());
     return 0;
 }

@@ -42,9 +42,8 @@ std::string joined(const std::vector<std::string>& lines) {
 int runSheet(const SheetRequest& request, std::string& error) {
     bool made = false;
     SheetContent content;
-    const bool started =
-        runSession(request.design, [&](Design& design, std::vector<std::string>& messages,
-                                       bool started) {
+    const bool started = runSession(
+        request.design, [&](Design& design, std::vector<std::string>& messages, bool started) {
             if (!started) {
                 error = joined(messages);
                 return;

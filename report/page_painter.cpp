@@ -47,13 +47,13 @@ void paint(const Label& label, QPainter& painter, const Scale& scale) {
     QRectF rect;
     if (label.fixedWidth > 0) {
         const double width = scale.width(label.fixedWidth);
-        const double height = label.fixedHeight > 0 ? scale(QRectF(0, 0, 0, label.fixedHeight)).height()
-                                                    : 1e6;
+        const double height =
+            label.fixedHeight > 0 ? scale(QRectF(0, 0, 0, label.fixedHeight)).height() : 1e6;
         rect = QRectF(at.x(), at.y(), width, height);
         if (label.wordWrap) flags |= Qt::TextWordWrap;
     } else {
         const double width = metrics.horizontalAdvance(label.text);
-        const double left = label.alignment == Qt::AlignRight    ? at.x() - width
+        const double left = label.alignment == Qt::AlignRight     ? at.x() - width
                             : label.alignment == Qt::AlignHCenter ? at.x() - width / 2
                                                                   : at.x();
         rect = QRectF(left, at.y(), width, metrics.height());

@@ -58,7 +58,8 @@ std::optional<QString> printReport(Report& report, QPrinter& printer) {
     if (!printer.isValid()) return QStringLiteral("No printer is available.");
     const bool printed = renderOn(report, printer);
     if (report.afterPrint) report.afterPrint();
-    if (!printed) return QStringLiteral("The printer \"%1\" could not print.").arg(printer.printerName());
+    if (!printed)
+        return QStringLiteral("The printer \"%1\" could not print.").arg(printer.printerName());
     return std::nullopt;
 }
 

@@ -33,8 +33,7 @@ bool SheetCommands::prepare() {
 void SheetCommands::print() {
     if (!prepare()) return;
     report::Report sheet = makeSheet(session_.record());
-    if (auto failed = report::printReport(sheet))
-        showInformation(window_, failed->toStdString());
+    if (auto failed = report::printReport(sheet)) showInformation(window_, failed->toStdString());
 }
 
 void SheetCommands::preview() {

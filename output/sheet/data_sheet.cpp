@@ -8,7 +8,9 @@
 #endif
 
 // The logo is compiled into this static library, which must register it itself.
-static void registerSheetResources() { Q_INIT_RESOURCE(sheet); }
+static void registerSheetResources() {
+    Q_INIT_RESOURCE(sheet);
+}
 
 namespace varnholt {
 
@@ -73,7 +75,9 @@ public:
     static constexpr double kRuleWidth = 0.3;
 };
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 QString ringCell(int column, int row) {
     return QStringLiteral("QR%1%2").arg(column).arg(row);

@@ -8,9 +8,8 @@
 
 namespace varnholt {
 
+// The title of the print job and of the preview window.
 inline constexpr const char* kDataSheetTitle = "Varnholt - Calculations";
-// The caption of the report window, which is never shown itself.
-inline constexpr const char* kDataSheetCaption = "Varnholt - Print Calculations";
 
 // The data sheet's page with every fixed text in place and the labels of the values empty.
 // `webAddress` is shown under the logo.

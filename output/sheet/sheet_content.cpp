@@ -7,8 +7,8 @@ namespace varnholt {
 
 namespace {
 std::string baseNote(bool included, const char* soakaway) {
-    return std::string("* Base has ") + (included ? "" : "NOT ") +
-           "been included in design of " + soakaway + " soakaway *";
+    return std::string("* Base has ") + (included ? "" : "NOT ") + "been included in design of " +
+           soakaway + " soakaway *";
 }
 }  // namespace
 

@@ -9,7 +9,9 @@
 namespace varnholt {
 
 namespace {
-QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 std::string cannot(const char* what, const std::string& path, const QString& error) {
     QString text = error;

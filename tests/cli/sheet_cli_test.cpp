@@ -28,7 +28,8 @@ class SheetCli : public ::testing::Test {
 protected:
     void SetUp() override {
         dir = fs::path(::testing::TempDir()) /
-              ("sheet-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+              ("sheet-" +
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir);
         fs::create_directories(dir);
     }
@@ -107,9 +108,10 @@ TEST_F(SheetCli, AnUnwritablePathKeepsTheOldFileAndGivesTheSystemsText) {
 }
 
 TEST_F(SheetCli, UsageErrors) {
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"sheet", kSample}, {"sheet", kSample, "-o"},
-          {"sheet", kSample, "--json", "-o", "x.pdf"}, {"sheet", "--bogus", "-o", "x.pdf"}})
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"sheet", kSample},
+                                                 {"sheet", kSample, "-o"},
+                                                 {"sheet", kSample, "--json", "-o", "x.pdf"},
+                                                 {"sheet", "--bogus", "-o", "x.pdf"}})
         EXPECT_EQ(runCli(args).status, 2) << args.back();
 }
 

@@ -22,7 +22,9 @@ DesignRecord trench(bool base) {
     return record;
 }
 
-SheetContent fill(const DesignRecord& record) { return fillSheet(record, "10/12/2026"); }
+SheetContent fill(const DesignRecord& record) {
+    return fillSheet(record, "10/12/2026");
+}
 
 TEST(SheetContent, SurfaceAreaCountsTheBaseOnlyWhenItIsIncluded) {
     EXPECT_EQ(fill(trench(false)).qrsurface, "15.9 metres squared");
@@ -40,9 +42,8 @@ TEST(SheetContent, WarnsAboveTwentyFourHoursWhateverTheLimitOption) {
         const char* limit;
         bool warned;
     };
-    for (const Case& c : {Case{24.0, "48", false}, Case{24.01, "48", true},
-                          Case{24.01, "24", true}, Case{23.99, "12", false},
-                          Case{std::nan(""), "24", false}}) {
+    for (const Case& c : {Case{24.0, "48", false}, Case{24.01, "48", true}, Case{24.01, "24", true},
+                          Case{23.99, "12", false}, Case{std::nan(""), "24", false}}) {
         DesignRecord record = trench(false);
         record.place(Field::txthalfempty, c.limit);
         record.trench.halfEmptyTime = c.hours;
@@ -92,7 +93,9 @@ TEST(SheetContent, RingCellsAreCopiedAsTheyStand) {
 }
 
 TEST(SheetContent, AnUnsavedProjectHasABlankFileName) {
-    for (const auto& [file, shown] : {std::pair{" ", " "}, {"", " "}, {"*.vhl", " "},
+    for (const auto& [file, shown] : {std::pair{" ", " "},
+                                      {"", " "},
+                                      {"*.vhl", " "},
                                       {"/home/a/site.vhl", "/home/a/site.vhl"}}) {
         DesignRecord record;
         record.CurrentFileName = file;

@@ -31,8 +31,8 @@ inline std::vector<PdfWord> pdfWords(const std::string& path) {
         R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
     constexpr double mm = 25.4 / 72;
     std::vector<PdfWord> words;
-    for (auto it = std::sregex_iterator(html.begin(), html.end(), word); it != std::sregex_iterator();
-         ++it) {
+    for (auto it = std::sregex_iterator(html.begin(), html.end(), word);
+         it != std::sregex_iterator(); ++it) {
         const std::smatch& m = *it;
         words.push_back({m[5].str(), std::stod(m[1].str()) * mm, std::stod(m[2].str()) * mm,
                          std::stod(m[3].str()) * mm, std::stod(m[4].str()) * mm});

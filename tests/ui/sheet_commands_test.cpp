@@ -121,9 +121,8 @@ TEST_F(SheetCommandsTest, PrintingWithoutAPrinterSaysSo) {
     if (!QPrinterInfo::availablePrinterNames().isEmpty())
         GTEST_SKIP() << "a printer is set up here; the test would print on it";
     enterInputs();
-    const QString said = messageOf([&] {
-        QTest::keyClick(&program->mainWindow(), Qt::Key_P, Qt::ControlModifier);
-    });
+    const QString said =
+        messageOf([&] { QTest::keyClick(&program->mainWindow(), Qt::Key_P, Qt::ControlModifier); });
     EXPECT_EQ(said, "No printer is available.");
 }
 
