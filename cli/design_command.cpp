@@ -1,6 +1,7 @@
 #include "design_command.h"
 
 #include <ctime>
+#include <functional>
 #include <stdexcept>
 
 #include "design_report.h"
@@ -203,7 +204,7 @@ bool parseDesignRequest(const std::vector<std::string>& args, DesignRequest& req
     return true;
 }
 
-int runDesign(const DesignRequest& request, std::string& out) {
+bool runSession(const DesignRequest& request, const SessionEnd& atEnd) {
     ScriptedPrompts messages;
     Design design;
     DesignRecord& record = design.record();
@@ -226,8 +227,17 @@ int runDesign(const DesignRequest& request, std::string& out) {
     Session session{design, options, runoff, messages, lifecycle};
     for (const Action& action : request.actions) guarded(messages, [&] { apply(session, action); });
 
-    out = request.json ? jsonReport(design, messages.texts) : textReport(design, messages.texts);
-    return shown && outcome != LoadOutcome::failed && !session.saveFailed ? 0 : 1;
+    const bool started = shown && outcome != LoadOutcome::failed && !session.saveFailed;
+    atEnd(design, messages.texts, started);
+    return started;
+}
+
+int runDesign(const DesignRequest& request, std::string& out) {
+    const bool ok = runSession(request, [&](Design& design, std::vector<std::string>& messages,
+                                            bool) {
+        out = request.json ? jsonReport(design, messages) : textReport(design, messages);
+    });
+    return ok ? 0 : 1;
 }
 
 }  // namespace varnholt

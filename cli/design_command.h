@@ -1,10 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <variant>
 #include <vector>
 
-#include "engine/fields.h"
+#include "engine/design.h"
 
 namespace varnholt {
 
@@ -51,5 +52,14 @@ bool parseDesignRequest(const std::vector<std::string>& args, DesignRequest& req
 // Returns the exit code: 0, or 1 when the file could not be read or was not a project file, or
 // a --save could not write its file.
 int runDesign(const DesignRequest& request, std::string& out);
+
+// Runs last on the design, with every message shown so far, to which it may add its own;
+// `started` is false when the file could not be read or a --save failed.
+using SessionEnd =
+    std::function<void(Design&, std::vector<std::string>& messages, bool started)>;
+
+// The start-up and actions of runDesign, then `atEnd`. Returns false when the file could not
+// be read or was not a project file, or a --save failed.
+bool runSession(const DesignRequest& request, const SessionEnd& atEnd);
 
 }  // namespace varnholt

@@ -2,12 +2,16 @@
 #include <string>
 #include <vector>
 
+#include <QGuiApplication>
+
 #include "design_command.h"
+#include "sheet_command.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: varnholt-cli design [FILE.vhl] [ACTION ...] [--json]\n"
+    "       varnholt-cli sheet [FILE.vhl] [ACTION ...] -o OUT.pdf\n"
     "\n"
     "Starts Varnholt without windows, opening FILE as the program would from its command\n"
     "line, then applies the actions in the order given and reports the design.\n"
@@ -28,8 +32,30 @@ constexpr const char* kUsage =
     "                      reported and nothing else happens)\n"
     "  --json              print the whole design as one JSON object\n"
     "\n"
+    "sheet: after the actions, the Print command writes the data sheet to OUT.pdf\n"
+    "(atomically) instead of the printer.\n"
+    "\n"
     "exit status: 0; 1 when FILE could not be read or is not a project file, or a --save\n"
-    "failed; 2 on a usage error.\n";
+    "failed, or (sheet) when a main input is empty, a value is not a number or OUT.pdf could\n"
+    "not be written; 2 on a usage error.\n";
+
+// The data sheet is drawn with Qt Gui, which needs a platform even without a screen.
+int runSheetCommand(int argc, char** argv, const std::vector<std::string>& args) {
+    varnholt::SheetRequest request;
+    std::string error;
+    if (!varnholt::parseSheetRequest(args, request, error)) {
+        std::cerr << "varnholt-cli: " << error << "\n";
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    std::string messages;
+    const int code = varnholt::runSheet(request, messages);
+    if (!messages.empty()) std::cerr << messages << "\n";
+    return code;
+}
 
 }  // namespace
 
@@ -39,11 +65,13 @@ int main(int argc, char** argv) {
         std::cout << kUsage;
         return 0;
     }
-    if (args.empty() || args[0] != "design") {
-        std::cerr << "varnholt-cli: expected the command 'design'\n\n" << kUsage;
+    if (args.empty() || (args[0] != "design" && args[0] != "sheet")) {
+        std::cerr << "varnholt-cli: expected the command 'design' or 'sheet'\n\n" << kUsage;
         return 2;
     }
+    const std::string command = args[0];
     args.erase(args.begin());
+    if (command == "sheet") return runSheetCommand(argc, argv, args);
 
     varnholt::DesignRequest request;
     std::string error;

@@ -42,6 +42,7 @@ void MainCommands::buildMenus(QMainWindow* window) {
     file->addAction(make("SaveAs1", "Save As"));
     file->addAction(make("Print1", "Print"));
     file->addAction(make("PrintPreview1", "Print Preview"));
+    file->addAction(make("SaveAsPdf1", "Save as PDF..."));
     file->addSeparator();
     file->addAction(make("Exit1", "Exit"));
     action("Open1")->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
@@ -74,6 +75,7 @@ void MainCommands::buildMenus(QMainWindow* window) {
     connect(action("SaveAs1"), &QAction::triggered, this, &MainCommands::saveProjectAs);
     connect(action("Print1"), &QAction::triggered, this, &MainCommands::print);
     connect(action("PrintPreview1"), &QAction::triggered, this, &MainCommands::printPreview);
+    connect(action("SaveAsPdf1"), &QAction::triggered, this, &MainCommands::saveAsPdf);
     connect(action("Exit1"), &QAction::triggered, this, &MainCommands::exitProgram);
     connect(action("MaintenanceSchedule1"), &QAction::triggered, this,
             &MainCommands::maintenanceSchedule);

@@ -32,6 +32,7 @@ signals:
     void saveProjectAs();
     void print();
     void printPreview();
+    void saveAsPdf();
     void exitProgram();
     void maintenanceSchedule();
     void runoffCoefficient();

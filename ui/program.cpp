@@ -16,6 +16,7 @@
 #include "options_dialog.h"
 #include "project/command_line.h"
 #include "runoff_dialog.h"
+#include "sheet_commands.h"
 #include "status_panels.h"
 #include "web_links.h"
 
@@ -53,6 +54,7 @@ void Program::start() {
     design.create(shortDateToday());
     options_ = std::make_unique<OptionsDialog>(session_, main_.get());
     runoff_ = std::make_unique<RunoffDialog>(session_, main_.get());
+    sheet_ = new SheetCommands(session_, main_.get());
     wireCommands();
     main_->setFirstShowAction([this] { firstShow(); });
     session_.refreshViews();
@@ -138,15 +140,17 @@ void Program::wireCommands() {
     });
     connect(&c, &MainCommands::saveProjectAs, this,
             [this] { session_.act([this] { lifecycle_.savefileas(); }); });
+    connect(&c, &MainCommands::print, sheet_, &SheetCommands::print);
+    connect(&c, &MainCommands::printPreview, sheet_, &SheetCommands::preview);
+    connect(&c, &MainCommands::saveAsPdf, sheet_, &SheetCommands::saveAsPdf);
     connect(&c, &MainCommands::exitProgram, main_.get(), &QWidget::close);
     main_->setCloseRequest([this] { return closeRequested(); });
 
     // Commands whose windows are not part of this build yet.
     for (const char* name :
-         {"Print1", "PrintPreview1", "MaintenanceSchedule1", "pdmsoiltable", "pdmcalcsoilinf",
-          "ViewSoakawayDrawings1", "ReportaBug1", "About1", "ViewM560Map1", "ViewSoakawayDrawings2",
-          "PrintPreview2", "tbprint1_action", "tbprintpreview1_action", "tbdrawing2_action",
-          "tbpdf_action"})
+         {"MaintenanceSchedule1", "pdmsoiltable", "pdmcalcsoilinf",
+          "ViewSoakawayDrawings1", "ReportaBug1", "About1", "ViewM560Map1",
+          "ViewSoakawayDrawings2", "tbdrawing2_action", "tbpdf_action"})
         c.action(QString::fromLatin1(name))->setEnabled(false);
     for (QPushButton* b :
          {main_->inputPages().rainfallButton(), main_->inputPages().infiltrationButton(),

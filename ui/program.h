@@ -17,6 +17,7 @@ namespace varnholt {
 class MainWindow;
 class OptionsDialog;
 class RunoffDialog;
+class SheetCommands;
 
 // The running program: the design, the main window and the windows created with it, in the
 // order of start-up, and the wiring of the main window's commands to them.
@@ -56,6 +57,7 @@ private:
     std::unique_ptr<MainWindow> main_;
     std::unique_ptr<OptionsDialog> options_;
     std::unique_ptr<RunoffDialog> runoff_;
+    SheetCommands* sheet_ = nullptr;  // owned by the main window
     QPointer<QWindow> lastFocus_;
 };
 

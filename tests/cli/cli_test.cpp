@@ -1,51 +1,22 @@
 // End-to-end through the headless driver, as an engineer scripting designs would use it: the
 // program's start, scripted edits in order, the JSON report and the exit status.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
+#include "cli_run.h"
+
 namespace {
 
 using nlohmann::json;
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string quote(const std::string& arg) {
-    std::string q = "'";
-    for (char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
-}
-
-CliRun runCli(const std::vector<std::string>& args) {
-    // Tests run side by side: each keeps its own copy of what the driver says on stderr.
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    const std::string errFile = ::testing::TempDir() + "cli-stderr-" + test->test_suite_name() +
-                                "-" + test->name() + ".txt";
-    std::string command = quote(VARNHOLT_CLI);
-    for (const std::string& a : args) command += " " + quote(a);
-    command += " 2>" + quote(errFile);
-    CliRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    char buf[4096];
-    std::size_t n;
-    while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) run.out.append(buf, n);
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::ifstream err(errFile);
-    run.err.assign(std::istreambuf_iterator<char>(err), {});
-    return run;
-}
+using varnholt::testing::CliRun;
+using varnholt::testing::runCli;
 
 json designJson(std::vector<std::string> args) {
     args.insert(args.begin(), "design");

@@ -55,7 +55,7 @@ TEST_F(MainWindowTest, MenusAreInTheirOrderWithTheirShortcuts) {
     const QList<QAction*> menus = program->mainWindow().menuBar()->actions();
     ASSERT_EQ(menus.size(), 3);
     EXPECT_EQ(titles(menus[0]->menu()), QStringList({"New", "Open", "Save", "Save As", "Print",
-                                                     "Print Preview", "-", "Exit"}));
+                                                      "Print Preview", "Save as PDF...", "-", "Exit"}));
     EXPECT_EQ(titles(menus[1]->menu()),
               QStringList({"Maintenance Schedule", "-", "Volumetric Runoff Coefficient",
                            "Soil Infiltration Rate Table", "Calculate Soil Infiltration Rate",

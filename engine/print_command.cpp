@@ -1,0 +1,33 @@
+#include "print_command.h"
+
+namespace varnholt {
+
+namespace {
+// With two pages, stepping to the previous page shows the other one; each step is a page
+// change and recalculates the design of the page it shows.
+void stepToPreviousPage(Design& design) {
+    const DetailPage now = design.record().detailPage;
+    design.switchPage(now == DetailPage::tstrench ? DetailPage::tsring : DetailPage::tstrench);
+}
+}  // namespace
+
+bool prepareDataSheet(Design& design) {
+    DesignRecord& record = design.record();
+    design.pass().procshowtrench();
+    design.pass().procshowring();
+    record.flags.solveWidth = true;
+    design.pass().showwhat();
+
+    stepToPreviousPage(design);
+    stepToPreviousPage(design);
+
+    for (Field f : {Field::txtarea, Field::txtsinf, Field::txtrain, Field::txtsdur})
+        if (record.isEmpty(f)) return false;
+    if (record.detailPage != DetailPage::tsring) {
+        stepToPreviousPage(design);
+        stepToPreviousPage(design);
+    }
+    return true;
+}
+
+}  // namespace varnholt

@@ -1,0 +1,64 @@
+#include "atomic_file.h"
+
+#include <unistd.h>
+
+#include <QSaveFile>
+#include <cerrno>
+#include <cstring>
+
+namespace varnholt {
+
+namespace {
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+std::string cannot(const char* what, const std::string& path, const QString& error) {
+    QString text = error;
+    while (text.endsWith(QLatin1Char('.'))) text.chop(1);
+    return std::string("Cannot ") + what + " file \"" + path + "\". " + text.toStdString() + ".";
+}
+
+// Qt says "Unknown error" for a short write to a full disk; the system's own text, taken
+// straight after the failing call, says what happened.
+QString reason(const QFileDevice& file, int systemError) {
+    const QString qt = file.errorString();
+    if (systemError != 0 && (qt.isEmpty() || qt == QLatin1String("Unknown error")))
+        return QString::fromLocal8Bit(std::strerror(systemError));
+    return qt;
+}
+}  // namespace
+
+std::optional<std::string> writeFileAtomically(const std::string& path,
+                                               const std::string& contents) {
+    QSaveFile file(q(path));
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly)) return cannot("create", path, reason(file, errno));
+    const auto size = static_cast<qint64>(contents.size());
+    // A short write, a failed flush or sync must not be committed: the old file would be
+    // replaced by a cut one. QSaveFile::commit() does not report a failed flush itself.
+    errno = 0;
+    bool written = file.write(contents.data(), size) == size;
+    if (written) {
+        errno = 0;
+        written = file.flush();
+    }
+    if (written) {
+        errno = 0;
+        if (::fsync(file.handle()) != 0) {
+            const QString error = QString::fromLocal8Bit(std::strerror(errno));
+            file.cancelWriting();
+            return cannot("write", path, error);
+        }
+    }
+    if (!written) {
+        const QString error = reason(file, errno);
+        file.cancelWriting();
+        return cannot("write", path, error);
+    }
+    errno = 0;
+    if (!file.commit()) return cannot("write", path, reason(file, errno));
+    return std::nullopt;
+}
+
+}  // namespace varnholt
