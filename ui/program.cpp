@@ -8,10 +8,12 @@
 
 #include "desktop_registration.h"
 #include "detail_pages.h"
+#include "document_commands.h"
 #include "input_pages.h"
 #include "main_commands.h"
 #include "main_window.h"
 #include "options_dialog.h"
+#include "program_folder.h"
 #include "project/command_line.h"
 #include "runoff_dialog.h"
 #include "status_panels.h"
@@ -46,6 +48,7 @@ void Program::start() {
     main_ = std::make_unique<MainWindow>(session_);
     prompts_.setParent(main_.get());
     design.create(shortDateToday());
+    documents_ = std::make_unique<DocumentCommands>(programFolder(), main_.get());
     options_ = std::make_unique<OptionsDialog>(session_, main_.get());
     runoff_ = std::make_unique<RunoffDialog>(session_, main_.get());
     wireCommands();
@@ -122,15 +125,16 @@ void Program::wireCommands() {
     });
     connect(&c, &MainCommands::saveProjectAs, this,
             [this] { session_.act([this] { lifecycle_.savefileas(); }); });
+    connect(&c, &MainCommands::drawings, documents_.get(), &DocumentCommands::showDrawingMenu);
+    connect(&c, &MainCommands::maintenanceSchedule, documents_.get(),
+            &DocumentCommands::openMaintenanceSchedule);
     connect(&c, &MainCommands::exitProgram, main_.get(), &QWidget::close);
     main_->setCloseRequest([this] { return closeRequested(); });
 
     // Commands whose windows are not part of this build yet.
     for (const char* name :
-         {"Print1", "PrintPreview1", "MaintenanceSchedule1", "pdmsoiltable", "pdmcalcsoilinf",
-          "ViewSoakawayDrawings1", "ReportaBug1", "About1", "ViewM560Map1",
-          "ViewSoakawayDrawings2", "PrintPreview2", "tbprint1_action", "tbprintpreview1_action",
-          "tbdrawing2_action", "tbpdf_action"})
+         {"Print1", "PrintPreview1", "pdmsoiltable", "pdmcalcsoilinf", "ReportaBug1", "About1",
+          "ViewM560Map1", "PrintPreview2", "tbprint1_action", "tbprintpreview1_action"})
         c.action(QString::fromLatin1(name))->setEnabled(false);
     for (QPushButton* b : {main_->inputPages().rainfallButton(),
                            main_->inputPages().infiltrationButton(),

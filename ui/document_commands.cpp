@@ -1,0 +1,63 @@
+#include "document_commands.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QUrl>
+
+#include "design_session.h"
+#include "output/drawings/qt/drawing_menu.h"
+#include "output/drawings/qt/drawing_window.h"
+
+namespace varnholt {
+
+namespace {
+
+using drawings::StandardDrawing;
+
+ProgramDocument documentOf(StandardDrawing which) {
+    switch (which) {
+        case StandardDrawing::ring: return ProgramDocument::ringDrawing;
+        case StandardDrawing::trenchWithSiltTrap: return ProgramDocument::trenchWithSiltTrapDrawing;
+        case StandardDrawing::trench: return ProgramDocument::trenchDrawing;
+    }
+    return ProgramDocument::ringDrawing;
+}
+
+}  // namespace
+
+void openWithDesktop(const std::filesystem::path& file) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(file.c_str())));
+}
+
+DocumentCommands::DocumentCommands(const QString& programFolder, QWidget* mainWindow)
+    : mainWindow_(mainWindow),
+      documents_(std::filesystem::path(QFile::encodeName(programFolder).toStdString()),
+                 openWithDesktop) {
+    for (std::size_t i = 0; i < windows_.size(); ++i) {
+        windows_[i] = std::make_unique<drawings::DrawingWindow>(drawings::standardDrawings[i]);
+        drawings::DrawingWindow* window = windows_[i].get();
+        connect(window, &drawings::DrawingWindow::openInCadRequested, this,
+                [this, window] { open(documentOf(window->which()), window); });
+    }
+    menu_ = std::make_unique<drawings::DrawingMenu>(
+        std::array<QWidget*, 3>{windows_[0].get(), windows_[1].get(), windows_[2].get()},
+        mainWindow);
+}
+
+DocumentCommands::~DocumentCommands() = default;
+
+drawings::DrawingWindow& DocumentCommands::drawingWindow(int index) const {
+    return *windows_.at(static_cast<std::size_t>(index));
+}
+
+void DocumentCommands::showDrawingMenu() { menu_->exec(); }
+
+void DocumentCommands::openMaintenanceSchedule() {
+    open(ProgramDocument::maintenanceSchedule, mainWindow_);
+}
+
+void DocumentCommands::open(ProgramDocument document, QWidget* messageParent) {
+    if (!documents_.open(document)) showInformation(messageParent, missingDocumentMessage(document));
+}
+
+}  // namespace varnholt

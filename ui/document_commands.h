@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QObject>
+#include <array>
+#include <memory>
+
+#include "output/documents/program_documents.h"
+
+class QWidget;
+
+namespace varnholt {
+
+namespace drawings {
+class DrawingMenu;
+class DrawingWindow;
+}  // namespace drawings
+
+// The standard drawings and the maintenance schedule: the drawing menu and the three drawing
+// windows, kept for the whole run, and the documents opened from the program folder.
+class DocumentCommands : public QObject {
+    Q_OBJECT
+public:
+    // `mainWindow` parents the drawing menu and the schedule's message.
+    DocumentCommands(const QString& programFolder, QWidget* mainWindow);
+    ~DocumentCommands() override;
+
+    ProgramDocuments& documents() { return documents_; }
+    drawings::DrawingMenu& drawingMenu() const { return *menu_; }
+    // The ring, the trench with silt trap manhole, the trench without.
+    drawings::DrawingWindow& drawingWindow(int index) const;
+
+    // View Soakaway Drawings: the drawing menu, modal.
+    void showDrawingMenu();
+    // Maintenance Schedule.
+    void openMaintenanceSchedule();
+
+private:
+    void open(ProgramDocument document, QWidget* messageParent);
+
+    QWidget* mainWindow_;
+    ProgramDocuments documents_;
+    std::array<std::unique_ptr<drawings::DrawingWindow>, 3> windows_;
+    std::unique_ptr<drawings::DrawingMenu> menu_;
+};
+
+// Hands a file to the application the desktop associates with it.
+void openWithDesktop(const std::filesystem::path& file);
+
+}  // namespace varnholt
