@@ -2,7 +2,9 @@
 
 #include <QDesktopServices>
 #include <QFile>
+#include <QRadioButton>
 #include <QUrl>
+#include <QWindow>
 
 #include "design_session.h"
 #include "output/drawings/qt/drawing_menu.h"
@@ -16,9 +18,12 @@ using drawings::StandardDrawing;
 
 ProgramDocument documentOf(StandardDrawing which) {
     switch (which) {
-        case StandardDrawing::ring: return ProgramDocument::ringDrawing;
-        case StandardDrawing::trenchWithSiltTrap: return ProgramDocument::trenchWithSiltTrapDrawing;
-        case StandardDrawing::trench: return ProgramDocument::trenchDrawing;
+        case StandardDrawing::ring:
+            return ProgramDocument::ringDrawing;
+        case StandardDrawing::trenchWithSiltTrap:
+            return ProgramDocument::trenchWithSiltTrapDrawing;
+        case StandardDrawing::trench:
+            return ProgramDocument::trenchDrawing;
     }
     return ProgramDocument::ringDrawing;
 }
@@ -50,14 +55,26 @@ drawings::DrawingWindow& DocumentCommands::drawingWindow(int index) const {
     return *windows_.at(static_cast<std::size_t>(index));
 }
 
-void DocumentCommands::showDrawingMenu() { menu_->exec(); }
+bool DocumentCommands::showDrawingMenu() {
+    const bool accepted = menu_->exec() == QDialog::Accepted;
+    for (int i = 0; i < 3; ++i)
+        if (accepted && menu_->option(i)->isChecked()) return true;
+    return false;
+}
+
+bool DocumentCommands::isDrawingWindow(const QWindow* window) const {
+    for (const auto& w : windows_)
+        if (window && w->windowHandle() == window) return true;
+    return false;
+}
 
 void DocumentCommands::openMaintenanceSchedule() {
     open(ProgramDocument::maintenanceSchedule, mainWindow_);
 }
 
 void DocumentCommands::open(ProgramDocument document, QWidget* messageParent) {
-    if (!documents_.open(document)) showInformation(messageParent, missingDocumentMessage(document));
+    if (!documents_.open(document))
+        showInformation(messageParent, missingDocumentMessage(document));
 }
 
 }  // namespace varnholt

@@ -7,6 +7,7 @@
 #include "output/documents/program_documents.h"
 
 class QWidget;
+class QWindow;
 
 namespace varnholt {
 
@@ -29,8 +30,11 @@ public:
     // The ring, the trench with silt trap manhole, the trench without.
     drawings::DrawingWindow& drawingWindow(int index) const;
 
-    // View Soakaway Drawings: the drawing menu, modal.
-    void showDrawingMenu();
+    // View Soakaway Drawings: the drawing menu, modal. True when it left a drawing window
+    // shown (and active) rather than the main window.
+    bool showDrawingMenu();
+    // One of the drawing windows, kept beside the main window.
+    bool isDrawingWindow(const QWindow* window) const;
     // Maintenance Schedule.
     void openMaintenanceSchedule();
 

@@ -73,13 +73,14 @@ void Program::activated() {
 }
 
 // The main window counts as activated when the user comes back to it from another of the
-// program's own windows left open beside it; message boxes and the return from modal
-// windows (handled where they close) do not count.
+// program's own windows left open beside it (the options, a drawing); message boxes and the
+// return from modal windows (handled where they close) do not count.
 void Program::focusMoved(QWindow* now) {
     QWindow* previous = lastFocus_;
     lastFocus_ = now;
     if (!now || !previous || now != main_->windowHandle()) return;
     if (options_->windowHandle() == previous && !options_->isModal()) activated();
+    if (documents_->isDrawingWindow(previous)) activated();
 }
 
 // Exit, the tool bar's exit button and the close box all ask the same question.
@@ -125,7 +126,9 @@ void Program::wireCommands() {
     });
     connect(&c, &MainCommands::saveProjectAs, this,
             [this] { session_.act([this] { lifecycle_.savefileas(); }); });
-    connect(&c, &MainCommands::drawings, documents_.get(), &DocumentCommands::showDrawingMenu);
+    connect(&c, &MainCommands::drawings, this, [this] {
+        if (!documents_->showDrawingMenu()) activated();
+    });
     connect(&c, &MainCommands::maintenanceSchedule, documents_.get(),
             &DocumentCommands::openMaintenanceSchedule);
     connect(&c, &MainCommands::exitProgram, main_.get(), &QWidget::close);

@@ -9,11 +9,14 @@ namespace {
 
 std::vector<std::string> fileNames(ProgramDocument document) {
     switch (document) {
-        case ProgramDocument::ringDrawing: return {"Ring_Soakaway.dwg", "Ring_Soakaway.dxf"};
+        case ProgramDocument::ringDrawing:
+            return {"Ring_Soakaway.dwg", "Ring_Soakaway.dxf"};
         case ProgramDocument::trenchWithSiltTrapDrawing:
             return {"Soakaway_plus_Silttrap.dwg", "Soakaway_plus_Silttrap.dxf"};
-        case ProgramDocument::trenchDrawing: return {"Trench_Soakaway.dwg", "Trench_Soakaway.dxf"};
-        case ProgramDocument::maintenanceSchedule: return {"CS_VH_schedule.pdf"};
+        case ProgramDocument::trenchDrawing:
+            return {"Trench_Soakaway.dwg", "Trench_Soakaway.dxf"};
+        case ProgramDocument::maintenanceSchedule:
+            return {"CS_VH_schedule.pdf"};
     }
     return {};
 }

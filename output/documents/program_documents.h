@@ -8,7 +8,12 @@
 namespace varnholt {
 
 // The files the program opens from its own folder with the desktop's associated application.
-enum class ProgramDocument { ringDrawing, trenchWithSiltTrapDrawing, trenchDrawing, maintenanceSchedule };
+enum class ProgramDocument {
+    ringDrawing,
+    trenchWithSiltTrapDrawing,
+    trenchDrawing,
+    maintenanceSchedule
+};
 
 // The message shown when the document is not in the program folder.
 std::string missingDocumentMessage(ProgramDocument document);

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace varnholt::drawings {
 
@@ -149,8 +150,12 @@ void tables(GroupWriter& g, const Drawing& drawing) {
 
     g.code(0, "TABLE");
     g.code(2, "LAYER");
-    g.code(70, static_cast<int>(drawing.layers.size()));
-    for (const Layer& layer : drawing.layers) {
+    // Layer 0 is every drawing's own; CAD programs expect to find it.
+    std::vector<Layer> layers{{"0", 7, {}, false, 0.25}};
+    for (const Layer& layer : drawing.layers)
+        if (layer.name != "0") layers.push_back(layer);
+    g.code(70, static_cast<int>(layers.size()));
+    for (const Layer& layer : layers) {
         g.code(0, "LAYER");
         g.code(2, layer.name);
         g.code(70, 0);

@@ -49,7 +49,9 @@ Drawing ringSoakawayDrawing() {
     s.use(l.ground);
     s.line({-groundReach, ground}, {-frameOutside, ground});
     s.line({frameOutside, ground}, {groundReach, ground});
-    s.polyline({{-excavation, ground}, {-excavation, foundationBottom}, {excavation, foundationBottom},
+    s.polyline({{-excavation, ground},
+                {-excavation, foundationBottom},
+                {excavation, foundationBottom},
                 {excavation, ground}});
     s.use(l.earth);
     s.earth(-groundReach, -excavation, ground, 260);
@@ -91,7 +93,8 @@ Drawing ringSoakawayDrawing() {
         s.use(l.concrete);
         s.box(upper);
         s.box(lower);
-        s.line({upper.left, (perforatedTop + slabBottom) / 2}, {upper.right, (perforatedTop + slabBottom) / 2});
+        s.line({upper.left, (perforatedTop + slabBottom) / 2},
+               {upper.right, (perforatedTop + slabBottom) / 2});
         s.line({lower.left, ringJoint}, {lower.right, ringJoint});
         s.use(l.hatching);
         s.aggregate(upper, 30);
@@ -103,7 +106,8 @@ Drawing ringSoakawayDrawing() {
         }
 
         // The strip foundation under the rings.
-        const Box foundation{std::min(side * foundationInner, side * foundationOuter), foundationBottom,
+        const Box foundation{std::min(side * foundationInner, side * foundationOuter),
+                             foundationBottom,
                              std::max(side * foundationInner, side * foundationOuter), ringBottom};
         s.use(l.concrete);
         s.box(foundation);
@@ -119,12 +123,14 @@ Drawing ringSoakawayDrawing() {
                   std::max(side * foundationOuter, side * excavation) - 30, ringBottom - 10},
                  40);
         s.use(l.membrane);
-        s.polyline({{side * (ringOutside + 15), ringBottom}, {side * (ringOutside + 15), perforatedTop + 15},
+        s.polyline({{side * (ringOutside + 15), ringBottom},
+                    {side * (ringOutside + 15), perforatedTop + 15},
                     {side * (excavation - 15), perforatedTop + 15}});
     }
     // The open base inside the foundation is type 1 too, so the water soaks away through it.
     s.use(l.fill);
-    s.stones({-foundationInner + 30, foundationBottom + 20, foundationInner - 30, ringBottom - 10}, 40);
+    s.stones({-foundationInner + 30, foundationBottom + 20, foundationInner - 30, ringBottom - 10},
+             40);
 
     // The far half of the perforated rings, seen from inside: rows of holes.
     s.use(l.concrete);
@@ -135,7 +141,8 @@ Drawing ringSoakawayDrawing() {
             s.circle({x, y}, 25);
     }
     s.line({-chamberInside, ringJoint}, {chamberInside, ringJoint});
-    s.line({-chamberInside, (perforatedTop + slabBottom) / 2}, {chamberInside, (perforatedTop + slabBottom) / 2});
+    s.line({-chamberInside, (perforatedTop + slabBottom) / 2},
+           {chamberInside, (perforatedTop + slabBottom) / 2});
     s.line({-chamberInside, perforatedTop}, {chamberInside, perforatedTop});
 
     // The incoming surface water sewer, through the surround into the top perforated ring.
@@ -146,14 +153,15 @@ Drawing ringSoakawayDrawing() {
                 {-groundReach + 520, pipeInvert + pipeDiameter / 2}, 140);
 
     s.use(l.annotation);
-    s.dimension({-chamberInside, perforatedTop + 230}, {chamberInside, perforatedTop + 230}, textHeight.note,
-                "Diameter as designed");
+    s.dimension({-chamberInside, perforatedTop + 230}, {chamberInside, perforatedTop + 230},
+                textHeight.note, "Diameter as designed");
 
     const double h = textHeight.note;
     const double leftText = -excavation - 320;
     const double rightText = excavation + 320;
     s.note({leftText, 520}, h, {"Manhole cover and frame"}, {-shaftInside + 150, -10});
-    s.note({leftText, 180}, h, {"Mortar bedding"}, {-shaftInside - 60, (brickTop + beddingTop) / 2});
+    s.note({leftText, 180}, h, {"Mortar bedding"},
+           {-shaftInside - 60, (brickTop + beddingTop) / 2});
     s.note({leftText, -250}, h, {"1 to 5 courses of class B", "engineering brickwork"},
            {-shaftInside - 100, (slabTop + brickTop) / 2});
     s.note({leftText, -950}, h, {"Unperforated precast", "concrete chamber rings"},
@@ -165,11 +173,13 @@ Drawing ringSoakawayDrawing() {
            {-foundationOuter + 100, (foundationBottom + ringBottom) / 2});
 
     s.note({rightText, 520}, h, {"Finished road or", "ground level"}, {excavation + 300, ground});
-    s.note({rightText, -300}, h, {"Precast concrete", "cover slab"}, {ringOutside - 100, slabTop - 40});
+    s.note({rightText, -300}, h, {"Precast concrete", "cover slab"},
+           {ringOutside - 100, slabTop - 40});
     s.note({rightText, -1050}, h, {"Selected backfill"}, {excavation - 200, -1200});
     s.note({rightText, -1750}, h, {"Geotextile membrane graded", "for medium to coarse soils"},
            {ringOutside + 15, -2100});
-    s.note({rightText, -2850}, h, {"Perforated soakaway", "chamber rings"}, {chamberInside + 50, -3050});
+    s.note({rightText, -2850}, h, {"Perforated soakaway", "chamber rings"},
+           {chamberInside + 50, -3050});
 
     sectionTitle(s, l, {0, foundationBottom - 450}, textHeight, "PRECAST CONCRETE RING SOAKAWAY",
                  "Typical section, sizes as designed. Dimensions in millimetres.");

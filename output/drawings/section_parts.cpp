@@ -54,7 +54,8 @@ void liftingCover(Sketch& s, const SectionLayers& l, double cx, double groundY) 
     s.use(l.ironwork);
     // The hooks are cast in, their eyes recessed flush with the top.
     for (double x : {cx - 190, cx + 190}) {
-        s.polyline({{x - 30, groundY}, {x - 30, groundY - 60}, {x + 30, groundY - 60}, {x + 30, groundY}});
+        s.polyline(
+            {{x - 30, groundY}, {x - 30, groundY - 60}, {x + 30, groundY - 60}, {x + 30, groundY}});
         std::vector<Point> eye;
         for (int i = 0; i <= 8; ++i) {
             const double a = 3.14159265358979 * i / 8;
@@ -94,7 +95,10 @@ void verticalPipe(Sketch& s, const SectionLayers& l, double cx, double fromY, do
 
 void trenchBody(Sketch& s, const SectionLayers& l, const Box& fill, double groundY) {
     s.use(l.ground);
-    s.polyline({{fill.left, groundY}, {fill.left, fill.bottom}, {fill.right, fill.bottom}, {fill.right, groundY}});
+    s.polyline({{fill.left, groundY},
+                {fill.left, fill.bottom},
+                {fill.right, fill.bottom},
+                {fill.right, groundY}});
     s.use(l.hatching);
     s.line({fill.left, fill.top}, {fill.right, fill.top});
     s.use(l.fill);

@@ -6,13 +6,13 @@ namespace varnholt::drawings {
 
 // The layers every standard section uses, one per material or purpose.
 struct SectionLayers {
-    std::size_t ground;      // ground level, faces of the excavation
-    std::size_t earth;       // natural ground symbols
-    std::size_t concrete;    // concrete outlines
-    std::size_t hatching;    // aggregate, brick hatching and bed joints
-    std::size_t brickwork;   // brick outlines
-    std::size_t fill;        // type 1 stones
-    std::size_t membrane;    // geotextile
+    std::size_t ground;     // ground level, faces of the excavation
+    std::size_t earth;      // natural ground symbols
+    std::size_t concrete;   // concrete outlines
+    std::size_t hatching;   // aggregate, brick hatching and bed joints
+    std::size_t brickwork;  // brick outlines
+    std::size_t fill;       // type 1 stones
+    std::size_t membrane;   // geotextile
     std::size_t pipe;
     std::size_t ironwork;    // covers and frames
     std::size_t annotation;  // notes, leaders, titles

@@ -12,10 +12,8 @@ namespace {
 bool clip(const Box& b, Point p, Point d, double& t0, double& t1) {
     t0 = -1e12;
     t1 = 1e12;
-    const double q[4][2] = {{-d.x, p.x - b.left},
-                            {d.x, b.right - p.x},
-                            {-d.y, p.y - b.bottom},
-                            {d.y, b.top - p.y}};
+    const double q[4][2] = {
+        {-d.x, p.x - b.left}, {d.x, b.right - p.x}, {-d.y, p.y - b.bottom}, {d.y, b.top - p.y}};
     for (const auto& [pk, qk] : q) {
         if (pk == 0) {
             if (qk < 0) return false;
@@ -32,7 +30,9 @@ bool clip(const Box& b, Point p, Point d, double& t0, double& t1) {
 
 }  // namespace
 
-Sketch::Sketch(std::string title) { drawing_.title = std::move(title); }
+Sketch::Sketch(std::string title) {
+    drawing_.title = std::move(title);
+}
 
 std::size_t Sketch::addLayer(Layer layer) {
     drawing_.layers.push_back(std::move(layer));
@@ -45,7 +45,9 @@ void Sketch::add(Shape shape) {
     e.shape = std::move(shape);
 }
 
-void Sketch::line(Point from, Point to) { add(Line{from, to}); }
+void Sketch::line(Point from, Point to) {
+    add(Line{from, to});
+}
 
 void Sketch::polyline(std::vector<Point> points, bool closed) {
     add(Polyline{std::move(points), closed});
@@ -132,7 +134,8 @@ void Sketch::aggregate(const Box& b, double size) {
 
 void Sketch::brickCourses(const Box& b, int courses) {
     const double course = (b.top - b.bottom) / courses;
-    for (int i = 1; i < courses; ++i) line({b.left, b.bottom + i * course}, {b.right, b.bottom + i * course});
+    for (int i = 1; i < courses; ++i)
+        line({b.left, b.bottom + i * course}, {b.right, b.bottom + i * course});
     hatch(b, 45, std::min(course, b.right - b.left) * 0.45);
 }
 
@@ -153,7 +156,9 @@ void Sketch::arrowHead(Point from, Point tip, double length) {
     const Point u{dx / l, dy / l};
     const Point base{tip.x - u.x * length, tip.y - u.y * length};
     const double half = length * 0.28;
-    solid({tip, {base.x - u.y * half, base.y + u.x * half}, {base.x + u.y * half, base.y - u.x * half}});
+    solid({tip,
+           {base.x - u.y * half, base.y + u.x * half},
+           {base.x + u.y * half, base.y - u.x * half}});
 }
 
 void Sketch::note(Point at, double height, const std::vector<std::string>& lines, Point target) {

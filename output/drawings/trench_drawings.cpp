@@ -46,7 +46,8 @@ void trenchNotes(Sketch& s, double riserAt, double fillAt, double membraneAt, do
            {pipeAt, pipeInvert});
     s.note({riserAt + 500, notesAbove}, h, {"600 x 600 mm concrete cover", "with lifting hooks"},
            {riserAt + 150, -50});
-    s.note({riserAt + 500, -450}, h, {"Vertical rodding pipe"}, {riserAt + riserDiameter / 2, -600});
+    s.note({riserAt + 500, -450}, h, {"Vertical rodding pipe"},
+           {riserAt + riserDiameter / 2, -600});
 }
 
 }  // namespace
@@ -71,11 +72,14 @@ Drawing trenchWithSiltTrapDrawing() {
     s.line({-2600, ground}, {-wall, ground});
     s.line({inside + wall, ground}, {trenchFrom, ground});
     s.line({trenchFrom, ground}, {trenchTo, ground});
-    s.polyline({{-wall - 300, ground}, {-wall - 300, foundation}, {inside + wall + 300, foundation},
+    s.polyline({{-wall - 300, ground},
+                {-wall - 300, foundation},
+                {inside + wall + 300, foundation},
                 {inside + wall + 300, ground}});
     s.use(l.earth);
     s.earth(-2600, -wall - 300, ground, 280);
-    for (double y = ground - 600; y > foundation; y -= 500) s.line({-wall - 360, y}, {-wall - 500, y - 140});
+    for (double y = ground - 600; y > foundation; y -= 500)
+        s.line({-wall - 360, y}, {-wall - 500, y - 140});
 
     coverAndFrame(s, l, inside / 2, ground, 600, 90);
     for (const Box& b : {Box{-wall, floor, 0, -120}, Box{inside, floor, inside + wall, -120}}) {
@@ -96,12 +100,14 @@ Drawing trenchWithSiltTrapDrawing() {
     s.use(l.earth);
     const double siltTop = floor + 280;
     s.line({0, siltTop}, {inside, siltTop});
-    for (double x = 60; x < inside - 40; x += 90) s.circle({x, floor + 80 + (static_cast<int>(x) % 3) * 50}, 14);
+    for (double x = 60; x < inside - 40; x += 90)
+        s.circle({x, floor + 80 + (static_cast<int>(x) % 3) * 50}, 14);
 
     horizontalPipe(s, l, -2600, 0, inletInvert, inletDiameter, false);
     s.use(l.pipe);
     s.line({0, inletInvert}, {0, inletInvert + inletDiameter});
-    s.arrowHead({-2400, inletInvert + inletDiameter / 2}, {-2050, inletInvert + inletDiameter / 2}, 150);
+    s.arrowHead({-2400, inletInvert + inletDiameter / 2}, {-2050, inletInvert + inletDiameter / 2},
+                150);
     s.line({inside, pipeInvert}, {inside, pipeInvert + pipeDiameter});
     horizontalPipe(s, l, inside, trenchFrom, pipeInvert, pipeDiameter, false);
 
@@ -110,7 +116,8 @@ Drawing trenchWithSiltTrapDrawing() {
     s.use(l.annotation);
     const double h = textHeight.note;
     trenchNotes(s, riserAt, 3300, 5000, 7300);
-    s.note({-1700, notesAbove}, h, {"Incoming surface", "water sewer"}, {-2000, inletInvert + inletDiameter});
+    s.note({-1700, notesAbove}, h, {"Incoming surface", "water sewer"},
+           {-2000, inletInvert + inletDiameter});
     s.note({1000, notesAbove}, h, {"Cover and frame"}, {inside / 2 + 200, -20});
     s.note({3300, notesAbove}, h, {"Compacted backfill"}, {3000, (fillTop + ground) / 2});
     s.note({5900, notesAbove}, h, {"Finished ground level"}, {5600, ground});
@@ -144,16 +151,19 @@ Drawing trenchDrawing() {
     trench(s, l, trenchFrom, trenchTo, inletAt - riserDiameter / 2, riserAt);
     verticalPipe(s, l, inletAt, pipeInvert + pipeDiameter, ground - 100, riserDiameter);
     s.use(l.pipe);
-    s.line({inletAt - riserDiameter / 2, pipeInvert}, {inletAt - riserDiameter / 2, pipeInvert + pipeDiameter});
+    s.line({inletAt - riserDiameter / 2, pipeInvert},
+           {inletAt - riserDiameter / 2, pipeInvert + pipeDiameter});
     liftingCover(s, l, inletAt, ground);
     horizontalPipe(s, l, -2400, inletAt - riserDiameter / 2, inletInvert, inletDiameter, false);
     s.use(l.pipe);
-    s.arrowHead({-2200, inletInvert + inletDiameter / 2}, {-1850, inletInvert + inletDiameter / 2}, 150);
+    s.arrowHead({-2200, inletInvert + inletDiameter / 2}, {-1850, inletInvert + inletDiameter / 2},
+                150);
 
     s.use(l.annotation);
     const double h = textHeight.note;
     trenchNotes(s, riserAt, 2500, 3900, 6300);
-    s.note({-1500, notesAbove}, h, {"Inflow from development"}, {-1800, inletInvert + inletDiameter});
+    s.note({-1500, notesAbove}, h, {"Inflow from development"},
+           {-1800, inletInvert + inletDiameter});
     s.note({1100, notesAbove}, h, {"600 x 600 mm concrete cover", "with lifting hooks"},
            {inletAt + 150, -50});
     s.note({4100, notesAbove}, h, {"Compacted backfill"}, {3800, (fillTop + ground) / 2});

@@ -99,21 +99,30 @@ inline DxfFile readDxf(std::istream& in) {
         }
         if (section == "HEADER") {
             double n = 0;
-            if (code == 9) headerVariable = v;
-            else if (code == 10 && parseNumber(v, n)) f.headerPoints[headerVariable].first = n;
-            else if (code == 20 && parseNumber(v, n)) f.headerPoints[headerVariable].second = n;
-            else f.headerText[headerVariable] = v;
+            if (code == 9)
+                headerVariable = v;
+            else if (code == 10 && parseNumber(v, n))
+                f.headerPoints[headerVariable].first = n;
+            else if (code == 20 && parseNumber(v, n))
+                f.headerPoints[headerVariable].second = n;
+            else
+                f.headerText[headerVariable] = v;
         } else if (section == "TABLES" && table == "LAYER" && code == 2) {
             f.layers.insert(v);
         } else if (entity) {
             double n = 0;
             const bool numeric = (code >= 10 && code < 60) ? parseNumber(v, n) : true;
             if (!numeric) f.faults.push_back("number '" + v + "'");
-            if (code == 8) entity->layer = v;
-            else if (code == 1) entity->text = v;
-            else if (code == 40) entity->type == "TEXT" ? entity->height = n : entity->radius = n;
-            else if (code >= 10 && code <= 13) pending[code] = n;
-            else if (code >= 20 && code <= 23) entity->points.emplace_back(pending[code - 10], n);
+            if (code == 8)
+                entity->layer = v;
+            else if (code == 1)
+                entity->text = v;
+            else if (code == 40)
+                entity->type == "TEXT" ? entity->height = n : entity->radius = n;
+            else if (code >= 10 && code <= 13)
+                pending[code] = n;
+            else if (code >= 20 && code <= 23)
+                entity->points.emplace_back(pending[code - 10], n);
         }
     }
     if (!f.ended) f.faults.push_back("no EOF");

@@ -16,7 +16,8 @@ class ProgramDocumentsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         folder = fs::temp_directory_path() /
-                 ("varnholt-documents-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                 ("varnholt-documents-" +
+                  std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder);
         fs::create_directories(folder);
@@ -42,9 +43,12 @@ TEST_F(ProgramDocumentsTest, OpensTheFileFoundInTheProgramFolder) {
     } cases[] = {
         {ProgramDocument::ringDrawing, {}, ""},
         {ProgramDocument::ringDrawing, {"Ring_Soakaway.dxf"}, "Ring_Soakaway.dxf"},
-        {ProgramDocument::ringDrawing, {"Ring_Soakaway.dwg", "Ring_Soakaway.dxf"}, "Ring_Soakaway.dwg"},
+        {ProgramDocument::ringDrawing,
+         {"Ring_Soakaway.dwg", "Ring_Soakaway.dxf"},
+         "Ring_Soakaway.dwg"},
         {ProgramDocument::ringDrawing, {"Trench_Soakaway.dxf"}, ""},
-        {ProgramDocument::trenchWithSiltTrapDrawing, {"Soakaway_plus_Silttrap.dxf"},
+        {ProgramDocument::trenchWithSiltTrapDrawing,
+         {"Soakaway_plus_Silttrap.dxf"},
          "Soakaway_plus_Silttrap.dxf"},
         {ProgramDocument::trenchDrawing, {"Trench_Soakaway.dwg"}, "Trench_Soakaway.dwg"},
         {ProgramDocument::trenchDrawing, {"Soakaway_plus_Silttrap.dxf"}, ""},
@@ -75,7 +79,8 @@ TEST_F(ProgramDocumentsTest, AFolderThatIsGoneLeavesTheCurrentDirectory) {
 }
 
 TEST(ProgramDocumentMessages, AreThoseOfTheProgram) {
-    const std::string drawing = "Drawing file could not be found. You may have to re-install Varnholt.";
+    const std::string drawing =
+        "Drawing file could not be found. You may have to re-install Varnholt.";
     EXPECT_EQ(missingDocumentMessage(ProgramDocument::ringDrawing), drawing);
     EXPECT_EQ(missingDocumentMessage(ProgramDocument::trenchWithSiltTrapDrawing), drawing);
     EXPECT_EQ(missingDocumentMessage(ProgramDocument::trenchDrawing), drawing);

@@ -13,7 +13,8 @@ std::string run(const std::string& command) {
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
     if (!pipe) return output;
     char buffer[4096];
-    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe.get())) output.append(buffer, n);
+    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe.get()))
+        output.append(buffer, n);
     return output;
 }
 
@@ -21,7 +22,9 @@ const std::string schedule = std::string(VARNHOLT_PROGRAM_FILES_DIR) + "/CS_VH_s
 
 TEST(MaintenanceSchedule, OpensAsAnA4Document) {
     const std::string info = run("pdfinfo '" + schedule + "' 2>&1");
-    EXPECT_NE(info.find("Title:           Soakaway Inspection and Maintenance Schedule"), std::string::npos) << info;
+    EXPECT_NE(info.find("Title:           Soakaway Inspection and Maintenance Schedule"),
+              std::string::npos)
+        << info;
     EXPECT_NE(info.find("(A4)"), std::string::npos) << info;
     EXPECT_EQ(info.find("Error"), std::string::npos) << info;
 }

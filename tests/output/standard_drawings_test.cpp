@@ -22,10 +22,10 @@ TEST(StandardDrawings, NameTheirParts) {
     } cases[] = {
         {StandardDrawing::ring,
          {"Manhole cover and frame", "Mortar bedding", "Finished road or ground level",
-          "1 to 5 courses of class B engineering brickwork", "Unperforated precast concrete chamber rings",
-          "Perforated soakaway chamber rings", "Geotextile membrane graded for medium to coarse soils",
-          "Hardcore type 1 surround", "150 mm thick C20P/40 concrete foundation",
-          "Incoming surface water sewer"}},
+          "1 to 5 courses of class B engineering brickwork",
+          "Unperforated precast concrete chamber rings", "Perforated soakaway chamber rings",
+          "Geotextile membrane graded for medium to coarse soils", "Hardcore type 1 surround",
+          "150 mm thick C20P/40 concrete foundation", "Incoming surface water sewer"}},
         {StandardDrawing::trenchWithSiltTrap,
          {"Type 1 fill", "Geotextile membrane", "Compacted backfill",
           "225 mm dia. clay or plastic perforated pipe", "Vertical rodding pipe",
@@ -39,7 +39,8 @@ TEST(StandardDrawings, NameTheirParts) {
     for (const auto& c : cases) {
         const std::string text = allText(standardDrawing(c.which));
         for (const char* phrase : c.phrases)
-            EXPECT_NE(text.find(phrase), std::string::npos) << fileBaseName(c.which) << ": " << phrase;
+            EXPECT_NE(text.find(phrase), std::string::npos)
+                << fileBaseName(c.which) << ": " << phrase;
     }
 }
 
@@ -58,7 +59,8 @@ TEST(StandardDrawings, NotesDoNotOverlap) {
             const double left = t->align == Align::left     ? t->at.x
                                 : t->align == Align::centre ? t->at.x - w / 2
                                                             : t->at.x - w;
-            boxes.push_back({t->text, left, t->at.y - 0.2 * t->height, left + w, t->at.y + t->height});
+            boxes.push_back(
+                {t->text, left, t->at.y - 0.2 * t->height, left + w, t->at.y + t->height});
         }
         for (std::size_t i = 0; i < boxes.size(); ++i)
             for (std::size_t j = i + 1; j < boxes.size(); ++j) {
@@ -66,8 +68,8 @@ TEST(StandardDrawings, NotesDoNotOverlap) {
                 const TextBox& b = boxes[j];
                 const bool apart = a.right <= b.left || b.right <= a.left || a.top <= b.bottom ||
                                    b.top <= a.bottom;
-                EXPECT_TRUE(apart) << fileBaseName(which) << ": '" << a.text << "' runs into '"
-                                   << b.text << "'";
+                EXPECT_TRUE(apart)
+                    << fileBaseName(which) << ": '" << a.text << "' runs into '" << b.text << "'";
             }
     }
 }

@@ -42,16 +42,18 @@ protected:
     // `button`. Returns which option was ticked when the menu came up.
     int throughMenu(const char* action, int option, const char* button) {
         int ticked = -1;
-        whileModal([&] { trigger(action); }, [&](QWidget* modal) {
-            ASSERT_EQ(modal->objectName(), "Tfrmdrawmenu");
-            EXPECT_EQ(modal->windowTitle(), "Soakaway Drawings");
-            auto& menu = *static_cast<drawings::DrawingMenu*>(modal);
-            for (int i = 0; i < 3; ++i)
-                if (menu.option(i)->isChecked()) ticked = i;
-            if (option >= 0) QTest::mouseClick(menu.option(option), Qt::LeftButton);
-            QTest::mouseClick(modal->findChild<QPushButton*>(QString::fromLatin1(button)),
-                              Qt::LeftButton);
-        });
+        whileModal([&] { trigger(action); },
+                   [&](QWidget* modal) {
+                       ASSERT_EQ(modal->objectName(), "Tfrmdrawmenu");
+                       EXPECT_EQ(modal->windowTitle(), "Soakaway Drawings");
+                       auto& menu = *static_cast<drawings::DrawingMenu*>(modal);
+                       for (int i = 0; i < 3; ++i)
+                           if (menu.option(i)->isChecked()) ticked = i;
+                       if (option >= 0) QTest::mouseClick(menu.option(option), Qt::LeftButton);
+                       QTest::mouseClick(
+                           modal->findChild<QPushButton*>(QString::fromLatin1(button)),
+                           Qt::LeftButton);
+                   });
         EXPECT_FALSE(docs().drawingMenu().isVisible());
         return ticked;
     }
@@ -73,9 +75,15 @@ TEST_F(DrawingsTest, OkShowsTheTickedDrawingBesideTheMainWindow) {
         QSize picture;
     } cases[] = {
         {"ViewSoakawayDrawings1", 0, "Tfrmdrawring", "Precast Concrete Ring Soakaway", {510, 382}},
-        {"ViewSoakawayDrawings2", 1, "Tfrmdrawtrenchsilt", "Trench Soakaway with Silt Trap Manhole",
+        {"ViewSoakawayDrawings2",
+         1,
+         "Tfrmdrawtrenchsilt",
+         "Trench Soakaway with Silt Trap Manhole",
          {798, 290}},
-        {"tbdrawing2_action", 2, "Tfrmdrawtrench", "Trench Soakaway without Silt Trap Manhole",
+        {"tbdrawing2_action",
+         2,
+         "Tfrmdrawtrench",
+         "Trench Soakaway without Silt Trap Manhole",
          {703, 241}},
     };
     for (const auto& c : cases) {
@@ -167,9 +175,10 @@ TEST_F(DrawingsTest, PrintedImageKeepsItsSizeOnScreen) {
     printer.setPageOrientation(QPageLayout::Landscape);
     ASSERT_TRUE(drawings::printWidgetImage(w.picture(), printer));
 
-    ASSERT_EQ(QProcess::execute(QStringLiteral("pdftoppm"),
-                                {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-png"),
-                                 QStringLiteral("-singlefile"), pdf, dir.filePath(QStringLiteral("page"))}),
+    ASSERT_EQ(QProcess::execute(
+                  QStringLiteral("pdftoppm"),
+                  {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-png"),
+                   QStringLiteral("-singlefile"), pdf, dir.filePath(QStringLiteral("page"))}),
               0);
     const QImage page(dir.filePath(QStringLiteral("page.png")));
     ASSERT_FALSE(page.isNull());

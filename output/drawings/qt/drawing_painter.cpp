@@ -52,7 +52,9 @@ public:
         else
             p_.drawPolyline(polygon);
     }
-    void operator()(const Circle& s) { p_.drawEllipse(map(s.centre), s.radius * scale_, s.radius * scale_); }
+    void operator()(const Circle& s) {
+        p_.drawEllipse(map(s.centre), s.radius * scale_, s.radius * scale_);
+    }
     void operator()(const Solid& s) {
         p_.setBrush(colour_);
         p_.drawPolygon(map(s.corners));
@@ -60,7 +62,8 @@ public:
     void operator()(const Text& s) {
         QFont font(QStringLiteral("Liberation Sans"));
         font.setStyleHint(QFont::SansSerif);
-        font.setPixelSize(std::max(1, static_cast<int>(std::lround(s.height * scale_ / capitalsPerEm))));
+        font.setPixelSize(
+            std::max(1, static_cast<int>(std::lround(s.height * scale_ / capitalsPerEm))));
         p_.setFont(font);
         const QString text = QString::fromStdString(s.text);
         const double width = QFontMetricsF(font).horizontalAdvance(text);
