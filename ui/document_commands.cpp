@@ -37,7 +37,14 @@ void openWithDesktop(const std::filesystem::path& file) {
 DocumentCommands::DocumentCommands(const QString& programFolder, QWidget* mainWindow)
     : mainWindow_(mainWindow),
       documents_(std::filesystem::path(QFile::encodeName(programFolder).toStdString()),
-                 openWithDesktop) {
+                 openWithDesktop) {}
+
+DocumentCommands::~DocumentCommands() = default;
+
+// Made when first needed and kept from then on: start-up does not pay for windows that most
+// sessions never open.
+void DocumentCommands::makeWindows() {
+    if (menu_) return;
     for (std::size_t i = 0; i < windows_.size(); ++i) {
         windows_[i] = std::make_unique<drawings::DrawingWindow>(drawings::standardDrawings[i]);
         drawings::DrawingWindow* window = windows_[i].get();
@@ -46,16 +53,21 @@ DocumentCommands::DocumentCommands(const QString& programFolder, QWidget* mainWi
     }
     menu_ = std::make_unique<drawings::DrawingMenu>(
         std::array<QWidget*, 3>{windows_[0].get(), windows_[1].get(), windows_[2].get()},
-        mainWindow);
+        mainWindow_);
 }
 
-DocumentCommands::~DocumentCommands() = default;
+drawings::DrawingMenu& DocumentCommands::drawingMenu() {
+    makeWindows();
+    return *menu_;
+}
 
-drawings::DrawingWindow& DocumentCommands::drawingWindow(int index) const {
+drawings::DrawingWindow& DocumentCommands::drawingWindow(int index) {
+    makeWindows();
     return *windows_.at(static_cast<std::size_t>(index));
 }
 
 bool DocumentCommands::showDrawingMenu() {
+    makeWindows();
     const bool accepted = menu_->exec() == QDialog::Accepted;
     for (int i = 0; i < 3; ++i)
         if (accepted && menu_->option(i)->isChecked()) return true;
@@ -64,7 +76,7 @@ bool DocumentCommands::showDrawingMenu() {
 
 bool DocumentCommands::isDrawingWindow(const QWindow* window) const {
     for (const auto& w : windows_)
-        if (window && w->windowHandle() == window) return true;
+        if (window && w && w->windowHandle() == window) return true;
     return false;
 }
 

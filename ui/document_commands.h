@@ -17,7 +17,8 @@ class DrawingWindow;
 }  // namespace drawings
 
 // The standard drawings and the maintenance schedule: the drawing menu and the three drawing
-// windows, kept for the whole run, and the documents opened from the program folder.
+// windows, made when first wanted and kept from then on, and the documents opened from the
+// program folder.
 class DocumentCommands : public QObject {
     Q_OBJECT
 public:
@@ -26,9 +27,9 @@ public:
     ~DocumentCommands() override;
 
     ProgramDocuments& documents() { return documents_; }
-    drawings::DrawingMenu& drawingMenu() const { return *menu_; }
+    drawings::DrawingMenu& drawingMenu();
     // The ring, the trench with silt trap manhole, the trench without.
-    drawings::DrawingWindow& drawingWindow(int index) const;
+    drawings::DrawingWindow& drawingWindow(int index);
 
     // View Soakaway Drawings: the drawing menu, modal. True when it left a drawing window
     // shown (and active) rather than the main window.
@@ -39,6 +40,7 @@ public:
     void openMaintenanceSchedule();
 
 private:
+    void makeWindows();
     void open(ProgramDocument document, QWidget* messageParent);
 
     QWidget* mainWindow_;
