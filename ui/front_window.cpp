@@ -13,6 +13,7 @@ QWidget* frontWindow(QWidget* fallback) {
         if (window && w->isVisible() && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
             return w;
     }
+    if (fallback && fallback->isVisible()) return fallback;
     if (QWidget* active = QApplication::activeWindow()) return active;
     return fallback;
 }

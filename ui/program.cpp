@@ -10,10 +10,12 @@
 
 #include "desktop_registration.h"
 #include "detail_pages.h"
+#include "document_commands.h"
 #include "input_pages.h"
 #include "main_commands.h"
 #include "main_window.h"
 #include "options_dialog.h"
+#include "program_folder.h"
 #include "project/command_line.h"
 #include "runoff_dialog.h"
 #include "sheet_commands.h"
@@ -52,6 +54,7 @@ void Program::start() {
     prompts_.setParent(main_.get());
     prompts_.setBeforeModal([this] { session_.refreshViews(); });
     design.create(shortDateToday());
+    documents_ = std::make_unique<DocumentCommands>(programFolder(), main_.get());
     options_ = std::make_unique<OptionsDialog>(session_, main_.get());
     runoff_ = std::make_unique<RunoffDialog>(session_, main_.get());
     sheet_ = new SheetCommands(session_, main_.get());
@@ -88,13 +91,14 @@ void Program::activated() {
 }
 
 // The main window counts as activated when the user comes back to it from another of the
-// program's own windows left open beside it; message boxes and the return from modal
-// windows (handled where they close) do not count.
+// program's own windows left open beside it (the options, a drawing); message boxes and the
+// return from modal windows (handled where they close) do not count.
 void Program::focusMoved(QWindow* now) {
     QWindow* previous = lastFocus_;
     lastFocus_ = now;
     if (!now || !previous || now != main_->windowHandle()) return;
     if (options_->windowHandle() == previous && !options_->isModal()) activated();
+    if (documents_->isDrawingWindow(previous)) activated();
 }
 
 // Exit, the tool bar's exit button and the close box all ask the same question.
@@ -143,14 +147,17 @@ void Program::wireCommands() {
     connect(&c, &MainCommands::print, sheet_, &SheetCommands::print);
     connect(&c, &MainCommands::printPreview, sheet_, &SheetCommands::preview);
     connect(&c, &MainCommands::saveAsPdf, sheet_, &SheetCommands::saveAsPdf);
+    connect(&c, &MainCommands::drawings, this, [this] {
+        if (!documents_->showDrawingMenu()) activated();
+    });
+    connect(&c, &MainCommands::maintenanceSchedule, documents_.get(),
+            &DocumentCommands::openMaintenanceSchedule);
     connect(&c, &MainCommands::exitProgram, main_.get(), &QWidget::close);
     main_->setCloseRequest([this] { return closeRequested(); });
 
     // Commands whose windows are not part of this build yet.
     for (const char* name :
-         {"MaintenanceSchedule1", "pdmsoiltable", "pdmcalcsoilinf",
-          "ViewSoakawayDrawings1", "ReportaBug1", "About1", "ViewM560Map1",
-          "ViewSoakawayDrawings2", "tbdrawing2_action", "tbpdf_action"})
+         {"pdmsoiltable", "pdmcalcsoilinf", "ReportaBug1", "About1", "ViewM560Map1"})
         c.action(QString::fromLatin1(name))->setEnabled(false);
     for (QPushButton* b :
          {main_->inputPages().rainfallButton(), main_->inputPages().infiltrationButton(),

@@ -14,6 +14,7 @@
 
 namespace varnholt {
 
+class DocumentCommands;
 class MainWindow;
 class OptionsDialog;
 class RunoffDialog;
@@ -36,6 +37,7 @@ public:
     OptionsDialog& optionsDialog() { return *options_; }
     RunoffDialog& runoffDialog() { return *runoff_; }
     ProjectLifecycle& lifecycle() { return lifecycle_; }
+    DocumentCommands& documents() { return *documents_; }
 
     // The main window becomes the active window of the program again.
     void activated();
@@ -58,6 +60,7 @@ private:
     std::unique_ptr<OptionsDialog> options_;
     std::unique_ptr<RunoffDialog> runoff_;
     SheetCommands* sheet_ = nullptr;  // owned by the main window
+    std::unique_ptr<DocumentCommands> documents_;
     QPointer<QWindow> lastFocus_;
 };
 

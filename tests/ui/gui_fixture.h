@@ -127,7 +127,7 @@ protected:
     }
 
     // Whether the window manager stacks `upper` above `lower`. Without a window manager the
-    // stacking is the order of mapping, and a box belonging to `lower` comes up over it.
+    // stacking is the order of mapping, and a window just shown comes up over every other.
     static bool isStackedAbove(QWidget* upper, QWidget* lower) {
         QProcess xprop;
         xprop.start(QStringLiteral("xprop"), {"-root", "_NET_CLIENT_LIST_STACKING"});

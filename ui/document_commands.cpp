@@ -1,0 +1,94 @@
+#include "document_commands.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QRadioButton>
+#include <QUrl>
+#include <QWindow>
+
+#include "design_session.h"
+#include "output/drawings/qt/drawing_menu.h"
+#include "output/drawings/qt/drawing_window.h"
+
+namespace varnholt {
+
+namespace {
+
+using drawings::StandardDrawing;
+
+ProgramDocument documentOf(StandardDrawing which) {
+    switch (which) {
+        case StandardDrawing::ring:
+            return ProgramDocument::ringDrawing;
+        case StandardDrawing::trenchWithSiltTrap:
+            return ProgramDocument::trenchWithSiltTrapDrawing;
+        case StandardDrawing::trench:
+            return ProgramDocument::trenchDrawing;
+    }
+    return ProgramDocument::ringDrawing;
+}
+
+}  // namespace
+
+void openWithDesktop(const std::filesystem::path& file) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(file.c_str())));
+}
+
+DocumentCommands::DocumentCommands(const QString& programFolder, QWidget* mainWindow)
+    : mainWindow_(mainWindow),
+      documents_(std::filesystem::path(QFile::encodeName(programFolder).toStdString()),
+                 openWithDesktop) {}
+
+DocumentCommands::~DocumentCommands() = default;
+
+// Made when first needed and kept from then on: start-up does not pay for windows that most
+// sessions never open.
+void DocumentCommands::makeWindows() {
+    if (menu_) return;
+    for (std::size_t i = 0; i < windows_.size(); ++i) {
+        windows_[i] = std::make_unique<drawings::DrawingWindow>(drawings::standardDrawings[i]);
+        drawings::DrawingWindow* window = windows_[i].get();
+        connect(window, &drawings::DrawingWindow::messageRequested, this,
+                [window](const QString& text) { showInformation(window, text.toStdString()); });
+        connect(window, &drawings::DrawingWindow::openInCadRequested, this,
+                [this, window] { open(documentOf(window->which()), window); });
+    }
+    menu_ = std::make_unique<drawings::DrawingMenu>(
+        std::array<QWidget*, 3>{windows_[0].get(), windows_[1].get(), windows_[2].get()},
+        mainWindow_);
+}
+
+drawings::DrawingMenu& DocumentCommands::drawingMenu() {
+    makeWindows();
+    return *menu_;
+}
+
+drawings::DrawingWindow& DocumentCommands::drawingWindow(int index) {
+    makeWindows();
+    return *windows_.at(static_cast<std::size_t>(index));
+}
+
+bool DocumentCommands::showDrawingMenu() {
+    makeWindows();
+    const bool accepted = menu_->exec() == QDialog::Accepted;
+    for (int i = 0; i < 3; ++i)
+        if (accepted && menu_->option(i)->isChecked()) return true;
+    return false;
+}
+
+bool DocumentCommands::isDrawingWindow(const QWindow* window) const {
+    for (const auto& w : windows_)
+        if (window && w && w->windowHandle() == window) return true;
+    return false;
+}
+
+void DocumentCommands::openMaintenanceSchedule() {
+    open(ProgramDocument::maintenanceSchedule, mainWindow_);
+}
+
+void DocumentCommands::open(ProgramDocument document, QWidget* messageParent) {
+    if (!documents_.open(document))
+        showInformation(messageParent, missingDocumentMessage(document));
+}
+
+}  // namespace varnholt
