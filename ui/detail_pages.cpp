@@ -6,25 +6,30 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "field_edit.h"
 #include "fitted_table.h"
 #include "qt_colour.h"
+#include "scrolling_page.h"
 #include "spin_buttons.h"
 
 namespace varnholt {
 
 namespace {
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
+}
+
 }  // namespace
 
 DetailPages::DetailPages(DesignSession& session, QWidget* parent)
     : QTabWidget(parent), session_(session) {
     setObjectName(QStringLiteral("pcdetail"));
-    addTab(buildTrenchPage(), QStringLiteral("Trench Soakaway"));
-    addTab(buildRingPage(), QStringLiteral("Ring Soakaway"));
+    addTab(scrollingPage(buildTrenchPage()), QStringLiteral("Trench Soakaway"));
+    addTab(scrollingPage(buildRingPage()), QStringLiteral("Ring Soakaway"));
     setMinimumWidth(50);
     connect(this, &QTabWidget::currentChanged, this, [this](int index) {
         if (syncing_) return;
@@ -130,7 +135,8 @@ QWidget* DetailPages::buildRingPage() {
     pcring_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     const auto& cells = session_.record().ring.cells;
     for (int c = 0; c < 3; ++c)
-        pcring_->setHorizontalHeaderItem(c, new QTableWidgetItem(QString::fromStdString(cells[0][c])));
+        pcring_->setHorizontalHeaderItem(c,
+                                         new QTableWidgetItem(QString::fromStdString(cells[0][c])));
     for (int r = 0; r < RingDesign::kRows; ++r) {
         pcring_->setRowHeight(r, r == 0 || r == 5 ? 19 : 20);
         for (int c = 0; c < 3; ++c) {
@@ -166,8 +172,8 @@ QWidget* DetailPages::buildRingPage() {
         Field field;
         int column, width;
     };
-    for (const Panel& p : {Panel{Field::rvdia, 0, 65}, {Field::rvdepth, 2, 57},
-                           {Field::rvhalf, 3, 57}}) {
+    for (const Panel& p :
+         {Panel{Field::rvdia, 0, 65}, {Field::rvdepth, 2, 57}, {Field::rvhalf, 3, 57}}) {
         FieldEdit* e = edit(p.field, panel);
         e->setReadOnly(true);
         e->setFixedWidth(p.width);

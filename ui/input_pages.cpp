@@ -6,8 +6,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 
 #include "field_edit.h"
+#include "scrolling_page.h"
 
 namespace varnholt {
 
@@ -15,8 +17,8 @@ InputPages::InputPages(DesignSession& session, QWidget* parent)
     : QTabWidget(parent), session_(session) {
     setObjectName(QStringLiteral("pcmain"));
     tabBar()->setMouseTracking(true);  // hot-tracking tabs
-    addTab(buildProjectPage(), QStringLiteral("Current Project"));
-    addTab(buildInputsPage(), QStringLiteral("Global Variables"));
+    addTab(scrollingPage(buildProjectPage()), QStringLiteral("Current Project"));
+    addTab(scrollingPage(buildInputsPage()), QStringLiteral("Global Variables"));
     setCurrentIndex(1);
     setFixedHeight(85);
 }
@@ -84,8 +86,8 @@ QWidget* InputPages::buildInputsPage() {
 
     btnVRC_ = button("btnVRC", "VRC", "Change/display Volumetric Runoff Coefficient");
     btnVRC_->installEventFilter(this);
-    btnrainfall_ = button("btnrainfall", "Calc...",
-                          "Calculate rainfall depth based on Z1 and Z2 factors.");
+    btnrainfall_ =
+        button("btnrainfall", "Calc...", "Calculate rainfall depth based on Z1 and Z2 factors.");
     btnsinf_ = button("btnsinf", "Calc...", "Calculate infiltration rate based on trial pit test.");
     btnsoiltable_ = button("btnsoiltable", "Soil Table",
                            "Table of soil infiltration rates for different soil types. MUST BE "

@@ -6,7 +6,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -54,8 +56,9 @@ TEST_F(MainWindowTest, MenusAreInTheirOrderWithTheirShortcuts) {
     };
     const QList<QAction*> menus = program->mainWindow().menuBar()->actions();
     ASSERT_EQ(menus.size(), 3);
-    EXPECT_EQ(titles(menus[0]->menu()), QStringList({"New", "Open", "Save", "Save As", "Print",
-                                                      "Print Preview", "Save as PDF...", "-", "Exit"}));
+    EXPECT_EQ(titles(menus[0]->menu()),
+              QStringList({"New", "Open", "Save", "Save As", "Print", "Print Preview",
+                           "Save as PDF...", "-", "Exit"}));
     EXPECT_EQ(titles(menus[1]->menu()),
               QStringList({"Maintenance Schedule", "-", "Volumetric Runoff Coefficient",
                            "Soil Infiltration Rate Table", "Calculate Soil Infiltration Rate",
@@ -198,6 +201,34 @@ TEST_F(MainWindowTest, TheRingTableShowsItsThreeColumnsWholeAtTheStartSize) {
     }
     EXPECT_LE(total, table->viewport()->width());
     EXPECT_FALSE(table->horizontalScrollBar()->isVisible());
+}
+
+// The detail pane can be dragged down to its least width; its page then scrolls, and every
+// label and field on it stays whole.
+TEST_F(MainWindowTest, ASqueezedDetailPaneScrollsInsteadOfCuttingItsFields) {
+    auto* splitmain = find<QSplitter>("splitmain");
+    auto* pcdetail = find<QTabWidget>("pcdetail");
+    splitmain->setSizes({0, splitmain->width()});
+    QApplication::processEvents();
+    EXPECT_EQ(pcdetail->width(), 50);
+    for (const char* page : {"tstrench", "tsring"}) {
+        SCOPED_TRACE(page);
+        pcdetail->setCurrentWidget(find(page));
+        QApplication::processEvents();
+        auto* area = find<QScrollArea>(page);
+        ASSERT_NE(area, nullptr);
+        expectWhole(area->widget());
+        EXPECT_TRUE(area->horizontalScrollBar()->isVisible());
+    }
+    // At the window's least width the inputs along the top scroll the same way.
+    program->mainWindow().resize(program->mainWindow().minimumSize());
+    QApplication::processEvents();
+    for (const char* page : {"tsglobvar", "tabsheetproject"}) {
+        SCOPED_TRACE(page);
+        find<QTabWidget>("pcmain")->setCurrentWidget(find(page));
+        QApplication::processEvents();
+        expectWhole(find<QScrollArea>(page)->widget());
+    }
 }
 
 TEST_F(MainWindowTest, PointingAtVrcShowsTheCoefficientInForce) {
