@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -100,6 +101,17 @@ protected:
             box->button(QMessageBox::Ok)->click();
         });
         return shown;
+    }
+
+    // Types a name into the file dialog that is up and confirms it.
+    static void answerFileDialog(QWidget* modal, const QString& name) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr) << "no file dialog";
+        auto* nameEdit = dialog->findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(nameEdit, nullptr);
+        nameEdit->setFocus();
+        QTest::keyClicks(nameEdit, name);
+        QTest::keyClick(nameEdit, Qt::Key_Return);
     }
 
     // Every visible control inside `area` is wholly inside it and has at least the room its

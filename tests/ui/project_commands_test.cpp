@@ -24,16 +24,6 @@ protected:
         QDir::setCurrent(dir.path());
         testing::GuiTest::SetUp();
     }
-    // Types a name into the file dialog that is up and confirms it.
-    static void answerFileDialog(QWidget* modal, const QString& name) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        ASSERT_NE(dialog, nullptr) << "no file dialog";
-        auto* nameEdit = dialog->findChild<QLineEdit*>("fileNameEdit");
-        ASSERT_NE(nameEdit, nullptr);
-        nameEdit->setFocus();
-        QTest::keyClicks(nameEdit, name);
-        QTest::keyClick(nameEdit, Qt::Key_Return);
-    }
     static QString questionAnswered(const std::function<void()>& action,
                                     QMessageBox::StandardButton answer,
                                     const ModalStep& look = {}) {

@@ -32,15 +32,6 @@ protected:
     QAction* action(const char* name) const {
         return program->mainWindow().findChild<QAction*>(QString::fromLatin1(name));
     }
-    static void answerFileDialog(QWidget* modal, const QString& name) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        ASSERT_NE(dialog, nullptr) << "no file dialog";
-        auto* nameEdit = dialog->findChild<QLineEdit*>("fileNameEdit");
-        ASSERT_NE(nameEdit, nullptr);
-        nameEdit->setFocus();
-        QTest::keyClicks(nameEdit, name);
-        QTest::keyClick(nameEdit, Qt::Key_Return);
-    }
     // The preview that is up: its title and how many pages it shows, then it is closed.
     struct Seen {
         QString title;
