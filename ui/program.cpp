@@ -6,7 +6,7 @@
 #include <QFont>
 #include <QLocale>
 #include <QPushButton>
-#include <QThread>
+#include <QTimer>
 
 #include "desktop_registration.h"
 #include "detail_pages.h"
@@ -76,14 +76,15 @@ void Program::firstShow() {
 }
 
 void Program::waitUntilOnScreen(QWidget& window) {
+    // The window system exposes the window in its own time; the timer only bounds each wait.
+    QTimer wake;
+    wake.start(10);
     QElapsedTimer waited;
     waited.start();
     while (!(window.windowHandle() && window.windowHandle()->isExposed()) &&
-           waited.elapsed() < 3000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-    window.repaint();
+           waited.elapsed() < 3000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    // Handling the expose event has painted it.
 }
 
 void Program::activated() {

@@ -11,18 +11,24 @@
 // flush to the screen are done.
 class FirstPaintProbe : public QObject {
 public:
-    explicit FirstPaintProbe(QWidget* window) : window_(window) { window->installEventFilter(this); }
+    explicit FirstPaintProbe(QWidget* window) : window_(window) {
+        window->installEventFilter(this);
+    }
+
+    // The window has been painted: the process ends once that paint is flushed.
+    void painted() {
+        if (seen_) return;
+        seen_ = true;
+        QTimer::singleShot(0, [] {
+            std::printf("painted\n");
+            std::fflush(stdout);
+            QApplication::exit(0);
+        });
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == window_ && event->type() == QEvent::Paint && !seen_) {
-            seen_ = true;
-            QTimer::singleShot(0, [] {
-                std::printf("painted\n");
-                std::fflush(stdout);
-                QApplication::exit(0);
-            });
-        }
+        if (watched == window_ && event->type() == QEvent::Paint) painted();
         return false;
     }
 

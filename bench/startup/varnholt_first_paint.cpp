@@ -7,7 +7,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Varnholt"));
     varnholt::Program program({});
-    program.start();  // shows the window; it is painted once the event loop runs
+    // The start waits for the window to be on screen and paints it before it opens a project
+    // named on the command line; it has been painted when start() returns.
+    program.start();
     FirstPaintProbe probe(&program.mainWindow());
+    if (program.mainWindow().windowHandle()->isExposed()) probe.painted();
     return QApplication::exec();
 }
