@@ -139,7 +139,7 @@ TEST_F(DialogTest, ComingBackToTheMainWindowFromTheOptionsRecalculates) {
     ASSERT_TRUE(eventually([&] { return QApplication::activeWindow() == &options(); }));
     typeOver(&options(), "txtVR", "4", 2);
     EXPECT_EQ(text("lblwid"), "0.32");  // an option alone starts nothing
-    program->mainWindow().activateWindow();
+    ASSERT_TRUE(activate(&program->mainWindow()));
     EXPECT_TRUE(eventually([&] { return text("lblwid") == "0.24"; }));
     options().close();
 }

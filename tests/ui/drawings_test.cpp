@@ -107,7 +107,7 @@ TEST_F(DrawingsTest, SeveralDrawingsStayOpenTogether) {
     throughMenu("ViewSoakawayDrawings1", 2, "btnok");
     EXPECT_EQ(visibleDrawings().size(), 2u);
     // The main window goes on taking keys meanwhile.
-    program->mainWindow().activateWindow();
+    ASSERT_TRUE(activate(&program->mainWindow()));
     type("txtarea", "5");
     EXPECT_EQ(text("txtarea"), "5");
 }

@@ -31,8 +31,7 @@ protected:
         program->start();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&program->mainWindow()));
         // Shortcuts reach only the active window; without a window manager it is made so here.
-        program->mainWindow().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&program->mainWindow()));
+        ASSERT_TRUE(activate(&program->mainWindow()));
     }
     void TearDown() override {
         program->mainWindow().setCloseRequest({});
@@ -60,6 +59,18 @@ protected:
         e->selectAll();
         QTest::keyClick(e, Qt::Key_Backspace);
         type(e, keys);
+    }
+
+    // Makes `window` the active window as the user's click would. A window manager may pass
+    // over one request while it is still settling another window, so it is asked again.
+    static bool activate(QWidget* window) {
+        return eventually([&] {
+            if (QApplication::activeWindow() == window) return true;
+            window->raise();
+            window->activateWindow();
+            QTest::qWait(50);
+            return QApplication::activeWindow() == window;
+        });
     }
 
     // Waits for what the window system delivers in its own time (pointer entry, focus).

@@ -161,7 +161,7 @@ TEST_F(ProjectCommandsTest, AQuestionComesUpInFrontOfTheOptionsKeptOnTop) {
     program->mainWindow().findChild<QAction*>("pdmoptions")->trigger();
     QWidget& options = program->optionsDialog();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&options));
-    program->mainWindow().activateWindow();
+    ASSERT_TRUE(activate(&program->mainWindow()));
     type("projtit", "Garage");
     questionAnswered([&] { program->mainWindow().close(); }, QMessageBox::Cancel,
                      [&](QWidget* box) {
