@@ -8,24 +8,17 @@ namespace varnholt {
 
 std::vector<int> fittedWidths(const std::vector<int>& preferred, const std::vector<int>& least,
                               int room) {
-    const int wanted = std::accumulate(preferred.begin(), preferred.end(), 0);
-    if (wanted <= room) return preferred;
-    std::vector<int> widths(preferred.size());
-    int leastSum = 0, extra = 0;
-    for (std::size_t i = 0; i < preferred.size(); ++i) {
-        widths[i] = std::min(least[i], preferred[i]);
-        leastSum += widths[i];
-        extra += preferred[i] - widths[i];
-    }
+    std::vector<int> wanted(preferred.size());
+    for (std::size_t i = 0; i < preferred.size(); ++i) wanted[i] = std::max(preferred[i], least[i]);
+    if (std::accumulate(wanted.begin(), wanted.end(), 0) <= room) return wanted;
+    const int leastSum = std::accumulate(least.begin(), least.end(), 0);
+    int extra = 0;
+    for (std::size_t i = 0; i < wanted.size(); ++i) extra += wanted[i] - least[i];
+    std::vector<int> widths = least;
     const int spare = room - leastSum;
     if (spare <= 0 || extra == 0) return widths;
-    int given = 0;
-    for (std::size_t i = 0; i < preferred.size(); ++i) {
-        const int share = (preferred[i] - widths[i]) * spare / extra;
-        widths[i] += share;
-        given += share;
-    }
-    widths.back() += std::min(spare - given, preferred.back() - widths.back());
+    for (std::size_t i = 0; i < wanted.size(); ++i)
+        widths[i] += (wanted[i] - least[i]) * spare / extra;
     return widths;
 }
 

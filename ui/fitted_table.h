@@ -24,8 +24,9 @@ private:
     bool userSized_ = false;
 };
 
-// The widths that fit `room`: the preferred ones when they fit; otherwise each column gets its
-// least width and a share of what is left in proportion to how much more it would like.
+// The widths that fit `room`: the preferred ones (never less than the least) when they fit;
+// otherwise each column gets its least width and a share of what is left in proportion to how
+// much more it would like.
 std::vector<int> fittedWidths(const std::vector<int>& preferred, const std::vector<int>& least,
                               int room);
 

@@ -15,6 +15,7 @@
 #include <QToolButton>
 
 #include "gui_fixture.h"
+#include "ui/fitted_table.h"
 #include "ui/status_panels.h"
 
 namespace varnholt {
@@ -184,6 +185,21 @@ TEST_F(MainWindowTest, StatusPanelsShowTheirWholeTextsAndStayPutForTips) {
     for (int i = 0; i < 4; ++i)
         EXPECT_GE(status.findChild<QLabel*>(QStringLiteral("sbtips_panel%1").arg(i))->width(),
                   least[static_cast<std::size_t>(i)]);
+}
+
+TEST(FittedWidths, ShareTheRoomAndNeverCutAHeading) {
+    const std::vector<int> preferred = {95, 86, 103}, least = {80, 60, 90};
+    struct Case {
+        int room;
+        std::vector<int> widths;
+    };
+    for (const Case& c : {Case{300, {95, 86, 103}}, Case{257, {87, 73, 96}},
+                          Case{230, {80, 60, 90}}, Case{100, {80, 60, 90}}}) {
+        SCOPED_TRACE(c.room);
+        EXPECT_EQ(fittedWidths(preferred, least, c.room), c.widths);
+    }
+    // A heading wider than its preferred column keeps its width.
+    EXPECT_EQ(fittedWidths({50, 50}, {70, 20}, 200), (std::vector<int>{70, 50}));
 }
 
 TEST_F(MainWindowTest, TheRingTableShowsItsThreeColumnsWholeAtTheStartSize) {
