@@ -157,8 +157,9 @@ QWidget* OptionsDialog::buildTrenchTab() {
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(
         switchBox(Check::chkbase, "Include base in trench soakaway calculation", page));
-    layout->addWidget(picturePair(Check::chkbase, "imginclbase", "imginclbase2", page), 0,
-                      Qt::AlignHCenter);
+    layout->addWidget(
+        picturePair(Check::chkbase, "imginclbase", "imginclbase2", page, kPictureSize), 0,
+        Qt::AlignHCenter);
     layout->addWidget(
         note("(This option allows the designer to incorporate the base of the "
              "trench soakaway into the design.  This option is generally used only "

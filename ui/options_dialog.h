@@ -53,7 +53,7 @@ private:
     QWidget* numberRow(Field f, const char* spinName, const char* unit, QWidget* parent);
     QCheckBox* switchBox(Check c, const char* text, QWidget* parent);
     QWidget* picturePair(Check c, const char* offName, const char* onName, QWidget* parent,
-                         QSize size = QSize(120, 90));
+                         QSize size);
     QLabel* note(const char* text, QWidget* parent);
     bool begin();
     void finish(void (OptionsDialogLogic::*step)());

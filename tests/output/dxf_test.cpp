@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "dxf_reader.h"
+#include "german_locale.h"
 #include "output/drawings/standard_drawings.h"
 
 namespace varnholt::drawings {
@@ -88,18 +89,12 @@ TEST(DrawingDxf, HoldsEveryShapeOfTheDescription) {
 
 TEST(DrawingDxf, NumbersKeepTheirPointInACommaLocale) {
     // The program runs in the user's locale; a decimal comma would make every number unreadable.
-    const std::string dir = ::testing::TempDir() + "varnholt-locale";
-    const std::string build = "localedef -i de_DE -f UTF-8 " + dir + "/de_DE.UTF-8 2>/dev/null";
-    if (std::system(("mkdir -p " + dir + " && " + build).c_str()) > 1)  // 1: warnings only
-        GTEST_SKIP() << "localedef could not build a German locale here";
-    setenv("LOCPATH", dir.c_str(), 1);
-    const std::string saved = std::setlocale(LC_ALL, nullptr);
-    ASSERT_TRUE(std::setlocale(LC_ALL, "de_DE.UTF-8"));
-    std::locale::global(std::locale(""));
-    const DxfFile f = written(standardDrawing(StandardDrawing::ring));
-    std::locale::global(std::locale::classic());
-    std::setlocale(LC_ALL, saved.c_str());
-    unsetenv("LOCPATH");
+    DxfFile f;
+    {
+        const testing::GermanLocale german;
+        if (!german.inForce()) GTEST_SKIP() << "localedef could not build a German locale here";
+        f = written(standardDrawing(StandardDrawing::ring));
+    }
     expectSane(f, "ring");
 }
 
