@@ -2,7 +2,9 @@
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QLabel>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QWheelEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSplitter>
@@ -13,6 +15,7 @@
 #include "drawing_area.h"
 #include "input_pages.h"
 #include "main_commands.h"
+#include "soakaway_view.h"
 #include "status_panels.h"
 #include "svg_pixmap.h"
 #include "zoom_panel.h"
@@ -67,16 +70,14 @@ QWidget* MainWindow::buildBody() {
     splitter1_->setChildrenCollapsible(false);
     drawingArea_ = new DrawingArea(session_, splitter1_);
     splitter1_->addWidget(drawingArea_);
-    auto* scene = new QLabel(QStringLiteral("3D view"), splitter1_);
-    scene->setObjectName(QStringLiteral("GLSceneViewer1"));
-    scene->setAlignment(Qt::AlignCenter);
-    scene->setAutoFillBackground(true);
-    scene->setCursor(Qt::PointingHandCursor);
-    QPalette p = scene->palette();
-    p.setColor(QPalette::Window, QColor(56, 176, 222));
-    p.setColor(QPalette::WindowText, Qt::white);
-    scene->setPalette(p);
-    splitter1_->addWidget(scene);
+    soakawayView_ = new SoakawayView(splitter1_);
+    splitter1_->addWidget(soakawayView_);
+    connect(zoomPanel_->zoomIn(), &QPushButton::clicked, soakawayView_, &SoakawayView::zoomIn);
+    connect(zoomPanel_->zoomOut(), &QPushButton::clicked, soakawayView_, &SoakawayView::zoomOut);
+    connect(zoomPanel_->showAxes(), &QCheckBox::toggled, soakawayView_,
+            &SoakawayView::setShowAxes);
+    connect(zoomPanel_->showSiltTrap(), &QCheckBox::toggled, soakawayView_,
+            &SoakawayView::setShowSiltTrap);
     splitter1_->setStretchFactor(0, 1);
     splitter1_->setStretchFactor(1, 0);
     splitter1_->setSizes({881 - 273 - 8 - 9 - 322, 322});
@@ -99,6 +100,7 @@ void MainWindow::sync() {
     inputPages_->sync();
     detailPages_->sync();
     drawingArea_->sync();
+    soakawayView_->show(session_.design().scene());
     status_->setPanels(record.status);
 }
 
@@ -131,6 +133,18 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (closeRequest_ && !closeRequest_()) {
         event->ignore();
         return;
+    }
+    event->accept();
+}
+
+// Wheel turns that no control under the pointer takes zoom the 3D view: towards the user in.
+void MainWindow::wheelEvent(QWheelEvent* event) {
+    const int notches = event->angleDelta().y() / 120;
+    for (int i = 0; i < std::abs(notches); ++i) {
+        if (notches < 0)
+            soakawayView_->zoomIn();
+        else
+            soakawayView_->zoomOut();
     }
     event->accept();
 }

@@ -13,6 +13,7 @@ class DetailPages;
 class DrawingArea;
 class InputPages;
 class MainCommands;
+class SoakawayView;
 class StatusPanels;
 class ZoomPanel;
 
@@ -29,6 +30,7 @@ public:
     DetailPages& detailPages() const { return *detailPages_; }
     DrawingArea& drawingArea() const { return *drawingArea_; }
     StatusPanels& statusPanels() const { return *status_; }
+    SoakawayView& soakawayView() const { return *soakawayView_; }
 
     // Runs once, when the window is first shown (the design's first show and the project
     // named on the command line).
@@ -43,6 +45,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     QWidget* buildBody();
@@ -55,6 +58,7 @@ private:
     DetailPages* detailPages_ = nullptr;
     DrawingArea* drawingArea_ = nullptr;
     ZoomPanel* zoomPanel_ = nullptr;
+    SoakawayView* soakawayView_ = nullptr;
     QSplitter* splitmain_ = nullptr;
     QSplitter* splitter1_ = nullptr;
     StatusPanels* status_ = nullptr;

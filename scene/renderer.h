@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QOpenGLBuffer>
+#include <QOpenGLFunctions>
+#include <QOpenGLShaderProgram>
+#include <QOpenGLTexture>
+#include <QOpenGLVertexArrayObject>
+#include <QSize>
+#include <QString>
+#include <map>
+#include <memory>
+
+#include "scene.h"
+
+namespace varnholt::scene {
+
+// Draws a scene with the current OpenGL context: shaders for OpenGL 2.1 and later, vertex
+// buffers only, so that nothing needs the old fixed-function pipeline.
+class Renderer : protected QOpenGLFunctions {
+public:
+    Renderer() = default;
+    Renderer(const Renderer&) = delete;
+    Renderer& operator=(const Renderer&) = delete;
+    ~Renderer();
+
+    // With the context current. Returns an empty string, or what the context lacks.
+    QString initialise();
+    // `pixels` in device pixels, `logical` the view's size in the window's own pixels.
+    void render(const Scene& scene, QSize pixels, QSizeF logical, double dotsPerInch);
+    // With the context current, before it goes.
+    void release();
+
+private:
+    struct Geometry {
+        QOpenGLBuffer buffer{QOpenGLBuffer::VertexBuffer};
+        int vertexCount = 0;
+    };
+    void upload(Geometry& g, const std::vector<float>& interleaved, int floatsPerVertex);
+    void drawSky(const Scene& scene, const QMatrix4x4& projection, float nearPlane);
+    void drawNode(const Node& node, const QMatrix4x4& parentWorld, const Scene& scene,
+                  const QMatrix4x4& viewProjection);
+    void drawShape(const Shape& shape, const QMatrix4x4& model, const Material& material,
+                   const QMatrix4x4& viewProjection);
+    void drawAxes(const Node& node, const QMatrix4x4& world, const Scene& scene,
+                  const QMatrix4x4& viewProjection, QSize pixels);
+    void drawFlare(const Scene& scene, const QMatrix4x4& viewProjection, QSizeF logical);
+    Geometry& meshGeometry(const std::shared_ptr<const MeshData>& mesh);
+    QOpenGLTexture* textureFor(const QImage& image);
+
+    QOpenGLShaderProgram lit_;
+    QOpenGLShaderProgram flat_;
+    QOpenGLShaderProgram glow_;
+    QOpenGLVertexArrayObject vao_;
+    Geometry cube_, cylinder_, plane_, sky_, lines_, quad_;
+    // Held by the cache as well, so that no other mesh can come to live at the same address.
+    std::map<const MeshData*, std::pair<std::shared_ptr<const MeshData>, std::unique_ptr<Geometry>>>
+        meshes_;
+    std::map<qint64, std::unique_ptr<QOpenGLTexture>> textures_;
+    bool ready_ = false;
+};
+
+}  // namespace varnholt::scene
