@@ -35,6 +35,13 @@ QMatrix4x4 Camera::viewMatrix() const {
     return m;
 }
 
+QPointF Camera::project(QVector3D point, QSizeF pixels, double dotsPerInch) const {
+    const QVector4D clip =
+        frustum(pixels, dotsPerInch).matrix() * viewMatrix() * QVector4D(point, 1);
+    return {(clip.x() / clip.w() + 1) / 2 * pixels.width(),
+            (1 - clip.y() / clip.w()) / 2 * pixels.height()};
+}
+
 QVector3D Camera::forwardAxis() const { return (target - position).normalized(); }
 
 QVector3D Camera::rightAxis() const {

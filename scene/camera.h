@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMatrix4x4>
+#include <QPointF>
 #include <QSizeF>
 #include <QVector3D>
 
@@ -30,6 +31,8 @@ public:
 
     Frustum frustum(QSizeF pixels, double dotsPerInch) const;
     QMatrix4x4 viewMatrix() const;
+    // Where a point of the scene shows in a view of that many pixels, from its top-left corner.
+    QPointF project(QVector3D point, QSizeF pixels, double dotsPerInch) const;
     float distanceToTarget() const { return (target - position).length(); }
 
     // The camera's own axes as it sees them while aimed at its target.

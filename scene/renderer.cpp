@@ -378,6 +378,8 @@ void Renderer::drawAxes(const Node&, const QMatrix4x4& world, const Scene& scene
                         const QMatrix4x4& viewProjection, QSize) {
     const float reach = scene.camera.depthOfView;
     const QVector3D axes[] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
+    // Dotted lines stay crisp and in their own colours: smoothing would blend their dots away.
+    glDisable(GL_MULTISAMPLE);
     flat_.bind();
     flat_.setUniformValue("modelViewProjection", viewProjection * world);
     for (QVector3D axis : axes) {
@@ -405,6 +407,7 @@ void Renderer::drawAxes(const Node&, const QMatrix4x4& world, const Scene& scene
         }
     }
     flat_.release();
+    glEnable(GL_MULTISAMPLE);
 }
 
 void Renderer::drawFlare(const Scene& scene, const QMatrix4x4& viewProjection, QSizeF logical) {

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QOpenGLContext>
+#include <QOpenGLFunctions>
 #include <QOpenGLWidget>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -22,10 +23,15 @@ public:
         setFormat(viewFormat());
         setMouseTracking(false);
     }
-    ~Surface() override { dropResources(); }
+    ~Surface() override {
+        // The context goes later, in the base class, when the renderer has gone already.
+        if (context()) disconnect(context(), nullptr, this, nullptr);
+        dropResources();
+    }
 
     QString problem;
     int frames = 0;
+    int samples = 0;
 
 protected:
     void initializeGL() override {
@@ -41,6 +47,7 @@ protected:
         if (problem.isEmpty()) {
             renderer_.render(scene_, QSize(width(), height()) * devicePixelRatio(),
                              QSizeF(width(), height()), logicalDpiX());
+            context()->functions()->glGetIntegerv(GL_SAMPLES, &samples);
         }
         QPainter painter(this);
         if (!problem.isEmpty()) {
@@ -109,6 +116,8 @@ QString Viewer::problem() const {
 QImage Viewer::grabFrame() { return surface_ ? surface_->grabFramebuffer() : grab().toImage(); }
 
 int Viewer::frames() const { return surface_ ? surface_->frames : 0; }
+
+int Viewer::samples() const { return surface_ ? surface_->samples : 0; }
 
 void Viewer::redraw() {
     if (surface_) surface_->update();

@@ -36,6 +36,8 @@ public:
     QImage grabFrame();
     // Frames drawn so far.
     int frames() const;
+    // Samples per pixel of the last frame drawn.
+    int samples() const;
 
     // The scene changed: draw it again.
     void redraw();

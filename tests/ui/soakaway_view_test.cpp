@@ -1,0 +1,267 @@
+// The 3D pane on real OpenGL, sampled in the picture it draws: the sky, the materials where the
+// objects project, the captions, the axes, the overflow pipe and the ring; and the pointer,
+// wheel and zoom buttons acting on a view state that outlives refreshes and new projects.
+#include <QCheckBox>
+#include <QMenu>
+#include <QOpenGLWidget>
+#include <QTabWidget>
+#include <map>
+#include <QtTest/qtestspontaneevent.h>
+
+#include "gui_fixture.h"
+#include "scene/viewer.h"
+#include "ui/main_commands.h"
+#include "ui/soakaway_view.h"
+
+namespace varnholt {
+namespace {
+
+using N = SceneNodeId;
+
+bool near(QColor c, int r, int g, int b, int tolerance = 6) {
+    return std::abs(c.red() - r) <= tolerance && std::abs(c.green() - g) <= tolerance &&
+           std::abs(c.blue() - b) <= tolerance;
+}
+
+class SoakawayViewTest : public testing::GuiTest {
+protected:
+    SoakawayView& view() { return program->mainWindow().soakawayView(); }
+    scene::Scene& scene() { return view().scene(); }
+    scene::Node& node(N id) { return view().node(id); }
+    QOpenGLWidget* surface() { return view().findChild<QOpenGLWidget*>(); }
+
+    QImage frame() { return view().viewer().grabFrame(); }
+    QPoint pixelOf(QVector3D world) {
+        return scene().camera.project(world, surface()->size(), surface()->logicalDpiX()).toPoint();
+    }
+    QPoint pixelOf(N id, QVector3D offset = {}) {
+        return pixelOf(node(id).worldMatrix().map(offset));
+    }
+    QColor colourAt(const QImage& image, QPoint p) {
+        EXPECT_TRUE(image.rect().contains(p)) << p.x() << ", " << p.y();
+        return image.pixelColor(p);
+    }
+
+    // The pointer pressed at `from`, moved by `by` in steps of one pixel, released.
+    void drag(Qt::MouseButtons buttons, Qt::KeyboardModifiers keys, QPoint from, QPoint by) {
+        const Qt::MouseButton first =
+            buttons & Qt::LeftButton ? Qt::LeftButton : Qt::MouseButton(int(buttons));
+        send(QEvent::MouseButtonPress, from, first, buttons, keys);
+        const int steps = std::max(std::abs(by.x()), std::abs(by.y()));
+        for (int i = 1; i <= steps; ++i)
+            send(QEvent::MouseMove, from + by * i / steps, Qt::NoButton, buttons, keys);
+        send(QEvent::MouseButtonRelease, from + by, first, Qt::NoButton, keys);
+    }
+    void send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons,
+              Qt::KeyboardModifiers keys) {
+        QMouseEvent e(type, at, surface()->mapToGlobal(at), button, buttons, keys);
+        QApplication::sendEvent(surface(), &e);
+    }
+    void wheel(QWidget* over, int notches) {
+        const QPointF at(over->width() / 2.0, over->height() / 2.0);
+        QWheelEvent e(at, over->mapToGlobal(at), {}, {0, 120 * notches}, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+        // As from the window system, so that a widget that does not take it passes it on.
+        QSpontaneKeyEvent::setSpontaneous(&e);
+        qApp->notify(over, &e);
+    }
+
+    void enterTrench() {
+        type("txtarea", "100");
+        type("txtrain", "0.02");
+        type("txtsinf", "0.00001");
+        type("txtdepth", "1.5");
+        type("lblwid", "0.5");
+        program->session().act([&] { program->session().design().write(Field::txtlength, "4"); });
+        ASSERT_TRUE(node(N::GLDummyTrench).visible);
+    }
+    void setOverflow(const char* percent) {
+        program->session().act([&] {
+            program->session().design().write(Field::txtoverflow, percent);
+            program->session().design().refreshView();
+        });
+    }
+    int countPixels(const QImage& image, const std::function<bool(QColor)>& match) {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) n += match(image.pixelColor(x, y));
+        return n;
+    }
+};
+
+TEST_F(SoakawayViewTest, DrawsOnOpenGLAtItsDesignSize) {
+    ASSERT_TRUE(view().viewer().drawsOpenGL()) << view().viewer().problem().toStdString();
+    EXPECT_TRUE(view().viewer().problem().isEmpty());
+    EXPECT_EQ(view().width(), 322);
+    const QSurfaceFormat f = surface()->format();
+    EXPECT_GE(f.depthBufferSize(), 24);
+    frame();
+    EXPECT_EQ(view().viewer().samples(), 4);
+}
+
+TEST_F(SoakawayViewTest, SkyIsWhiteAtTheHorizonAndSkyBlueAbove) {
+    // Nothing designed yet, so both groups are hidden; the pointer moved 45 pixels up lowers
+    // the camera from 45 degrees above the target to level with it.
+    drag(Qt::LeftButton, {}, {150, 200}, {0, -45});
+    const QVector3D eye = scene().camera.position;
+    const QVector3D ahead = scene().camera.forwardAxis();
+    ASSERT_NEAR(ahead.y(), 0, 1e-4);
+    const auto skyAt = [&](double degrees) {
+        const double e = qDegreesToRadians(degrees);
+        return pixelOf(eye + 10 * (ahead * float(std::cos(e)) +
+                                   QVector3D(0, float(std::sin(e)), 0)));
+    };
+    const QImage image = frame();
+    const QColor horizon = colourAt(image, skyAt(0.3));
+    EXPECT_GE(horizon.blue(), 245);
+    EXPECT_GE(horizon.red(), 235);
+    const QColor halfway = colourAt(image, skyAt(7.5));
+    EXPECT_TRUE(near(halfway, (255 + 56) / 2, (255 + 176) / 2, (255 + 222) / 2, 12))
+        << halfway.name().toStdString();
+    for (double e : {16.0, 20.0})
+        EXPECT_TRUE(near(colourAt(image, skyAt(e)), 56, 176, 222)) << e;
+    // Below the horizon the background shows, not the sky.
+    EXPECT_FALSE(near(colourAt(image, skyAt(-5)), 56, 176, 222, 40));
+}
+
+TEST_F(SoakawayViewTest, TrenchShowsInItsMaterialsWithItsCaptions) {
+    enterTrench();
+    const QImage image = frame();
+    // The box's top: at least the trench's own orange, lit towards yellow.
+    const QColor top = colourAt(image, pixelOf(N::GLTrench, {0, 0.5f, 0}));
+    EXPECT_GE(top.red(), 227);
+    EXPECT_GE(top.green(), 120);
+    EXPECT_GE(top.blue(), 51);
+    EXPECT_GT(top.red(), top.green());
+    EXPECT_GT(top.green(), top.blue());
+    // The front panel in the trench base's blue.
+    const QColor panel = colourAt(image, pixelOf(N::GLside1));
+    EXPECT_GT(panel.blue(), panel.red());
+    EXPECT_GE(panel.blue(), 219);
+    // The captions in black at the top left.
+    const QImage captions = image.copy(2, 25, 120, 40);
+    EXPECT_GT(countPixels(captions, [](QColor c) { return c.lightness() < 60; }), 50);
+    EXPECT_EQ(scene().captions[0].text, "Length = 4.00m");
+}
+
+TEST_F(SoakawayViewTest, AxesShowInFullAndHalfIntensityWhileTicked) {
+    enterTrench();
+    const auto pure = [](int r, int g, int b) {
+        return [=](QColor c) { return near(c, r, g, b, 30); };
+    };
+    // From afar and from aside, each half of each axis runs clear of the trench and of the
+    // others somewhere.
+    for (int i = 0; i < 40; ++i) QTest::mouseClick(find<QPushButton>("btnzoomout"), Qt::LeftButton);
+    drag(Qt::LeftButton, {}, {100, 200}, {30, 0});
+    auto* axes = find<QCheckBox>("chkshowaxes");
+    QTest::mouseClick(axes, Qt::LeftButton);
+    ASSERT_TRUE(axes->isChecked());
+    QImage image = frame();
+    for (auto [r, g, b] : {std::tuple{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {128, 0, 0},
+                           {0, 128, 0}, {0, 0, 128}})
+        EXPECT_GT(countPixels(image, pure(r, g, b)), 10) << r << " " << g << " " << b;
+    // Dotted: along the positive x axis, which runs more across than down, about half the
+    // columns it crosses have a dot.
+    std::map<int, int> rowOfColumn;
+    for (float x = 4; x < 10; x += 0.002f) {
+        const QPoint p = pixelOf(N::GLDummyTrench, {x, 0, 0});
+        rowOfColumn[p.x()] = p.y();
+    }
+    ASSERT_GT(rowOfColumn.size(), 40u);
+    int dotted = 0;
+    for (auto [x, y] : rowOfColumn) {
+        bool dot = false;
+        for (int dy = -1; dy <= 1; ++dy) dot |= pure(255, 0, 0)(image.pixelColor(x, y + dy));
+        dotted += dot;
+    }
+    EXPECT_GT(dotted, int(rowOfColumn.size()) / 3);
+    EXPECT_LT(dotted, int(rowOfColumn.size()) * 2 / 3);
+
+    QTest::mouseClick(axes, Qt::LeftButton);
+    image = frame();
+    EXPECT_EQ(countPixels(image, pure(255, 0, 0)), 0);
+}
+
+TEST_F(SoakawayViewTest, OverflowPipeComesAndGoesWithTheOverflowOption) {
+    enterTrench();
+    for (int i = 0; i < 40; ++i) QTest::mouseClick(find<QPushButton>("btnzoomout"), Qt::LeftButton);
+    const auto pipeIsOrange = [&] {
+        const QColor c = colourAt(frame(), pixelOf(N::GLTrenchOutflow));
+        return c.red() > 220 && c.green() > 110 && c.blue() < 160;
+    };
+    EXPECT_FALSE(pipeIsOrange());
+    setOverflow("10");
+    EXPECT_TRUE(node(N::GLTrenchOutflow).visible);
+    EXPECT_TRUE(pipeIsOrange());
+    setOverflow("0");
+    EXPECT_FALSE(pipeIsOrange());
+}
+
+TEST_F(SoakawayViewTest, TheRingPageShowsTheRingGroup) {
+    enterTrench();
+    find<QTabWidget>("pcdetail")->setCurrentIndex(1);
+    ASSERT_TRUE(node(N::GLDummyRing).visible);
+    EXPECT_FALSE(node(N::GLDummyTrench).visible);
+    const QImage image = frame();
+    const float r = node(N::GLPCRing).shape().radius;
+    const QColor side = colourAt(image, pixelOf(N::GLPCRing, {0, 0, r}));
+    EXPECT_GE(side.green(), 125);
+    EXPECT_GT(side.green(), side.red());
+    EXPECT_TRUE(scene().captions[3].text.startsWith("Diameter = "));
+    EXPECT_EQ(countPixels(image, [](QColor c) { return near(c, 255, 138, 59, 30); }), 0)
+        << "no trench orange while the ring shows";
+}
+
+TEST_F(SoakawayViewTest, ZoomsFromTheButtonsAndTheWheelAnywhereInTheWindow) {
+    const float start = scene().camera.sceneScale;
+    QTest::mouseClick(find<QPushButton>("btnzoomin"), Qt::LeftButton);
+    EXPECT_FLOAT_EQ(scene().camera.sceneScale, start + 0.02f);
+    wheel(find<QWidget>("drawingarea"), -1);  // towards the user: in
+    EXPECT_FLOAT_EQ(scene().camera.sceneScale, start + 0.04f);
+    wheel(surface(), 2);  // away: out, one step a notch
+    EXPECT_FLOAT_EQ(scene().camera.sceneScale, start);
+    QTest::mouseClick(find<QPushButton>("btnzoomout"), Qt::LeftButton);
+    EXPECT_FLOAT_EQ(scene().camera.sceneScale, start - 0.02f);
+}
+
+TEST_F(SoakawayViewTest, ViewStateOutlivesRefreshesDimensionChangesAndNewProjects) {
+    enterTrench();
+    drag(Qt::LeftButton, {}, {100, 200}, {30, -10});  // orbit
+    drag(Qt::LeftButton, Qt::ShiftModifier, {100, 200}, {20, 15});  // turn the box
+    drag(Qt::RightButton, {}, {100, 200}, {-10, 5});  // pan
+    QTest::mouseClick(find<QPushButton>("btnzoomin"), Qt::LeftButton);
+    const QVector3D eye = scene().camera.position;
+    const QVector3D group = node(N::GLDummyTrench).position;
+    const QQuaternion turn = node(N::GLTrench).orientation;
+    EXPECT_NE(eye, QVector3D(0, 3, 3));
+    EXPECT_FALSE(turn.isIdentity());
+    EXPECT_LT(group.x(), 0);
+    EXPECT_EQ(scene().camera.target, group);
+    EXPECT_TRUE(node(N::GLside1).orientation.isIdentity()) << "only the box turns";
+
+    program->mainWindow().findChild<QAction*>("RefreshView1")->trigger();
+    clearAndType("txtdepth", "2");
+    EXPECT_EQ(node(N::GLTrench).shape().extent.y(), 2.0f);
+    EXPECT_EQ(node(N::GLTrench).orientation, turn);
+    EXPECT_TRUE(node(N::GLside1).orientation.isIdentity());
+    withModals([&] { program->mainWindow().findChild<QAction*>("New1")->trigger(); },
+               {[](QWidget* question) {
+                   qobject_cast<QMessageBox*>(question)->button(QMessageBox::No)->click();
+               }});
+    ASSERT_EQ(text("txtarea"), "");
+    EXPECT_EQ(scene().camera.position, eye);
+    EXPECT_EQ(node(N::GLDummyTrench).position, group);
+    EXPECT_FLOAT_EQ(scene().camera.sceneScale, 1.02f);
+}
+
+TEST_F(SoakawayViewTest, ARightClickWithoutDragBringsUpThePopUpMenu) {
+    QMenu* popup = program->mainWindow().commands().popupMenu();
+    drag(Qt::RightButton, {}, {100, 100}, {12, 0});
+    EXPECT_FALSE(popup->isVisible()) << "a pan is no click";
+    drag(Qt::RightButton, {}, {100, 100}, {0, 0});
+    EXPECT_TRUE(eventually([&] { return popup->isVisible(); }));
+    popup->close();
+}
+
+}  // namespace
+}  // namespace varnholt
