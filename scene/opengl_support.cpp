@@ -1,7 +1,6 @@
 #include "opengl_support.h"
 
 #include <QGuiApplication>
-#include <QOffscreenSurface>
 #include <QOpenGLContext>
 
 namespace varnholt::scene {
@@ -17,15 +16,8 @@ QString askOpenGL() {
     if (!context.create())
         return QStringLiteral("The 3D view cannot be shown: this computer offers no OpenGL.") +
                after;
-    QOffscreenSurface surface;
-    surface.setFormat(context.format());
-    surface.create();
-    if (!surface.isValid() || !context.makeCurrent(&surface))
-        return QStringLiteral("The 3D view cannot be shown: OpenGL could not be started on "
-                              "this display.") +
-               after;
+    // The version is known once the context is made; making it current would cost a surface.
     const auto [major, minor] = context.format().version();
-    context.doneCurrent();
     if (major < kMajor || (major == kMajor && minor < kMinor))
         return QStringLiteral("The 3D view needs OpenGL %1.%2 or later; this computer offers "
                               "only OpenGL %3.%4.")
@@ -39,9 +31,11 @@ QString askOpenGL() {
 }  // namespace
 
 QSurfaceFormat viewFormat() {
+    // No samples asked of the context itself: a multisampled context costs Mesa's software
+    // renderer some 75 ms to make, where the views smooth their pictures in a framebuffer of
+    // their own (see Viewer).
     QSurfaceFormat f;
     f.setDepthBufferSize(24);
-    f.setSamples(4);
     return f;
 }
 

@@ -1,5 +1,7 @@
 #include "renderer.h"
 
+#include <QFontMetrics>
+#include <QPainter>
 #include <QtMath>
 #include <cmath>
 
@@ -94,7 +96,9 @@ void main() {
 }
 )";
 
-const char* kGlowVertex = R"(#version 120
+// Quads fixed to the view: the flare's glows and rings, added to the picture, and captions,
+// whose white glyphs are tinted with their colour.
+const char* kSpriteVertex = R"(#version 120
 attribute vec2 corner;
 uniform vec2 centre;
 uniform vec2 radius;
@@ -105,11 +109,18 @@ void main() {
 }
 )";
 
-const char* kGlowFragment = R"(#version 120
+const char* kSpriteFragment = R"(#version 120
+uniform bool glyphs;
+uniform sampler2D texture0;
 uniform vec3 colour;
 uniform float ring;
 varying vec2 offset;
 void main() {
+    if (glyphs) {
+        float ink = texture2D(texture0, vec2(offset.x * 0.5 + 0.5, 0.5 - offset.y * 0.5)).a;
+        gl_FragColor = vec4(colour * ink, ink);
+        return;
+    }
     float d = length(offset);
     float glow = ring > 0.0 ? max(0.0, 1.0 - abs(d - ring) * 8.0) : pow(max(0.0, 1.0 - d), 2.0);
     gl_FragColor = vec4(colour * glow, 1.0);
@@ -196,6 +207,30 @@ std::vector<float> skyDome(const SkyDome& sky, int slices) {
     return v;
 }
 
+// Captions are set in Arial with cells 15 pixels high: 13-pixel type.
+QFont captionFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(13);
+    return font;
+}
+
+QSize captionSize(const QString& text) {
+    return {QFontMetrics(captionFont()).horizontalAdvance(text) + 2, 15};
+}
+
+// White glyphs on nothing, premultiplied, the first row at the top.
+QImage captionImage(const QString& text, double pixelRatio) {
+    const QSize size = captionSize(text);
+    QImage image(size * pixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(pixelRatio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setFont(captionFont());
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(QPoint(0, 0), size), Qt::AlignLeft | Qt::AlignTop, text);
+    return image;
+}
+
 QMatrix4x4 shapeScale(const Shape& s) {
     QMatrix4x4 m;
     switch (s.kind) {
@@ -233,7 +268,7 @@ QString Renderer::initialise() {
     };
     QString problem = build(lit_, kLitVertex, kLitFragment, {"position", "normal", "texCoord"});
     if (problem.isEmpty()) problem = build(flat_, kFlatVertex, kFlatFragment, {"position", "colour"});
-    if (problem.isEmpty()) problem = build(glow_, kGlowVertex, kGlowFragment, {"corner"});
+    if (problem.isEmpty()) problem = build(sprite_, kSpriteVertex, kSpriteFragment, {"corner"});
     if (!problem.isEmpty()) return problem;
     // A core profile draws nothing without a vertex array object; older contexts need none.
     if (vao_.create()) vao_.bind();
@@ -254,6 +289,7 @@ void Renderer::release() {
     quad_.buffer.destroy();
     meshes_.clear();
     textures_.clear();
+    captions_.clear();
     vao_.destroy();
     ready_ = false;
 }
@@ -283,9 +319,21 @@ void Renderer::render(const Scene& scene, QSize pixels, QSizeF logical, double d
     glDepthMask(GL_TRUE);
     glDepthFunc(GL_LESS);
     glDisable(GL_CULL_FACE);
-    drawNode(scene.root, QMatrix4x4(), scene, viewProjection);
+    // One program for all the solids of the frame: switching costs more than drawing them.
+    lit_.bind();
+    lit_.setUniformValue("lightPosition", scene.light.position);
+    lit_.setUniformValue("lightDiffuse", scene.light.diffuse);
+    lit_.setUniformValue("lightSpecular", scene.light.specular);
+    lit_.setUniformValue("eyePosition", scene.camera.position);
+    for (int i = 0; i < 3; ++i) lit_.enableAttributeArray(i);
+    drawNode(scene.root, QMatrix4x4(), viewProjection);
+    for (int i = 0; i < 3; ++i) lit_.disableAttributeArray(i);
+    lit_.release();
+    drawAxes(scene.root, QMatrix4x4(), scene, viewProjection);
     if (scene.light.flare) drawFlare(scene, viewProjection, logical);
     glDisable(GL_DEPTH_TEST);
+    drawCaptions(scene, logical, double(pixels.width()) / std::max(1.0, logical.width()));
+    if (vao_.isCreated()) vao_.release();
 }
 
 void Renderer::drawSky(const Scene& scene, const QMatrix4x4& projection, float nearPlane) {
@@ -315,21 +363,22 @@ void Renderer::drawSky(const Scene& scene, const QMatrix4x4& projection, float n
     glDepthMask(GL_TRUE);
 }
 
-void Renderer::drawNode(const Node& node, const QMatrix4x4& parentWorld, const Scene& scene,
+void Renderer::drawNode(const Node& node, const QMatrix4x4& parentWorld,
                         const QMatrix4x4& viewProjection) {
     if (!node.visible) return;
     const QMatrix4x4 world = parentWorld * node.localMatrix();
-    if (node.shape().kind != Shape::Kind::Group) {
-        lit_.bind();
-        lit_.setUniformValue("lightPosition", scene.light.position);
-        lit_.setUniformValue("lightDiffuse", scene.light.diffuse);
-        lit_.setUniformValue("lightSpecular", scene.light.specular);
-        lit_.setUniformValue("eyePosition", scene.camera.position);
+    if (node.shape().kind != Shape::Kind::Group)
         drawShape(node.shape(), world, node.material, viewProjection);
-        lit_.release();
-    }
-    for (const auto& child : node.children()) drawNode(*child, world, scene, viewProjection);
-    if (node.showAxes) drawAxes(node, world, scene, viewProjection, {});
+    for (const auto& child : node.children()) drawNode(*child, world, viewProjection);
+}
+
+// The axes of every shown node that has them ticked, after the solids.
+void Renderer::drawAxes(const Node& node, const QMatrix4x4& parentWorld, const Scene& scene,
+                        const QMatrix4x4& viewProjection) {
+    if (!node.visible) return;
+    const QMatrix4x4 world = parentWorld * node.localMatrix();
+    if (node.showAxes) drawAxesOf(world, scene, viewProjection);
+    for (const auto& child : node.children()) drawAxes(*child, world, scene, viewProjection);
 }
 
 void Renderer::drawShape(const Shape& shape, const QMatrix4x4& world, const Material& material,
@@ -364,18 +413,16 @@ void Renderer::drawShape(const Shape& shape, const QMatrix4x4& world, const Mate
         lit_.setUniformValue("texture0", 0);
     }
     g->buffer.bind();
-    for (int i = 0; i < 3; ++i) lit_.enableAttributeArray(i);
     lit_.setAttributeBuffer(0, GL_FLOAT, 0, 3, kLitStride * sizeof(float));
     lit_.setAttributeBuffer(1, GL_FLOAT, 3 * sizeof(float), 3, kLitStride * sizeof(float));
     lit_.setAttributeBuffer(2, GL_FLOAT, 6 * sizeof(float), 2, kLitStride * sizeof(float));
     glDrawArrays(GL_TRIANGLES, 0, g->vertexCount);
-    for (int i = 0; i < 3; ++i) lit_.disableAttributeArray(i);
     g->buffer.release();
     if (texture) texture->release(0);
 }
 
-void Renderer::drawAxes(const Node&, const QMatrix4x4& world, const Scene& scene,
-                        const QMatrix4x4& viewProjection, QSize) {
+void Renderer::drawAxesOf(const QMatrix4x4& world, const Scene& scene,
+                          const QMatrix4x4& viewProjection) {
     const float reach = scene.camera.depthOfView;
     const QVector3D axes[] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
     // Dotted lines stay crisp and in their own colours: smoothing would blend their dots away.
@@ -419,10 +466,10 @@ void Renderer::drawFlare(const Scene& scene, const QMatrix4x4& viewProjection, Q
     glDisable(GL_DEPTH_TEST);
     glEnable(GL_BLEND);
     glBlendFunc(GL_ONE, GL_ONE);
-    glow_.bind();
+    sprite_.bind();
     quad_.buffer.bind();
-    glow_.enableAttributeArray(0);
-    glow_.setAttributeBuffer(0, GL_FLOAT, 0, 2, 2 * sizeof(float));
+    sprite_.enableAttributeArray(0);
+    sprite_.setAttributeBuffer(0, GL_FLOAT, 0, 2, 2 * sizeof(float));
     // The glow about the light, a ring round it, and two ghosts along the line through the
     // middle of the view.
     struct Sprite { float along, size, ring; QVector3D colour; };
@@ -430,18 +477,64 @@ void Renderer::drawFlare(const Scene& scene, const QMatrix4x4& viewProjection, Q
                               {0, 0.22f, 0.85f, {0.35f, 0.25f, 0.1f}},
                               {0.6f, 0.06f, 0, {0.25f, 0.35f, 0.25f}},
                               {1.4f, 0.1f, 0, {0.2f, 0.2f, 0.35f}}};
+    sprite_.setUniformValue("glyphs", false);
     for (const Sprite& s : sprites) {
-        glow_.setUniformValue("centre", centre * (1 - s.along));
-        glow_.setUniformValue("radius", QVector2D(s.size, s.size * aspect));
-        glow_.setUniformValue("colour", s.colour);
-        glow_.setUniformValue("ring", s.ring);
+        sprite_.setUniformValue("centre", centre * (1 - s.along));
+        sprite_.setUniformValue("radius", QVector2D(s.size, s.size * aspect));
+        sprite_.setUniformValue("colour", s.colour);
+        sprite_.setUniformValue("ring", s.ring);
         glDrawArrays(GL_TRIANGLES, 0, quad_.vertexCount);
     }
-    glow_.disableAttributeArray(0);
+    sprite_.disableAttributeArray(0);
     quad_.buffer.release();
-    glow_.release();
+    sprite_.release();
     glDisable(GL_BLEND);
     glEnable(GL_DEPTH_TEST);
+}
+
+// Captions are drawn as pictures of their text, made again only when the text changes: the
+// painter's own OpenGL engine would cost the first frame more than the whole scene.
+void Renderer::drawCaptions(const Scene& scene, QSizeF logical, double pixelRatio) {
+    if (captions_.size() < scene.captions.size()) captions_.resize(scene.captions.size());
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
+    sprite_.bind();
+    sprite_.setUniformValue("glyphs", true);
+    sprite_.setUniformValue("texture0", 0);
+    quad_.buffer.bind();
+    sprite_.enableAttributeArray(0);
+    sprite_.setAttributeBuffer(0, GL_FLOAT, 0, 2, 2 * sizeof(float));
+    for (std::size_t i = 0; i < scene.captions.size(); ++i) {
+        const Caption& c = scene.captions[i];
+        if (!c.shown() || c.text.isEmpty()) continue;
+        CaptionPicture& picture = captions_[i];
+        if (!picture.texture || picture.text != c.text || picture.pixelRatio != pixelRatio) {
+            picture.text = c.text;
+            picture.pixelRatio = pixelRatio;
+            picture.size = captionSize(c.text);
+            // No mipmaps: making them costs the software renderer a first-frame shader build.
+            picture.texture = std::make_unique<QOpenGLTexture>(captionImage(c.text, pixelRatio),
+                                                               QOpenGLTexture::DontGenerateMipMaps);
+            picture.texture->setMinMagFilters(QOpenGLTexture::Nearest, QOpenGLTexture::Nearest);
+            picture.texture->setWrapMode(QOpenGLTexture::ClampToEdge);
+        }
+        const QSizeF half(picture.size.width() / logical.width(),
+                          picture.size.height() / logical.height());
+        sprite_.setUniformValue(
+            "centre", QVector2D(float(-1 + 2 * c.at.x() / logical.width() + half.width()),
+                                float(1 - 2 * c.at.y() / logical.height() - half.height())));
+        sprite_.setUniformValue("radius", QVector2D(float(half.width()), float(half.height())));
+        sprite_.setUniformValue("colour", QVector3D(float(c.colour.redF()),
+                                                    float(c.colour.greenF()),
+                                                    float(c.colour.blueF())));
+        picture.texture->bind(0);
+        glDrawArrays(GL_TRIANGLES, 0, quad_.vertexCount);
+        picture.texture->release(0);
+    }
+    sprite_.disableAttributeArray(0);
+    quad_.buffer.release();
+    sprite_.release();
+    glDisable(GL_BLEND);
 }
 
 Renderer::Geometry& Renderer::meshGeometry(const std::shared_ptr<const MeshData>& mesh) {

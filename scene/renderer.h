@@ -37,25 +37,35 @@ private:
     };
     void upload(Geometry& g, const std::vector<float>& interleaved, int floatsPerVertex);
     void drawSky(const Scene& scene, const QMatrix4x4& projection, float nearPlane);
-    void drawNode(const Node& node, const QMatrix4x4& parentWorld, const Scene& scene,
+    void drawNode(const Node& node, const QMatrix4x4& parentWorld,
                   const QMatrix4x4& viewProjection);
     void drawShape(const Shape& shape, const QMatrix4x4& model, const Material& material,
                    const QMatrix4x4& viewProjection);
-    void drawAxes(const Node& node, const QMatrix4x4& world, const Scene& scene,
-                  const QMatrix4x4& viewProjection, QSize pixels);
+    void drawAxes(const Node& node, const QMatrix4x4& parentWorld, const Scene& scene,
+                  const QMatrix4x4& viewProjection);
+    void drawAxesOf(const QMatrix4x4& world, const Scene& scene,
+                    const QMatrix4x4& viewProjection);
     void drawFlare(const Scene& scene, const QMatrix4x4& viewProjection, QSizeF logical);
+    void drawCaptions(const Scene& scene, QSizeF logical, double pixelRatio);
     Geometry& meshGeometry(const std::shared_ptr<const MeshData>& mesh);
     QOpenGLTexture* textureFor(const QImage& image);
 
     QOpenGLShaderProgram lit_;
     QOpenGLShaderProgram flat_;
-    QOpenGLShaderProgram glow_;
+    QOpenGLShaderProgram sprite_;
     QOpenGLVertexArrayObject vao_;
     Geometry cube_, cylinder_, plane_, sky_, lines_, quad_;
     // Held by the cache as well, so that no other mesh can come to live at the same address.
     std::map<const MeshData*, std::pair<std::shared_ptr<const MeshData>, std::unique_ptr<Geometry>>>
         meshes_;
     std::map<qint64, std::unique_ptr<QOpenGLTexture>> textures_;
+    struct CaptionPicture {
+        QString text;
+        double pixelRatio = 1;
+        QSize size;
+        std::unique_ptr<QOpenGLTexture> texture;
+    };
+    std::vector<CaptionPicture> captions_;
     bool ready_ = false;
 };
 

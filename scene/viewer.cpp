@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QOpenGLContext>
+#include <QOpenGLExtraFunctions>
+#include <QOpenGLFramebufferObject>
 #include <QOpenGLFunctions>
 #include <QOpenGLWidget>
 #include <QPainter>
@@ -45,44 +47,57 @@ protected:
 
     void paintGL() override {
         if (problem.isEmpty()) {
-            renderer_.render(scene_, QSize(width(), height()) * devicePixelRatio(),
-                             QSizeF(width(), height()), logicalDpiX());
-            context()->functions()->glGetIntegerv(GL_SAMPLES, &samples);
+            const QSize pixels = QSize(width(), height()) * devicePixelRatio();
+            QOpenGLFramebufferObject* smooth = smoothBuffer(pixels);
+            if (smooth) smooth->bind();
+            renderer_.render(scene_, pixels, QSizeF(width(), height()), logicalDpiX());
+            if (samples == 0) context()->functions()->glGetIntegerv(GL_SAMPLES, &samples);
+            if (smooth) {
+                // Resolve the samples into the widget's own framebuffer.
+                auto* f = context()->extraFunctions();
+                f->glBindFramebuffer(GL_READ_FRAMEBUFFER, smooth->handle());
+                f->glBindFramebuffer(GL_DRAW_FRAMEBUFFER, defaultFramebufferObject());
+                f->glBlitFramebuffer(0, 0, pixels.width(), pixels.height(), 0, 0,
+                                     pixels.width(), pixels.height(), GL_COLOR_BUFFER_BIT,
+                                     GL_NEAREST);
+                f->glBindFramebuffer(GL_FRAMEBUFFER, defaultFramebufferObject());
+            }
         }
-        QPainter painter(this);
         if (!problem.isEmpty()) {
+            QPainter painter(this);
             painter.fillRect(rect(), palette().window());
             painter.drawText(rect().adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap,
                              problem);
-        } else {
-            drawCaptions(painter);
         }
         ++frames;
     }
 
 private:
-    void drawCaptions(QPainter& painter) {
-        // Arial in cells 15 pixels high: 13-pixel type.
-        QFont font(QStringLiteral("Arial"));
-        font.setPixelSize(13);
-        painter.setFont(font);
-        for (const Caption& c : scene_.captions) {
-            if (!c.shown()) continue;
-            painter.setPen(c.colour);
-            painter.drawText(QRect(c.at, QSize(width(), 15)), Qt::AlignLeft | Qt::AlignTop,
-                             c.text);
+    // A multisampled framebuffer of the view's size, where the context can resolve one into
+    // another; otherwise the picture is drawn unsmoothed.
+    QOpenGLFramebufferObject* smoothBuffer(QSize pixels) {
+        if (!QOpenGLFramebufferObject::hasOpenGLFramebufferBlit()) return nullptr;
+        if (!smooth_ || smooth_->size() != pixels) {
+            QOpenGLFramebufferObjectFormat format;
+            format.setSamples(kViewSamples);
+            format.setAttachment(QOpenGLFramebufferObject::CombinedDepthStencil);
+            smooth_ = std::make_unique<QOpenGLFramebufferObject>(pixels, format);
+            if (!smooth_->isValid()) smooth_.reset();
         }
+        return smooth_.get();
     }
 
     void dropResources() {
         if (!context()) return;
         makeCurrent();
+        smooth_.reset();
         renderer_.release();
         doneCurrent();
     }
 
     Scene& scene_;
     Renderer renderer_;
+    std::unique_ptr<QOpenGLFramebufferObject> smooth_;
 };
 
 Viewer::Viewer(Scene& scene, QWidget* parent)

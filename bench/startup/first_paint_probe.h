@@ -6,12 +6,13 @@
 #include <QWidget>
 #include <cstdio>
 
-// Ends the process once `window` has been painted completely for the first time: the paint
-// event starts the repaint of the whole window, and a zero timer fires only after it and its
-// flush to the screen are done.
+// Ends the process once `window` has been painted completely for the first time, and its
+// `frames` OpenGL panes have each put their first frame on screen: the paint event starts the
+// repaint of the whole window, and a zero timer fires only after it and its flush to the
+// screen are done.
 class FirstPaintProbe : public QObject {
 public:
-    explicit FirstPaintProbe(QWidget* window) : window_(window) {
+    explicit FirstPaintProbe(QWidget* window, int frames = 0) : window_(window), frames_(frames) {
         window->installEventFilter(this);
     }
 
@@ -19,11 +20,13 @@ public:
     void painted() {
         if (seen_) return;
         seen_ = true;
-        QTimer::singleShot(0, [] {
-            std::printf("painted\n");
-            std::fflush(stdout);
-            QApplication::exit(0);
-        });
+        finishWhenDone();
+    }
+    // An OpenGL pane has shown its first frame.
+    void frameShown() {
+        if (frames_ == 0) return;
+        --frames_;
+        finishWhenDone();
     }
 
 protected:
@@ -33,6 +36,18 @@ protected:
     }
 
 private:
+    void finishWhenDone() {
+        if (!seen_ || frames_ > 0 || done_) return;
+        done_ = true;
+        QTimer::singleShot(0, [] {
+            std::printf("painted\n");
+            std::fflush(stdout);
+            QApplication::exit(0);
+        });
+    }
+
     QWidget* window_;
+    int frames_;
     bool seen_ = false;
+    bool done_ = false;
 };
