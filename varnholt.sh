@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev libgl1-mesa-dri libglx-mesa0
+  qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev libglu1-mesa-dev libgl1-mesa-dri libglx-mesa0
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev locales
   fonts-liberation xvfb xauth openbox x11-utils poppler-utils shared-mime-info desktop-file-utils
 )
