@@ -14,7 +14,10 @@
 
 namespace varnholt {
 
+class AboutBox;
+class BugReportWindow;
 class DocumentCommands;
+class FixedDialog;
 class MainWindow;
 class OptionsDialog;
 class RunoffDialog;
@@ -38,6 +41,8 @@ public:
     RunoffDialog& runoffDialog() { return *runoff_; }
     ProjectLifecycle& lifecycle() { return lifecycle_; }
     DocumentCommands& documents() { return *documents_; }
+    AboutBox& aboutBox() { return *about_; }
+    BugReportWindow& bugReportWindow() { return *reportBug_; }
 
     // The main window becomes the active window of the program again.
     void activated();
@@ -49,6 +54,7 @@ private:
     void focusMoved(QWindow* now);
     void openRunoffDialog();
     void openOptions(bool modal);
+    void openModal(FixedDialog& window);
     bool closeRequested();
 
     std::vector<std::string> arguments_;
@@ -57,8 +63,10 @@ private:
     QtProjectPrompts prompts_;
     ProjectLifecycle lifecycle_;
     std::unique_ptr<MainWindow> main_;
+    std::unique_ptr<AboutBox> about_;
     std::unique_ptr<OptionsDialog> options_;
     std::unique_ptr<RunoffDialog> runoff_;
+    std::unique_ptr<BugReportWindow> reportBug_;
     SheetCommands* sheet_ = nullptr;  // owned by the main window
     std::unique_ptr<DocumentCommands> documents_;
     QPointer<QWindow> lastFocus_;

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QDialog>
+
+namespace varnholt {
+
+// A small window of fixed client size with only a close box in its title bar, opened in the
+// middle of the screen the program's main window is on.
+class FixedDialog : public QDialog {
+    Q_OBJECT
+public:
+    FixedDialog(const QString& name, const QString& caption, QSize clientSize,
+                QWidget* parent = nullptr);
+
+    // Shows the window modally, in front of every window of the program, and returns when it
+    // is closed.
+    int openModal();
+
+    void setVisible(bool visible) override;
+};
+
+}  // namespace varnholt
