@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QWheelEvent>
 
 #include "clickable_picture.h"
 #include "link_label.h"
@@ -147,6 +148,16 @@ void AboutBox::showEvent(QShowEvent* event) {
 void AboutBox::hideEvent(QHideEvent* event) {
     timer_.stop();
     FixedDialog::hideEvent(event);
+}
+
+// A fine-stepping wheel sends parts of a notch; they are added up so that none is lost.
+void AboutBox::wheelEvent(QWheelEvent* event) {
+    constexpr int kNotch = 120;
+    wheelAngle_ += event->angleDelta().y();
+    const int notches = wheelAngle_ / kNotch;
+    wheelAngle_ -= notches * kNotch;
+    if (notches != 0) emit wheelTurned(notches);
+    event->accept();
 }
 
 }  // namespace varnholt

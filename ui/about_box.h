@@ -33,16 +33,20 @@ public slots:
 signals:
     // One step of the logo's turning.
     void tick();
+    // The mouse wheel turned over the box by whole notches, positive away from the user.
+    void wheelTurned(int notches);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     QFrame* viewPanel_;
     QPointer<QWidget> view_;
     QTimer timer_;
+    int wheelAngle_ = 0;  // eighths of a degree short of a whole notch
 };
 
 }  // namespace varnholt

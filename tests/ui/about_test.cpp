@@ -200,6 +200,16 @@ TEST_F(AboutTest, TheLogoTurnsOnlyWhileShownAndPausesWhileHeld) {
         QTest::mouseRelease(logo, Qt::RightButton, {}, middle);
         EXPECT_TRUE(timer.isActive());
 
+        // The wheel over the box zooms the logo by whole notches. (Qt passes a real wheel
+        // event on from a control that ignores it to the box; a sent one is not passed on.)
+        QSignalSpy wheel(&about, &AboutBox::wheelTurned);
+        for (int delta : {120, 60, 60, -240, 40}) {
+            QWheelEvent turn(QPointF(5, 5), about.mapToGlobal(QPointF(5, 5)), {}, QPoint(0, delta),
+                             Qt::NoButton, {}, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(&about, &turn);
+        }
+        EXPECT_EQ(wheel, QList<QList<QVariant>>({{1}, {1}, {-2}}));
+
         about.pauseTurning();
         EXPECT_FALSE(timer.isActive());
         about.resumeTurning();
