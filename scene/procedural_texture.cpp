@@ -84,12 +84,15 @@ QImage cloudTexture(int size, quint32 seed) {
 }
 
 QImage groundTexture(int size, quint32 seed) {
-    const QColor grass(74, 122, 48), lightGrass(112, 150, 62), earth(118, 92, 60);
+    const QColor grass(74, 122, 48), lightGrass(112, 150, 62);
+    const QColor earth(118, 92, 60), darkEarth(92, 70, 46);
     return painted(size, [&](double u, double v) {
-        const double patches = fractalNoise(u, v, 4, 4, 2, seed);
-        const double blades = valueNoise(u, v, 64, 3, seed);
-        const QRgb turf = mix(grass, lightGrass, blades);
-        return mix(QColor(turf), earth, (patches - 0.55) / 0.15);
+        const double patches = fractalNoise(u, v, 4, 5, 2, seed);
+        const double grain = fractalNoise(u, v, 64, 2, 3, seed);
+        const QColor turf(mix(grass, lightGrass, grain));
+        const QColor soil(mix(earth, darkEarth, grain));
+        // Worn patches fade into the grass over a band of the noise rather than at a line.
+        return mix(turf, soil, (patches - 0.56) / 0.22);
     });
 }
 
