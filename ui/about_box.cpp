@@ -50,7 +50,9 @@ AboutBox::AboutBox(QWidget* parent)
     timer_.setObjectName(QStringLiteral("Timer1"));
     timer_.setInterval(20);
     connect(&timer_, &QTimer::timeout, this, &AboutBox::tick);
+}
 
+void AboutBox::build() {
     auto* columns = new QHBoxLayout(this);
     columns->setContentsMargins(8, 8, 8, 8);
     columns->setSpacing(8);
@@ -59,7 +61,9 @@ AboutBox::AboutBox(QWidget* parent)
     left->setSpacing(8);
     viewPanel_ = sunkenPanel(QStringLiteral("Panel1"), kViewSize, this);
     left->addWidget(viewPanel_);
-    setLogoView(new QWidget);
+    QWidget* given = view_;  // a view passed in before the box was first shown
+    view_ = nullptr;
+    setLogoView(given ? given : new QWidget);
     auto* disclaimer = new QLabel(
         QStringLiteral("Corvane Systems takes no liability for the failed performance of "
                        "Soakaways constructed from the output of our software.  Soakaways must "
@@ -108,17 +112,23 @@ AboutBox::AboutBox(QWidget* parent)
 void AboutBox::setLogoView(QWidget* view) {
     if (!view || view == view_) return;
     QWidget* previous = view_;
+    view_ = view;
     view->setObjectName(QStringLiteral("GLSceneViewer1"));
     view->setFixedSize(kViewSize);
+    view->installEventFilter(this);
+    if (!viewPanel_) {  // kept until the box is built
+        view->setParent(this);
+        view->hide();
+        delete previous;
+        return;
+    }
     if (previous) {
         viewPanel_->layout()->replaceWidget(previous, view);
         delete previous;
     } else {
         viewPanel_->layout()->addWidget(view);
     }
-    view->installEventFilter(this);
     view->show();
-    view_ = view;
 }
 
 void AboutBox::pauseTurning() {

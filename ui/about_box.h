@@ -17,7 +17,8 @@ public:
     explicit AboutBox(QWidget* parent = nullptr);
 
     // Puts `view` into the sunken slot of the 3D view (255 x 163), in place of the empty
-    // placeholder or of the view given before, which is deleted. The view is named
+    // placeholder or of the view given before, which is deleted; also before the box is first
+    // shown. The view is named
     // GLSceneViewer1; pressing a mouse button on it pauses the turning, releasing the last
     // button resumes it.
     void setLogoView(QWidget* view);
@@ -38,12 +39,13 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void build() override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    QFrame* viewPanel_;
+    QFrame* viewPanel_ = nullptr;
     QPointer<QWidget> view_;
     QTimer timer_;
     int wheelAngle_ = 0;  // eighths of a degree short of a whole notch

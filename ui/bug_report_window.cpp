@@ -13,7 +13,9 @@ namespace varnholt {
 
 BugReportWindow::BugReportWindow(QWidget* parent)
     : FixedDialog(QStringLiteral("Tfrmreportbug"), QStringLiteral("Report a Bug!"), QSize(385, 162),
-                  parent) {
+                  parent) {}
+
+void BugReportWindow::build() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 6, 8, 8);
     layout->setSpacing(6);

@@ -10,6 +10,9 @@ class BugReportWindow : public FixedDialog {
     Q_OBJECT
 public:
     explicit BugReportWindow(QWidget* parent = nullptr);
+
+protected:
+    void build() override;
 };
 
 }  // namespace varnholt

@@ -29,6 +29,10 @@ int FixedDialog::openModal() {
 }
 
 void FixedDialog::setVisible(bool visible) {
+    if (visible && !built_) {
+        built_ = true;
+        build();
+    }
     if (visible && !isVisible()) {
         const QWidget* owner = parentWidget() ? parentWidget()->window() : this;
         if (const QScreen* screen = owner->screen()) {

@@ -17,6 +17,14 @@ public:
     int openModal();
 
     void setVisible(bool visible) override;
+
+protected:
+    // Makes the window's controls, once, just before it is first shown: the window exists
+    // from start-up, but its pictures need not be drawn before anyone looks at them.
+    virtual void build() {}
+
+private:
+    bool built_ = false;
 };
 
 }  // namespace varnholt

@@ -176,23 +176,28 @@ TEST_F(AboutTest, TheLogoTurnsOnlyWhileShownAndPausesWhileHeld) {
     EXPECT_EQ(timer.interval(), 20);
     EXPECT_FALSE(timer.isActive());
     QSignalSpy ticks(&about, &AboutBox::tick);
+    // The 3D view is handed over at start-up, before the box was ever shown.
+    QPointer<QWidget> early = new QWidget;
+    about.setLogoView(early);
 
     withHelpWindow("About1", [&](QWidget*) {
         EXPECT_TRUE(timer.isActive());
         EXPECT_TRUE(eventually([&] { return ticks.count() >= 2; }));
 
-        QWidget* view = in(&about, "GLSceneViewer1");
-        const QPoint middle = view->rect().center();
-        QTest::mousePress(view, Qt::LeftButton, {}, middle);
+        ASSERT_EQ(in(&about, "GLSceneViewer1"), early);
+        EXPECT_TRUE(early->isVisible());
+        EXPECT_EQ(early->size(), QSize(255, 163));
+        const QPoint middle = early->rect().center();
+        QTest::mousePress(early, Qt::LeftButton, {}, middle);
         EXPECT_FALSE(timer.isActive());
-        QTest::mouseRelease(view, Qt::LeftButton, {}, middle);
+        QTest::mouseRelease(early, Qt::LeftButton, {}, middle);
         EXPECT_TRUE(timer.isActive());
 
-        // The 3D view that takes the placeholder's slot is held the same way.
+        // A view that replaces it while the box is up is held the same way.
         auto* logo = new QWidget;
         about.setLogoView(logo);
-        EXPECT_EQ(in(&about, "GLSceneViewer1"), logo);
-        EXPECT_EQ(about.findChildren<QWidget*>("GLSceneViewer1").size(), 1);
+        EXPECT_TRUE(early.isNull());
+        EXPECT_EQ(about.findChildren<QWidget*>("GLSceneViewer1"), QList<QWidget*>({logo}));
         EXPECT_EQ(logo->size(), QSize(255, 163));
         EXPECT_TRUE(logo->isVisible());
         QTest::mousePress(logo, Qt::RightButton, {}, middle);
