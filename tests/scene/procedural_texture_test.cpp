@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <ostream>
 
 namespace varnholt::scene {
 namespace {
@@ -18,6 +19,9 @@ struct Texture {
     const char* name;
     QImage (*paint)(int, quint32);
 };
+void PrintTo(const Texture& t, std::ostream* out) {
+    *out << t.name;
+}
 
 class ProceduralTexture : public ::testing::TestWithParam<Texture> {};
 

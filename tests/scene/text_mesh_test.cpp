@@ -8,7 +8,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <cctype>
 #include <map>
+#include <string>
 #include <tuple>
 
 namespace varnholt::scene {
@@ -120,7 +122,13 @@ TEST_P(TextMesh, StandsOnTheBaselineCentredAcrossAndInDepth) {
 
 INSTANTIATE_TEST_SUITE_P(Texts, TextMesh,
                          ::testing::Values("o", "I", "Varnholt", "Soakaway", "Design 4.0",
-                                           "B&Q @ 8%"));
+                                           "B&Q @ 8%"),
+                         [](const auto& info) {
+                             std::string name;
+                             for (const char* c = info.param; *c; ++c)
+                                 name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+                             return name;
+                         });
 
 TEST(TextMeshHoles, TheCounterOfAnOStaysOpenOnBothFaces) {
     const MeshData m = extrudeText(QStringLiteral("o"), sans(), kHeight, kDepth);
