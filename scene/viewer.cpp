@@ -11,7 +11,6 @@
 #include <QOpenGLWidget>
 #include <QPainter>
 #include <QVBoxLayout>
-#include <QWheelEvent>
 
 #include "opengl_support.h"
 #include "renderer.h"
@@ -160,18 +159,6 @@ void Viewer::mouseReleaseEvent(QMouseEvent* event) {
     QContextMenuEvent menu(QContextMenuEvent::Mouse, event->position().toPoint(),
                            event->globalPosition().toPoint(), event->modifiers());
     QCoreApplication::sendEvent(parentWidget(), &menu);
-}
-
-void Viewer::wheelEvent(QWheelEvent* event) {
-    const int notches = event->angleDelta().y() / 120;
-    if (wheelStep_ == 0 || notches == 0) {
-        event->ignore();
-        return;
-    }
-    // Each notch its own step, in single precision, as repeated presses would be.
-    for (int i = 0; i < std::abs(notches); ++i)
-        scene_.camera.addToScale(notches < 0 ? wheelStep_ : -wheelStep_);
-    redraw();
 }
 
 }  // namespace varnholt::scene

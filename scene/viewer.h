@@ -16,7 +16,7 @@ class Surface;
 // A 3D view of a scene: the OpenGL picture with its captions, or, on a machine without usable
 // OpenGL, a plain message in its place. Pointer drags act on the scene's camera through the
 // navigation scheme; the owner says which object Shift-drags turn and which the right button
-// pans, and whether the wheel zooms here or belongs to a window further out.
+// pans. The wheel is left to the windows around the view.
 class Viewer : public QWidget {
     Q_OBJECT
 public:
@@ -25,9 +25,6 @@ public:
 
     Scene& scene() { return scene_; }
     Navigation& navigation() { return navigation_; }
-    // The wheel changes the scene scale by this much per notch, a turn towards the user
-    // enlarging; 0 leaves the wheel to the windows around the view.
-    void setWheelStep(float step) { wheelStep_ = step; }
 
     bool drawsOpenGL() const { return surface_ != nullptr; }
     // Why there is no picture, or empty.
@@ -53,12 +50,10 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
 
 private:
     Scene& scene_;
     Navigation navigation_;
-    float wheelStep_ = 0;
     bool panned_ = false;
     Surface* surface_ = nullptr;
     QLabel* message_ = nullptr;

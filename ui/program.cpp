@@ -8,6 +8,10 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "about_box.h"
+#include "about_logo.h"
+#include "scene/viewer.h"
+#include "bug_report_window.h"
 #include "desktop_registration.h"
 #include "detail_pages.h"
 #include "document_commands.h"
@@ -55,8 +59,10 @@ void Program::start() {
     prompts_.setBeforeModal([this] { session_.refreshViews(); });
     design.create(shortDateToday());
     documents_ = std::make_unique<DocumentCommands>(programFolder(), main_.get());
+    about_ = std::make_unique<AboutBox>(main_.get());
     options_ = std::make_unique<OptionsDialog>(session_, main_.get());
     runoff_ = std::make_unique<RunoffDialog>(session_, main_.get());
+    reportBug_ = std::make_unique<BugReportWindow>(main_.get());
     sheet_ = new SheetCommands(session_, main_.get());
     wireCommands();
     main_->setFirstShowAction([this] { firstShow(); });
@@ -121,6 +127,23 @@ void Program::openOptions(bool modal) {
     activated();
 }
 
+// The logo's scene is built when the box first opens: its solid letters and painted skies are
+// nothing the start needs.
+void Program::openAbout() {
+    if (!logo_) {
+        logo_ = std::make_unique<AboutLogo>();
+        about_->setLogoView(logo_->makeView(nullptr));
+        connect(about_.get(), &AboutBox::tick, logo_.get(), &AboutLogo::turnOneStep);
+        connect(about_.get(), &AboutBox::wheelTurned, logo_.get(), &AboutLogo::zoom);
+    }
+    openModal(*about_);
+}
+
+void Program::openModal(FixedDialog& window) {
+    window.openModal();
+    activated();
+}
+
 void Program::wireCommands() {
     MainCommands& c = main_->commands();
     connect(&c, &MainCommands::runoffCoefficient, this, &Program::openRunoffDialog);
@@ -134,6 +157,8 @@ void Program::wireCommands() {
             [this] { session_.act([this] { session_.design().refreshView(); }); });
     connect(&c, &MainCommands::help, this, [] { openWebPage(helpPage()); });
     connect(&c, &MainCommands::homePage, this, [] { openWebPage(homePage()); });
+    connect(&c, &MainCommands::about, this, &Program::openAbout);
+    connect(&c, &MainCommands::reportBug, this, [this] { openModal(*reportBug_); });
     connect(&c, &MainCommands::m560Page, this, [] { openWebPage(m560Page()); });
     connect(&c, &MainCommands::newProject, this, [this](bool fromToolBar) {
         session_.act([&] { lifecycle_.newProject(fromToolBar); });
@@ -157,8 +182,7 @@ void Program::wireCommands() {
     main_->setCloseRequest([this] { return closeRequested(); });
 
     // Commands whose windows are not part of this build yet.
-    for (const char* name :
-         {"pdmsoiltable", "pdmcalcsoilinf", "ReportaBug1", "About1", "ViewM560Map1"})
+    for (const char* name : {"pdmsoiltable", "pdmcalcsoilinf", "ViewM560Map1"})
         c.action(QString::fromLatin1(name))->setEnabled(false);
     for (QPushButton* b :
          {main_->inputPages().rainfallButton(), main_->inputPages().infiltrationButton(),

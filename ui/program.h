@@ -14,7 +14,11 @@
 
 namespace varnholt {
 
+class AboutBox;
+class AboutLogo;
+class BugReportWindow;
 class DocumentCommands;
+class FixedDialog;
 class MainWindow;
 class OptionsDialog;
 class RunoffDialog;
@@ -38,6 +42,10 @@ public:
     RunoffDialog& runoffDialog() { return *runoff_; }
     ProjectLifecycle& lifecycle() { return lifecycle_; }
     DocumentCommands& documents() { return *documents_; }
+    AboutBox& aboutBox() { return *about_; }
+    // Made when the about box first opens.
+    AboutLogo* aboutLogo() { return logo_.get(); }
+    BugReportWindow& bugReportWindow() { return *reportBug_; }
 
     // The main window becomes the active window of the program again.
     void activated();
@@ -49,6 +57,8 @@ private:
     void focusMoved(QWindow* now);
     void openRunoffDialog();
     void openOptions(bool modal);
+    void openAbout();
+    void openModal(FixedDialog& window);
     bool closeRequested();
 
     std::vector<std::string> arguments_;
@@ -56,9 +66,12 @@ private:
     FileStorage storage_;
     QtProjectPrompts prompts_;
     ProjectLifecycle lifecycle_;
+    std::unique_ptr<AboutLogo> logo_;  // outlives the about box that shows it
     std::unique_ptr<MainWindow> main_;
+    std::unique_ptr<AboutBox> about_;
     std::unique_ptr<OptionsDialog> options_;
     std::unique_ptr<RunoffDialog> runoff_;
+    std::unique_ptr<BugReportWindow> reportBug_;
     SheetCommands* sheet_ = nullptr;  // owned by the main window
     std::unique_ptr<DocumentCommands> documents_;
     QPointer<QWindow> lastFocus_;

@@ -18,6 +18,8 @@ QString webHost() {
 QUrl helpPage() { return QUrl(webHost() + QStringLiteral("/help/default.htm")); }
 QUrl m560Page() { return QUrl(webHost() + QStringLiteral("/help/m560.htm")); }
 QUrl homePage() { return QUrl(webHost() + QStringLiteral("/")); }
+QUrl productPage() { return QUrl(webHost() + QStringLiteral("/varnholt")); }
+QUrl qtPage() { return QUrl(QStringLiteral("https://www.qt.io")); }
 
 void openWebPage(const QUrl& url) { QDesktopServices::openUrl(url); }
 

@@ -12,6 +12,10 @@ QString webHost();
 QUrl helpPage();    // "/help/default.htm"
 QUrl m560Page();    // "/help/m560.htm"
 QUrl homePage();
+QUrl productPage();  // "/varnholt"
+
+// The home page of Qt, which draws the program's 3D views through OpenGL.
+QUrl qtPage();
 
 // Asks the desktop to open a page in the user's browser; a failure is not reported.
 void openWebPage(const QUrl& url);
