@@ -255,6 +255,16 @@ QMatrix4x4 shapeScale(const Shape& s) {
 
 Renderer::~Renderer() = default;
 
+// Uniform locations are looked up once: asking the driver by name on every draw cost the
+// software renderer more than the drawing.
+int Renderer::location(QOpenGLShaderProgram& program, std::string_view name) {
+    const auto key = std::make_pair(static_cast<const void*>(&program), name);
+    auto found = uniforms_.find(key);
+    if (found == uniforms_.end())
+        found = uniforms_.emplace(key, program.uniformLocation(name.data())).first;
+    return found->second;
+}
+
 QString Renderer::initialise() {
     initializeOpenGLFunctions();
     const auto build = [](QOpenGLShaderProgram& p, const char* vertex, const char* fragment,
@@ -290,6 +300,7 @@ void Renderer::release() {
     meshes_.clear();
     textures_.clear();
     captions_.clear();
+    uniforms_.clear();
     vao_.destroy();
     ready_ = false;
 }
@@ -321,10 +332,10 @@ void Renderer::render(const Scene& scene, QSize pixels, QSizeF logical, double d
     glDisable(GL_CULL_FACE);
     // One program for all the solids of the frame: switching costs more than drawing them.
     lit_.bind();
-    lit_.setUniformValue("lightPosition", scene.light.position);
-    lit_.setUniformValue("lightDiffuse", scene.light.diffuse);
-    lit_.setUniformValue("lightSpecular", scene.light.specular);
-    lit_.setUniformValue("eyePosition", scene.camera.position);
+    set(lit_, "lightPosition", scene.light.position);
+    set(lit_, "lightDiffuse", scene.light.diffuse);
+    set(lit_, "lightSpecular", scene.light.specular);
+    set(lit_, "eyePosition", scene.camera.position);
     for (int i = 0; i < 3; ++i) lit_.enableAttributeArray(i);
     drawNode(scene.root, QMatrix4x4(), viewProjection);
     for (int i = 0; i < 3; ++i) lit_.disableAttributeArray(i);
@@ -348,8 +359,8 @@ void Renderer::drawSky(const Scene& scene, const QMatrix4x4& projection, float n
     glDisable(GL_DEPTH_TEST);
     glDepthMask(GL_FALSE);
     flat_.bind();
-    flat_.setUniformValue("modelViewProjection", projection * view * model);
-    flat_.setUniformValue("stippleAxis", 0);
+    set(flat_, "modelViewProjection", projection * view * model);
+    set(flat_, "stippleAxis", 0);
     sky_.buffer.bind();
     flat_.enableAttributeArray(0);
     flat_.enableAttributeArray(1);
@@ -395,22 +406,22 @@ void Renderer::drawShape(const Shape& shape, const QMatrix4x4& world, const Mate
     case Shape::Kind::Group: return;
     }
     const QMatrix4x4 model = world * shapeScale(shape);
-    lit_.setUniformValue("model", model);
-    lit_.setUniformValue("modelViewProjection", viewProjection * model);
-    lit_.setUniformValue("normalMatrix", model.normalMatrix());
-    lit_.setUniformValue("frontColour", material.front);
-    lit_.setUniformValue("backColour", material.back);
-    lit_.setUniformValue("frontSpecular", material.frontSpecular);
-    lit_.setUniformValue("backSpecular", material.backSpecular);
-    lit_.setUniformValue("shininess", material.shininess);
+    set(lit_, "model", model);
+    set(lit_, "modelViewProjection", viewProjection * model);
+    set(lit_, "normalMatrix", model.normalMatrix());
+    set(lit_, "frontColour", material.front);
+    set(lit_, "backColour", material.back);
+    set(lit_, "frontSpecular", material.frontSpecular);
+    set(lit_, "backSpecular", material.backSpecular);
+    set(lit_, "shininess", material.shininess);
     QOpenGLTexture* texture =
         shape.kind == Shape::Kind::Plane && !shape.texture.isNull() ? textureFor(shape.texture)
                                                                      : nullptr;
-    lit_.setUniformValue("textured", texture != nullptr);
-    lit_.setUniformValue("textureRepeats", shape.textureRepeats);
+    set(lit_, "textured", texture != nullptr);
+    set(lit_, "textureRepeats", shape.textureRepeats);
     if (texture) {
         texture->bind(0);
-        lit_.setUniformValue("texture0", 0);
+        set(lit_, "texture0", 0);
     }
     g->buffer.bind();
     lit_.setAttributeBuffer(0, GL_FLOAT, 0, 3, kLitStride * sizeof(float));
@@ -428,7 +439,7 @@ void Renderer::drawAxesOf(const QMatrix4x4& world, const Scene& scene,
     // Dotted lines stay crisp and in their own colours: smoothing would blend their dots away.
     glDisable(GL_MULTISAMPLE);
     flat_.bind();
-    flat_.setUniformValue("modelViewProjection", viewProjection * world);
+    set(flat_, "modelViewProjection", viewProjection * world);
     for (QVector3D axis : axes) {
         for (float half : {1.0f, -1.0f}) {
             // Full intensity on the positive half, half on the negative.
@@ -441,7 +452,7 @@ void Renderer::drawAxesOf(const QMatrix4x4& world, const Scene& scene,
             const QVector4D a = viewProjection * world * QVector4D(0, 0, 0, 1);
             const QVector4D b = viewProjection * world * QVector4D(axis * 0.01f * half, 1);
             const float sx = b.x() / b.w() - a.x() / a.w(), sy = b.y() / b.w() - a.y() / a.w();
-            flat_.setUniformValue("stippleAxis", std::abs(sx) >= std::abs(sy) ? 1 : 2);
+            set(flat_, "stippleAxis", std::abs(sx) >= std::abs(sy) ? 1 : 2);
             lines_.buffer.bind();
             flat_.enableAttributeArray(0);
             flat_.enableAttributeArray(1);
@@ -477,12 +488,12 @@ void Renderer::drawFlare(const Scene& scene, const QMatrix4x4& viewProjection, Q
                               {0, 0.22f, 0.85f, {0.35f, 0.25f, 0.1f}},
                               {0.6f, 0.06f, 0, {0.25f, 0.35f, 0.25f}},
                               {1.4f, 0.1f, 0, {0.2f, 0.2f, 0.35f}}};
-    sprite_.setUniformValue("glyphs", false);
+    set(sprite_, "glyphs", false);
     for (const Sprite& s : sprites) {
-        sprite_.setUniformValue("centre", centre * (1 - s.along));
-        sprite_.setUniformValue("radius", QVector2D(s.size, s.size * aspect));
-        sprite_.setUniformValue("colour", s.colour);
-        sprite_.setUniformValue("ring", s.ring);
+        set(sprite_, "centre", centre * (1 - s.along));
+        set(sprite_, "radius", QVector2D(s.size, s.size * aspect));
+        set(sprite_, "colour", s.colour);
+        set(sprite_, "ring", s.ring);
         glDrawArrays(GL_TRIANGLES, 0, quad_.vertexCount);
     }
     sprite_.disableAttributeArray(0);
@@ -499,8 +510,8 @@ void Renderer::drawCaptions(const Scene& scene, QSizeF logical, double pixelRati
     glEnable(GL_BLEND);
     glBlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
     sprite_.bind();
-    sprite_.setUniformValue("glyphs", true);
-    sprite_.setUniformValue("texture0", 0);
+    set(sprite_, "glyphs", true);
+    set(sprite_, "texture0", 0);
     quad_.buffer.bind();
     sprite_.enableAttributeArray(0);
     sprite_.setAttributeBuffer(0, GL_FLOAT, 0, 2, 2 * sizeof(float));
@@ -523,8 +534,8 @@ void Renderer::drawCaptions(const Scene& scene, QSizeF logical, double pixelRati
         sprite_.setUniformValue(
             "centre", QVector2D(float(-1 + 2 * c.at.x() / logical.width() + half.width()),
                                 float(1 - 2 * c.at.y() / logical.height() - half.height())));
-        sprite_.setUniformValue("radius", QVector2D(float(half.width()), float(half.height())));
-        sprite_.setUniformValue("colour", QVector3D(float(c.colour.redF()),
+        set(sprite_, "radius", QVector2D(float(half.width()), float(half.height())));
+        set(sprite_, "colour", QVector3D(float(c.colour.redF()),
                                                     float(c.colour.greenF()),
                                                     float(c.colour.blueF())));
         picture.texture->bind(0);

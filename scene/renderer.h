@@ -9,6 +9,8 @@
 #include <QString>
 #include <map>
 #include <memory>
+#include <string_view>
+#include <utility>
 
 #include "scene.h"
 
@@ -47,6 +49,11 @@ private:
                     const QMatrix4x4& viewProjection);
     void drawFlare(const Scene& scene, const QMatrix4x4& viewProjection, QSizeF logical);
     void drawCaptions(const Scene& scene, QSizeF logical, double pixelRatio);
+    int location(QOpenGLShaderProgram& program, std::string_view name);
+    template <typename T>
+    void set(QOpenGLShaderProgram& program, std::string_view name, const T& value) {
+        program.setUniformValue(location(program, name), value);
+    }
     Geometry& meshGeometry(const std::shared_ptr<const MeshData>& mesh);
     QOpenGLTexture* textureFor(const QImage& image);
 
@@ -66,6 +73,8 @@ private:
         std::unique_ptr<QOpenGLTexture> texture;
     };
     std::vector<CaptionPicture> captions_;
+    // Names are string literals, which live as long as the program.
+    std::map<std::pair<const void*, std::string_view>, int> uniforms_;
     bool ready_ = false;
 };
 

@@ -10,6 +10,7 @@
 #include <QOpenGLFunctions>
 #include <QOpenGLWidget>
 #include <QPainter>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "opengl_support.h"
@@ -22,6 +23,14 @@ class Surface : public QOpenGLWidget {
 public:
     Surface(Scene& scene, QWidget* parent) : QOpenGLWidget(parent), scene_(scene) {
         setFormat(viewFormat());
+        // The first picture goes up unsmoothed: the software renderer spends longer building
+        // its first resolve of the samples than on the whole scene, and the start should not
+        // wait for it. The smoothed picture follows once the first is on screen.
+        connect(this, &QOpenGLWidget::frameSwapped, this, [this] {
+            if (smoothing_) return;
+            smoothing_ = true;
+            QTimer::singleShot(0, this, [this] { update(); });
+        });
         setMouseTracking(false);
     }
     ~Surface() override {
@@ -47,10 +56,10 @@ protected:
     void paintGL() override {
         if (problem.isEmpty()) {
             const QSize pixels = QSize(width(), height()) * devicePixelRatio();
-            QOpenGLFramebufferObject* smooth = smoothBuffer(pixels);
+            QOpenGLFramebufferObject* smooth = smoothing_ ? smoothBuffer(pixels) : nullptr;
             if (smooth) smooth->bind();
             renderer_.render(scene_, pixels, QSizeF(width(), height()), logicalDpiX());
-            if (samples == 0) context()->functions()->glGetIntegerv(GL_SAMPLES, &samples);
+            context()->functions()->glGetIntegerv(GL_SAMPLES, &samples);
             if (smooth) {
                 // Resolve the samples into the widget's own framebuffer.
                 auto* f = context()->extraFunctions();
@@ -96,6 +105,7 @@ private:
 
     Scene& scene_;
     Renderer renderer_;
+    bool smoothing_ = false;
     std::unique_ptr<QOpenGLFramebufferObject> smooth_;
 };
 
