@@ -1,5 +1,6 @@
 // Without usable OpenGL (no context at all, or one too old) the 3D pane says so in plain
 // words and the rest of the program works: run with an environment that refuses the context.
+#include <QAction>
 #include <QCheckBox>
 #include <QTabWidget>
 
@@ -37,6 +38,19 @@ TEST_F(NoOpenGLTest, ThePaneSaysWhyAndEverythingElseWorks) {
     QTest::mouseClick(message, Qt::LeftButton);
     EXPECT_FALSE(viewer.grabFrame().isNull());
     EXPECT_TRUE(program->mainWindow().isVisible());
+
+    // The about box's logo says the same in its place.
+    whileModal([&] { find<QAction>("About1")->trigger(); },
+               [&](QWidget* about) {
+                   auto* logo = about->findChild<scene::Viewer*>("GLSceneViewer1");
+                   ASSERT_NE(logo, nullptr);
+                   EXPECT_FALSE(logo->drawsOpenGL());
+                   auto* said = logo->findChild<QLabel*>("noOpenGL");
+                   ASSERT_NE(said, nullptr);
+                   EXPECT_TRUE(said->isVisible());
+                   EXPECT_TRUE(said->text().startsWith("The 3D view "));
+                   about->close();
+               });
 }
 
 }  // namespace
