@@ -2,6 +2,7 @@
 # Builds Varnholt on Debian 12 and either starts it or runs the whole test suite.
 #   ./varnholt.sh run    build and start the program
 #   ./varnholt.sh test   build and pass the whole test suite
+#   ./varnholt.sh map-picture   draw the M5-60 map window's picture again from the coastlines
 # Missing Debian packages are installed when run as root.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -58,8 +59,14 @@ case "${1:-}" in
     fi
     exec ctest --output-on-failure -j "$(nproc)"
     ;;
+  map-picture)
+    # The picture is kept in the repository; only drawing it again needs the coastlines.
+    packages=(python3 gmt-gshhg-high fonts-liberation)
+    install_missing
+    exec python3 resources/map/make_m560_map.py resources/pictures/map/m560.svg
+    ;;
   *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|map-picture" >&2
     exit 2
     ;;
 esac
