@@ -18,6 +18,7 @@
 #include "input_pages.h"
 #include "main_commands.h"
 #include "main_window.h"
+#include "map_window.h"
 #include "options_dialog.h"
 #include "program_folder.h"
 #include "project/command_line.h"
@@ -58,6 +59,7 @@ void Program::start() {
     prompts_.setParent(main_.get());
     prompts_.setBeforeModal([this] { session_.refreshViews(); });
     design.create(shortDateToday());
+    map_ = std::make_unique<MapWindow>();
     documents_ = std::make_unique<DocumentCommands>(programFolder(), main_.get());
     about_ = std::make_unique<AboutBox>(main_.get());
     options_ = std::make_unique<OptionsDialog>(session_, main_.get());
@@ -98,14 +100,15 @@ void Program::activated() {
 }
 
 // The main window counts as activated when the user comes back to it from another of the
-// program's own windows left open beside it (the options, a drawing); message boxes and the
-// return from modal windows (handled where they close) do not count.
+// program's own windows left open beside it (the options, a drawing, the map); message boxes
+// and the return from modal windows (handled where they close) do not count.
 void Program::focusMoved(QWindow* now) {
     QWindow* previous = lastFocus_;
     lastFocus_ = now;
     if (!now || !previous || now != main_->windowHandle()) return;
     if (options_->windowHandle() == previous && !options_->isModal()) activated();
     if (documents_->isDrawingWindow(previous)) activated();
+    if (map_->windowHandle() == previous) activated();
 }
 
 // Exit, the tool bar's exit button and the close box all ask the same question.
@@ -160,6 +163,7 @@ void Program::wireCommands() {
     connect(&c, &MainCommands::about, this, &Program::openAbout);
     connect(&c, &MainCommands::reportBug, this, [this] { openModal(*reportBug_); });
     connect(&c, &MainCommands::m560Page, this, [] { openWebPage(m560Page()); });
+    connect(&c, &MainCommands::m560Window, map_.get(), &MapWindow::open);
     connect(&c, &MainCommands::newProject, this, [this](bool fromToolBar) {
         session_.act([&] { lifecycle_.newProject(fromToolBar); });
     });
@@ -182,7 +186,7 @@ void Program::wireCommands() {
     main_->setCloseRequest([this] { return closeRequested(); });
 
     // Commands whose windows are not part of this build yet.
-    for (const char* name : {"pdmsoiltable", "pdmcalcsoilinf", "ViewM560Map1"})
+    for (const char* name : {"pdmsoiltable", "pdmcalcsoilinf"})
         c.action(QString::fromLatin1(name))->setEnabled(false);
     for (QPushButton* b :
          {main_->inputPages().rainfallButton(), main_->inputPages().infiltrationButton(),

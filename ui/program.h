@@ -20,6 +20,7 @@ class BugReportWindow;
 class DocumentCommands;
 class FixedDialog;
 class MainWindow;
+class MapWindow;
 class OptionsDialog;
 class RunoffDialog;
 class SheetCommands;
@@ -46,6 +47,7 @@ public:
     // Made when the about box first opens.
     AboutLogo* aboutLogo() { return logo_.get(); }
     BugReportWindow& bugReportWindow() { return *reportBug_; }
+    MapWindow& mapWindow() { return *map_; }
 
     // The main window becomes the active window of the program again.
     void activated();
@@ -68,6 +70,7 @@ private:
     ProjectLifecycle lifecycle_;
     std::unique_ptr<AboutLogo> logo_;  // outlives the about box that shows it
     std::unique_ptr<MainWindow> main_;
+    std::unique_ptr<MapWindow> map_;
     std::unique_ptr<AboutBox> about_;
     std::unique_ptr<OptionsDialog> options_;
     std::unique_ptr<RunoffDialog> runoff_;
