@@ -383,8 +383,8 @@ def main():
     # The warning where the window opens, below its caption, and in the seas about the
     # islands, so that a part of the map dragged into view is seldom without it.
     big = 1.25
-    w(note_at(8, 96, big))
-    key_y = 96 + note_h * big + 14
+    w(note_at(8, 72, big))
+    key_y = 72 + note_h * big + 12
     w('<rect x="8" y="%s" width="270" height="34" rx="6" fill="#ffffff" fill-opacity="0.92" '
       'stroke="%s" stroke-width="1"/>\n' % (number(key_y), CONTOUR))
     w('<path fill="none" stroke="%s" stroke-width="2.2" d="M20 %sh60"/>\n'
