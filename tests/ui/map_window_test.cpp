@@ -174,6 +174,24 @@ TEST_F(MapWindowTest, ClosingHidesAndReopeningShowsTheTopLeftCornerInANormalWind
     EXPECT_FALSE(map()->windowState() & Qt::WindowMaximized);
 }
 
+TEST_F(MapWindowTest, ComingBackToTheMainWindowFromTheMapRecalculates) {
+    type("txtarea", "100");
+    type("txtrain", "0.02");
+    type("txtsinf", "0.00001");
+    type("txtdepth", "1.5");
+    type("lblwid", "0.5");
+    program->session().act([&] { program->session().design().write(Field::txtlength, "10"); });
+    ASSERT_EQ(text("lblwid"), "0.32");
+    openMap();
+    ASSERT_TRUE(eventually([&] { return QApplication::activeWindow() == map(); }));
+    // A void ratio set meanwhile, as the design options beside the main window would set it,
+    // starts nothing by itself.
+    program->session().design().write(Field::txtVR, "0.4");
+    EXPECT_EQ(text("lblwid"), "0.32");
+    ASSERT_TRUE(activate(&program->mainWindow()));
+    EXPECT_TRUE(eventually([&] { return text("lblwid") == "0.24"; }));
+}
+
 TEST_F(MapWindowTest, ThePictureShowsLandAndSeaAtItsFullSize) {
     openMap();
     const QImage image = picture()->grab().toImage();
