@@ -1,8 +1,9 @@
 """Reads the one-dimensional integer arrays of a netCDF-4 (HDF5) file, standard library only.
 
 Enough of HDF5 for the files the GMT coastline packages install: superblock version 0,
-version 1 object headers, groups kept as symbol tables, and datasets stored contiguously or
-in chunks indexed by a version 1 B-tree, through the shuffle and deflate filters.
+object headers of version 1 or 2, a root group whose links are a symbol table or a small
+fractal heap, and datasets stored compact, contiguous or in chunks indexed by a version 1
+B-tree, through the shuffle and deflate filters. Anything else is refused with an error.
 """
 
 import struct
