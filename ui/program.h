@@ -23,6 +23,8 @@ class MainWindow;
 class OptionsDialog;
 class RunoffDialog;
 class SheetCommands;
+class SoilTableDialog;
+class TrialPitDialog;
 
 // The running program: the design, the main window and the windows created with it, in the
 // order of start-up, and the wiring of the main window's commands to them.
@@ -46,6 +48,8 @@ public:
     // Made when the about box first opens.
     AboutLogo* aboutLogo() { return logo_.get(); }
     BugReportWindow& bugReportWindow() { return *reportBug_; }
+    TrialPitDialog& trialPitDialog() { return *trialPit_; }
+    SoilTableDialog& soilTableDialog() { return *soilTable_; }
 
     // The main window becomes the active window of the program again.
     void activated();
@@ -58,6 +62,8 @@ private:
     void openRunoffDialog();
     void openOptions(bool modal);
     void openAbout();
+    void openTrialPit();
+    void openSoilTable();
     void openModal(FixedDialog& window);
     bool closeRequested();
 
@@ -72,6 +78,8 @@ private:
     std::unique_ptr<OptionsDialog> options_;
     std::unique_ptr<RunoffDialog> runoff_;
     std::unique_ptr<BugReportWindow> reportBug_;
+    std::unique_ptr<TrialPitDialog> trialPit_;
+    std::unique_ptr<SoilTableDialog> soilTable_;
     SheetCommands* sheet_ = nullptr;  // owned by the main window
     std::unique_ptr<DocumentCommands> documents_;
     QPointer<QWindow> lastFocus_;
