@@ -149,7 +149,7 @@ void Program::openTrialPit() {
 }
 
 void Program::openSoilTable() {
-    soilTable_->open();
+    soilTable_->openModal();
     activated();
 }
 

@@ -6,8 +6,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 
 #include "fitted_table.h"
+#include "front_window.h"
 
 namespace varnholt {
 
@@ -46,16 +48,23 @@ SoilTableDialog::SoilTableDialog(DesignSession& session, QWidget* parent)
         warning);
     warningText->setObjectName(QStringLiteral("Label1"));
     warningText->setWordWrap(true);
-    warningText->setPalette(palette());
+    QPalette plain = warningText->palette();
+    plain.setColor(QPalette::WindowText, palette().color(QPalette::WindowText));
+    warningText->setPalette(plain);
     warningLayout->addWidget(warningText);
     layout->addWidget(warning);
 
-    grid_ = new FittedTable(static_cast<int>(kSoilRows.size()), {120, 170}, this);
+    grid_ = new FittedTable(static_cast<int>(kSoilRows.size()), {130, 190}, this);
     grid_->setObjectName(QStringLiteral("sgsoil"));
     grid_->setHorizontalHeaderLabels(
-        {QStringLiteral("          Soil Type"), QStringLiteral("     Infiltration Rate (m/sec)")});
-    grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        {QStringLiteral(" Soil Type"), QStringLiteral(" Infiltration Rate (m/sec)")});
+    // Left-aligned, so that the leading blanks place each heading over its column's texts.
+    for (int c = 0; c < grid_->columnCount(); ++c)
+        grid_->horizontalHeaderItem(c)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    grid_->horizontalHeader()->setStretchLastSection(true);
     grid_->verticalHeader()->hide();
+    // Rows of one line each, so that all five soils show without scrolling.
+    grid_->verticalHeader()->setDefaultSectionSize(grid_->fontMetrics().height() + 8);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -94,11 +103,18 @@ void SoilTableDialog::fill() {
     grid_->setCurrentCell(logic_.selectedRow() - 1, 0);
 }
 
-void SoilTableDialog::open() {
+void SoilTableDialog::openModal() {
     fill();
     if (const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
         owner && owner->screen() && !isVisible())
         move(owner->screen()->availableGeometry().center() - rect().center());
+    // Stacked over a window kept on top (the design options beside the main window) rather
+    // than hidden behind it; see FixedDialog::openModal.
+    QWidget* front = frontWindow(parentWidget());
+    if (front && front != this) {
+        create();
+        windowHandle()->setTransientParent(front->window()->windowHandle());
+    }
     grid_->setFocus();
     exec();
 }

@@ -16,8 +16,9 @@ class SoilTableDialog : public QDialog {
 public:
     SoilTableDialog(DesignSession& session, QWidget* parent = nullptr);
 
-    // Shows the table modally and returns when it is closed.
-    void open();
+    // Shows the table modally, in front of every window of the program, and returns when it
+    // is closed.
+    void openModal();
     // insertsoil: "Use in Design" and a double click on a soil.
     void useSelected();
     // Whatever closes the window (use, Cancel, Escape, the close box) ends here.
