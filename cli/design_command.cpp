@@ -12,6 +12,8 @@
 #include "project/qt/file_storage.h"
 #include "tools/options_dialog_logic.h"
 #include "tools/runoff_dialog_logic.h"
+#include "tools/soil_table_logic.h"
+#include "tools/trial_pit_logic.h"
 
 namespace varnholt {
 
@@ -86,6 +88,8 @@ struct Session {
     RunoffDialogLogic& runoff;
     ScriptedPrompts& messages;
     ProjectLifecycle& lifecycle;
+    TrialPitLogic& trialPit;
+    SoilTableLogic& soilTable;
     bool saveFailed = false;
 };
 
@@ -120,6 +124,19 @@ void apply(Session& session, const Action& action) {
                 // A refused coefficient keeps the dialog open: nothing closes, nothing activates.
                 if (!session.runoff.ok(session.messages)) return;
                 session.runoff.closed();
+                design.activate();
+            } else if constexpr (std::is_same_v<A, TrialPitAction>) {
+                // Refused pit values keep the dialog open; once it has closed, a failure of
+                // the recalculation the rate starts still returns to the main window.
+                bool closed = false;
+                session.trialPit.boxes = a.boxes;
+                guarded(session.messages,
+                        [&] { session.trialPit.calculate(session.messages, [&] { closed = true; }); });
+                if (closed) design.activate();
+            } else if constexpr (std::is_same_v<A, SoilTableAction>) {
+                session.soilTable.select(a.row);
+                session.soilTable.use();  // a failure keeps the table open
+                guarded(session.messages, [&] { session.soilTable.closed(); });
                 design.activate();
             }
         },
@@ -191,6 +208,29 @@ bool parseDesignRequest(const std::vector<std::string>& args, DesignRequest& req
             }
             request.actions.emplace_back(
                 PageAction{value == "trench" ? DetailPage::tstrench : DetailPage::tsring});
+        } else if (arg == "--trial-pit") {
+            if (!next(value)) return false;
+            std::vector<std::string> parts{""};
+            for (char ch : value) {
+                if (ch == ',')
+                    parts.emplace_back();
+                else
+                    parts.back().push_back(ch);
+            }
+            if (parts.size() != 4) {
+                error = "--trial-pit takes LENGTH,WIDTH,DEPTH,TIME, not '" + value + "'";
+                return false;
+            }
+            request.actions.emplace_back(TrialPitAction{{parts[0], parts[1], parts[2], parts[3]}});
+        } else if (arg == "--soil-table") {
+            if (!next(value)) return false;
+            const auto row = soilRowNamed(value);
+            if (!row) {
+                error = "--soil-table takes a row 1 to 5 or Sand, Sandy Loam, Loam, Clay Loam or "
+                        "Clay, not '" + value + "'";
+                return false;
+            }
+            request.actions.emplace_back(SoilTableAction{*row});
         } else if (arg.rfind("--", 0) == 0) {
             error = "unknown option '" + arg + "'";
             return false;
@@ -224,7 +264,9 @@ bool runSession(const DesignRequest& request, const SessionEnd& atEnd) {
 
     OptionsDialogLogic options(design);
     RunoffDialogLogic runoff(design);
-    Session session{design, options, runoff, messages, lifecycle};
+    TrialPitLogic trialPit(design);
+    SoilTableLogic soilTable(design);
+    Session session{design, options, runoff, messages, lifecycle, trialPit, soilTable};
     for (const Action& action : request.actions) guarded(messages, [&] { apply(session, action); });
 
     const bool started = shown && outcome != LoadOutcome::failed && !session.saveFailed;

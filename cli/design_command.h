@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/design.h"
+#include "tools/trial_pit_logic.h"
 
 namespace varnholt {
 
@@ -31,12 +32,23 @@ struct RefreshAction {};
 struct OptionsOkAction {};
 // OK of the runoff coefficient dialog; when it closes, the main window becomes active again.
 struct VrcOkAction {};
+// Calculate in the trial-pit dialog with these pit values; when it closes, the main window
+// becomes active again.
+struct TrialPitAction {
+    TrialPitBoxes boxes;
+};
+// Use in Design of one soil of the soil table (1 to 5); the table then closes and the main
+// window becomes active again.
+struct SoilTableAction {
+    int row;
+};
 // Save As to the given path.
 struct SaveAction {
     std::string path;
 };
 using Action = std::variant<SetAction, TypeAction, CheckAction, PageAction, ActivateAction,
-                            RefreshAction, OptionsOkAction, VrcOkAction, SaveAction>;
+                            RefreshAction, OptionsOkAction, VrcOkAction, SaveAction,
+                            TrialPitAction, SoilTableAction>;
 
 struct DesignRequest {
     std::vector<std::string> fileArguments;  // the program's command line: empty or the file

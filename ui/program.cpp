@@ -24,7 +24,9 @@
 #include "project/command_line.h"
 #include "runoff_dialog.h"
 #include "sheet_commands.h"
+#include "soil_table_dialog.h"
 #include "status_panels.h"
+#include "trial_pit_dialog.h"
 #include "web_links.h"
 
 // The pictures are compiled into the ui library; a static library must register them itself.
@@ -62,8 +64,10 @@ void Program::start() {
     map_ = std::make_unique<MapWindow>();
     documents_ = std::make_unique<DocumentCommands>(programFolder(), main_.get());
     about_ = std::make_unique<AboutBox>(main_.get());
+    trialPit_ = std::make_unique<TrialPitDialog>(session_, programFolder(), main_.get());
     options_ = std::make_unique<OptionsDialog>(session_, main_.get());
     runoff_ = std::make_unique<RunoffDialog>(session_, main_.get());
+    soilTable_ = std::make_unique<SoilTableDialog>(session_, main_.get());
     reportBug_ = std::make_unique<BugReportWindow>(main_.get());
     sheet_ = new SheetCommands(session_, main_.get());
     wireCommands();
@@ -142,6 +146,16 @@ void Program::openAbout() {
     openModal(*about_);
 }
 
+void Program::openTrialPit() {
+    trialPit_->openModal();
+    activated();
+}
+
+void Program::openSoilTable() {
+    soilTable_->openModal();
+    activated();
+}
+
 void Program::openModal(FixedDialog& window) {
     window.openModal();
     activated();
@@ -183,15 +197,16 @@ void Program::wireCommands() {
     connect(&c, &MainCommands::maintenanceSchedule, documents_.get(),
             &DocumentCommands::openMaintenanceSchedule);
     connect(&c, &MainCommands::exitProgram, main_.get(), &QWidget::close);
+    connect(&c, &MainCommands::infiltrationTest, this, &Program::openTrialPit);
+    connect(main_->inputPages().infiltrationButton(), &QPushButton::clicked, this,
+            &Program::openTrialPit);
+    connect(&c, &MainCommands::soilTable, this, &Program::openSoilTable);
+    connect(main_->inputPages().soilTableButton(), &QPushButton::clicked, this,
+            &Program::openSoilTable);
     main_->setCloseRequest([this] { return closeRequested(); });
 
     // Commands whose windows are not part of this build yet.
-    for (const char* name : {"pdmsoiltable", "pdmcalcsoilinf"})
-        c.action(QString::fromLatin1(name))->setEnabled(false);
-    for (QPushButton* b :
-         {main_->inputPages().rainfallButton(), main_->inputPages().infiltrationButton(),
-          main_->inputPages().soilTableButton()})
-        b->setEnabled(false);
+    main_->inputPages().rainfallButton()->setEnabled(false);
 }
 
 }  // namespace varnholt

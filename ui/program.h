@@ -24,6 +24,8 @@ class MapWindow;
 class OptionsDialog;
 class RunoffDialog;
 class SheetCommands;
+class SoilTableDialog;
+class TrialPitDialog;
 
 // The running program: the design, the main window and the windows created with it, in the
 // order of start-up, and the wiring of the main window's commands to them.
@@ -48,6 +50,8 @@ public:
     AboutLogo* aboutLogo() { return logo_.get(); }
     BugReportWindow& bugReportWindow() { return *reportBug_; }
     MapWindow& mapWindow() { return *map_; }
+    TrialPitDialog& trialPitDialog() { return *trialPit_; }
+    SoilTableDialog& soilTableDialog() { return *soilTable_; }
 
     // The main window becomes the active window of the program again.
     void activated();
@@ -60,6 +64,8 @@ private:
     void openRunoffDialog();
     void openOptions(bool modal);
     void openAbout();
+    void openTrialPit();
+    void openSoilTable();
     void openModal(FixedDialog& window);
     bool closeRequested();
 
@@ -75,6 +81,8 @@ private:
     std::unique_ptr<OptionsDialog> options_;
     std::unique_ptr<RunoffDialog> runoff_;
     std::unique_ptr<BugReportWindow> reportBug_;
+    std::unique_ptr<TrialPitDialog> trialPit_;
+    std::unique_ptr<SoilTableDialog> soilTable_;
     SheetCommands* sheet_ = nullptr;  // owned by the main window
     std::unique_ptr<DocumentCommands> documents_;
     QPointer<QWindow> lastFocus_;

@@ -1,0 +1,60 @@
+#include "trial_pit_logic.h"
+
+#include <cmath>
+
+#include "engine/number_text.h"
+
+namespace varnholt {
+
+TrialPitRate trialPitRate(double length, double width, double depth, double minutes) {
+    TrialPitRate r;
+    r.seconds = minutes * 60;
+    r.volume = length * width * depth * 0.5;
+    r.area = (length + width) * 2 * (depth / 2) + length * width;
+    r.rate = r.volume / (r.area * r.seconds);
+    return r;
+}
+
+std::string infiltrationRateText(double rate) {
+    std::string text = generalText(rate);
+    const auto e = text.find('E');
+    if (e == std::string::npos) return text;
+    const auto point = text.find('.');
+    if (point != std::string::npos && point < e && e - point > 3)
+        text.erase(point + 3, e - (point + 3));
+    return text;
+}
+
+bool TrialPitLogic::valid() const {
+    for (const std::string* box : {&boxes.length, &boxes.width, &boxes.depth, &boxes.time})
+        if (box->empty() || *box == "0") return false;
+    return true;
+}
+
+double TrialPitLogic::rate() const {
+    // Read in the order of the boxes, so that the first box that is not a number is named.
+    const double length = parseNumber(boxes.length);
+    const double width = parseNumber(boxes.width);
+    const double depth = parseNumber(boxes.depth);
+    const double minutes = parseNumber(boxes.time);
+    // A negative length and width can still multiply out to a plausible rate; no measurement
+    // of a pit is negative, so every value must be above zero, and so must what it gives.
+    for (double v : {length, width, depth, minutes})
+        if (!(v > 0) || !std::isfinite(v)) throw NoInfiltrationRateError();
+    const double f = trialPitRate(length, width, depth, minutes).rate;
+    if (!(f > 0) || !std::isfinite(f)) throw NoInfiltrationRateError();
+    return f;
+}
+
+bool TrialPitLogic::calculate(MessageSink& messages, const std::function<void()>& close) {
+    if (!valid()) {
+        messages.inform(kTrialPitValidationMessage);
+        return false;
+    }
+    const std::string text = infiltrationRateText(rate());
+    if (close) close();
+    design_.write(Field::txtsinf, text);
+    return true;
+}
+
+}  // namespace varnholt
