@@ -11,6 +11,7 @@
 #include "project/project_lifecycle.h"
 #include "project/qt/file_storage.h"
 #include "tools/options_dialog_logic.h"
+#include "tools/rainfall_dialog_logic.h"
 #include "tools/runoff_dialog_logic.h"
 
 namespace varnholt {
@@ -84,6 +85,7 @@ struct Session {
     Design& design;
     OptionsDialogLogic& options;
     RunoffDialogLogic& runoff;
+    RainfallDialogLogic& rainfall;
     ScriptedPrompts& messages;
     ProjectLifecycle& lifecycle;
     bool saveFailed = false;
@@ -121,6 +123,15 @@ void apply(Session& session, const Action& action) {
                 if (!session.runoff.ok(session.messages)) return;
                 session.runoff.closed();
                 design.activate();
+            } else if constexpr (std::is_same_v<A, RainfallAction>) {
+                RainfallDialogLogic& dialog = session.rainfall;
+                dialog.click(RainfallGrid::sgz1, a.z1);
+                dialog.mouseReleased(RainfallGrid::sgz1);
+                dialog.click(RainfallGrid::sgz2, a.z2);
+                dialog.mouseReleased(RainfallGrid::sgz2);
+                // The dialog closes even when the recalculation stops with a message.
+                guarded(session.messages, [&] { dialog.useInDesign(design); });
+                design.activate();
             }
         },
         action);
@@ -151,6 +162,11 @@ bool parseDesignRequest(const std::vector<std::string>& args, DesignRequest& req
             request.actions.emplace_back(OptionsOkAction{});
         } else if (arg == "--vrc-ok") {
             request.actions.emplace_back(VrcOkAction{});
+        } else if (arg == "--rainfall") {
+            if (!next(value)) return false;
+            RainfallAction rainfall;
+            if (!parseRainfallChoice(value, rainfall, error)) return false;
+            request.actions.emplace_back(rainfall);
         } else if (arg == "--save") {
             if (!next(value)) return false;
             request.actions.emplace_back(SaveAction{value});
@@ -224,7 +240,8 @@ bool runSession(const DesignRequest& request, const SessionEnd& atEnd) {
 
     OptionsDialogLogic options(design);
     RunoffDialogLogic runoff(design);
-    Session session{design, options, runoff, messages, lifecycle};
+    RainfallDialogLogic rainfall;
+    Session session{design, options, runoff, rainfall, messages, lifecycle};
     for (const Action& action : request.actions) guarded(messages, [&] { apply(session, action); });
 
     const bool started = shown && outcome != LoadOutcome::failed && !session.saveFailed;

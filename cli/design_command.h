@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/design.h"
+#include "rainfall_choice.h"
 
 namespace varnholt {
 
@@ -36,7 +37,8 @@ struct SaveAction {
     std::string path;
 };
 using Action = std::variant<SetAction, TypeAction, CheckAction, PageAction, ActivateAction,
-                            RefreshAction, OptionsOkAction, VrcOkAction, SaveAction>;
+                            RefreshAction, OptionsOkAction, VrcOkAction, SaveAction,
+                            RainfallAction>;
 
 struct DesignRequest {
     std::vector<std::string> fileArguments;  // the program's command line: empty or the file

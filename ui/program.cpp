@@ -21,6 +21,7 @@
 #include "options_dialog.h"
 #include "program_folder.h"
 #include "project/command_line.h"
+#include "rainfall_dialog.h"
 #include "runoff_dialog.h"
 #include "sheet_commands.h"
 #include "status_panels.h"
@@ -63,6 +64,7 @@ void Program::start() {
     options_ = std::make_unique<OptionsDialog>(session_, main_.get());
     runoff_ = std::make_unique<RunoffDialog>(session_, main_.get());
     reportBug_ = std::make_unique<BugReportWindow>(main_.get());
+    rainfall_ = std::make_unique<RainfallDialog>(session_, main_.get());
     sheet_ = new SheetCommands(session_, main_.get());
     wireCommands();
     main_->setFirstShowAction([this] { firstShow(); });
@@ -159,6 +161,8 @@ void Program::wireCommands() {
     connect(&c, &MainCommands::homePage, this, [] { openWebPage(homePage()); });
     connect(&c, &MainCommands::about, this, &Program::openAbout);
     connect(&c, &MainCommands::reportBug, this, [this] { openModal(*reportBug_); });
+    connect(main_->inputPages().rainfallButton(), &QPushButton::clicked, this,
+            [this] { openModal(*rainfall_); });
     connect(&c, &MainCommands::m560Page, this, [] { openWebPage(m560Page()); });
     connect(&c, &MainCommands::newProject, this, [this](bool fromToolBar) {
         session_.act([&] { lifecycle_.newProject(fromToolBar); });
@@ -185,8 +189,7 @@ void Program::wireCommands() {
     for (const char* name : {"pdmsoiltable", "pdmcalcsoilinf", "ViewM560Map1"})
         c.action(QString::fromLatin1(name))->setEnabled(false);
     for (QPushButton* b :
-         {main_->inputPages().rainfallButton(), main_->inputPages().infiltrationButton(),
-          main_->inputPages().soilTableButton()})
+         {main_->inputPages().infiltrationButton(), main_->inputPages().soilTableButton()})
         b->setEnabled(false);
 }
 

@@ -21,6 +21,7 @@ class DocumentCommands;
 class FixedDialog;
 class MainWindow;
 class OptionsDialog;
+class RainfallDialog;
 class RunoffDialog;
 class SheetCommands;
 
@@ -46,6 +47,7 @@ public:
     // Made when the about box first opens.
     AboutLogo* aboutLogo() { return logo_.get(); }
     BugReportWindow& bugReportWindow() { return *reportBug_; }
+    RainfallDialog& rainfallDialog() { return *rainfall_; }
 
     // The main window becomes the active window of the program again.
     void activated();
@@ -72,6 +74,7 @@ private:
     std::unique_ptr<OptionsDialog> options_;
     std::unique_ptr<RunoffDialog> runoff_;
     std::unique_ptr<BugReportWindow> reportBug_;
+    std::unique_ptr<RainfallDialog> rainfall_;
     SheetCommands* sheet_ = nullptr;  // owned by the main window
     std::unique_ptr<DocumentCommands> documents_;
     QPointer<QWindow> lastFocus_;
