@@ -22,11 +22,17 @@ QLabel* resultLabel(const char* name, QWidget* parent) {
     return label;
 }
 
+// A label's height with a line of text in its font.
+int lineHeight(const QLabel* label) {
+    QLabel sample(QStringLiteral("0mm"));
+    sample.setFont(label->font());
+    return std::max(sample.sizeHint().height(), label->fontMetrics().height());
+}
+
 // Its text's whole advance, the trailing blank included, as lblresult is placed after it.
-void fitToText(QLabel* label) {
+void fitToText(QLabel* label, int height) {
     const int advance = label->fontMetrics().horizontalAdvance(label->text());
-    label->resize(std::max(advance, label->sizeHint().width()),
-                  std::max(label->fontMetrics().height(), label->sizeHint().height()));
+    label->resize(std::max(advance, label->sizeHint().width()), height);
 }
 
 }  // namespace
@@ -107,10 +113,10 @@ void RainfallDialog::build() {
     QFont bold = lblresult_->font();
     bold.setBold(true);
     lblresult_->setFont(bold);
-    const int line = std::max(lblZ1_->fontMetrics().height(), lblresult_->fontMetrics().height());
+    line_ = std::max(lineHeight(lblZ1_), lineHeight(lblresult_));
     lblZ1_->move(0, 0);
-    lblZ2_->move(0, line + kLineGap);
-    results->setMinimumSize(widestResultLine(), 2 * line + kLineGap);
+    lblZ2_->move(0, line_ + kLineGap);
+    results->setMinimumSize(widestResultLine(), 2 * line_ + kLineGap);
     inside->addWidget(results);
 
     auto* buttons = new QHBoxLayout;
@@ -168,9 +174,9 @@ void RainfallDialog::showResults() {
     lblZ1_->setText(QString::fromStdString(logic_.lblZ1()));
     lblZ2_->setText(QString::fromStdString(logic_.lblZ2()));
     lblresult_->setText(QString::fromStdString(logic_.lblresult()));
-    fitToText(lblZ1_);
-    fitToText(lblZ2_);
-    fitToText(lblresult_);
+    fitToText(lblZ1_, line_);
+    fitToText(lblZ2_, line_);
+    fitToText(lblresult_, line_);
     lblresult_->move(lblZ2_->x() + lblZ2_->width() + kResultGap, lblZ2_->y());
     btnuse_->setEnabled(logic_.canUse());
 }

@@ -36,6 +36,7 @@ private:
     QLabel* lblZ2_ = nullptr;
     QLabel* lblresult_ = nullptr;
     QPushButton* btnuse_ = nullptr;
+    int line_ = 0;  // the height of each result line
 };
 
 }  // namespace varnholt
