@@ -37,6 +37,8 @@ void fitToText(QLabel* label, int height) {
 
 }  // namespace
 
+// The size given here holds until the first opening builds the controls; from then on the
+// window is as large as they need.
 RainfallDialog::RainfallDialog(DesignSession& session, QWidget* parent)
     : FixedDialog(QStringLiteral("Tfrmz1z2"),
                   QStringLiteral("Rainfall Calculations for Z1 and Z2 factors"), QSize(480, 400),
