@@ -11,6 +11,7 @@
 #include "project/project_lifecycle.h"
 #include "project/qt/file_storage.h"
 #include "tools/options_dialog_logic.h"
+#include "tools/rainfall_dialog_logic.h"
 #include "tools/runoff_dialog_logic.h"
 #include "tools/soil_table_logic.h"
 #include "tools/trial_pit_logic.h"
@@ -81,11 +82,12 @@ bool guarded(ScriptedPrompts& messages, Fn&& fn) {
     return false;
 }
 
-// The design with the two dialogs that live as long as it, as in the program.
+// The design with the dialogs that live as long as it, as in the program.
 struct Session {
     Design& design;
     OptionsDialogLogic& options;
     RunoffDialogLogic& runoff;
+    RainfallDialogLogic& rainfall;
     ScriptedPrompts& messages;
     ProjectLifecycle& lifecycle;
     TrialPitLogic& trialPit;
@@ -138,6 +140,15 @@ void apply(Session& session, const Action& action) {
                 session.soilTable.use();  // a failure keeps the table open
                 guarded(session.messages, [&] { session.soilTable.closed(); });
                 design.activate();
+            } else if constexpr (std::is_same_v<A, RainfallAction>) {
+                RainfallDialogLogic& dialog = session.rainfall;
+                dialog.click(RainfallGrid::sgz1, a.z1);
+                dialog.mouseReleased(RainfallGrid::sgz1);
+                dialog.click(RainfallGrid::sgz2, a.z2);
+                dialog.mouseReleased(RainfallGrid::sgz2);
+                // The dialog closes even when the recalculation stops with a message.
+                guarded(session.messages, [&] { dialog.useInDesign(design); });
+                design.activate();
             }
         },
         action);
@@ -168,6 +179,11 @@ bool parseDesignRequest(const std::vector<std::string>& args, DesignRequest& req
             request.actions.emplace_back(OptionsOkAction{});
         } else if (arg == "--vrc-ok") {
             request.actions.emplace_back(VrcOkAction{});
+        } else if (arg == "--rainfall") {
+            if (!next(value)) return false;
+            RainfallAction rainfall;
+            if (!parseRainfallChoice(value, rainfall, error)) return false;
+            request.actions.emplace_back(rainfall);
         } else if (arg == "--save") {
             if (!next(value)) return false;
             request.actions.emplace_back(SaveAction{value});
@@ -266,7 +282,8 @@ bool runSession(const DesignRequest& request, const SessionEnd& atEnd) {
     RunoffDialogLogic runoff(design);
     TrialPitLogic trialPit(design);
     SoilTableLogic soilTable(design);
-    Session session{design, options, runoff, messages, lifecycle, trialPit, soilTable};
+    RainfallDialogLogic rainfall;
+    Session session{design, options, runoff, rainfall, messages, lifecycle, trialPit, soilTable};
     for (const Action& action : request.actions) guarded(messages, [&] { apply(session, action); });
 
     const bool started = shown && outcome != LoadOutcome::failed && !session.saveFailed;

@@ -7,6 +7,7 @@
 
 #include "engine/design.h"
 #include "tools/trial_pit_logic.h"
+#include "rainfall_choice.h"
 
 namespace varnholt {
 
@@ -48,7 +49,7 @@ struct SaveAction {
 };
 using Action = std::variant<SetAction, TypeAction, CheckAction, PageAction, ActivateAction,
                             RefreshAction, OptionsOkAction, VrcOkAction, SaveAction,
-                            TrialPitAction, SoilTableAction>;
+                            TrialPitAction, SoilTableAction, RainfallAction>;
 
 struct DesignRequest {
     std::vector<std::string> fileArguments;  // the program's command line: empty or the file

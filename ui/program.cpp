@@ -22,6 +22,7 @@
 #include "options_dialog.h"
 #include "program_folder.h"
 #include "project/command_line.h"
+#include "rainfall_dialog.h"
 #include "runoff_dialog.h"
 #include "sheet_commands.h"
 #include "soil_table_dialog.h"
@@ -69,6 +70,7 @@ void Program::start() {
     runoff_ = std::make_unique<RunoffDialog>(session_, main_.get());
     soilTable_ = std::make_unique<SoilTableDialog>(session_, main_.get());
     reportBug_ = std::make_unique<BugReportWindow>(main_.get());
+    rainfall_ = std::make_unique<RainfallDialog>(session_, main_.get());
     sheet_ = new SheetCommands(session_, main_.get());
     wireCommands();
     main_->setFirstShowAction([this] { firstShow(); });
@@ -176,6 +178,8 @@ void Program::wireCommands() {
     connect(&c, &MainCommands::homePage, this, [] { openWebPage(homePage()); });
     connect(&c, &MainCommands::about, this, &Program::openAbout);
     connect(&c, &MainCommands::reportBug, this, [this] { openModal(*reportBug_); });
+    connect(main_->inputPages().rainfallButton(), &QPushButton::clicked, this,
+            [this] { openModal(*rainfall_); });
     connect(&c, &MainCommands::m560Page, this, [] { openWebPage(m560Page()); });
     connect(&c, &MainCommands::m560Window, map_.get(), &MapWindow::open);
     connect(&c, &MainCommands::newProject, this, [this](bool fromToolBar) {
@@ -204,9 +208,6 @@ void Program::wireCommands() {
     connect(main_->inputPages().soilTableButton(), &QPushButton::clicked, this,
             &Program::openSoilTable);
     main_->setCloseRequest([this] { return closeRequested(); });
-
-    // Commands whose windows are not part of this build yet.
-    main_->inputPages().rainfallButton()->setEnabled(false);
 }
 
 }  // namespace varnholt

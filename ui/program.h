@@ -22,6 +22,7 @@ class FixedDialog;
 class MainWindow;
 class MapWindow;
 class OptionsDialog;
+class RainfallDialog;
 class RunoffDialog;
 class SheetCommands;
 class SoilTableDialog;
@@ -52,6 +53,7 @@ public:
     MapWindow& mapWindow() { return *map_; }
     TrialPitDialog& trialPitDialog() { return *trialPit_; }
     SoilTableDialog& soilTableDialog() { return *soilTable_; }
+    RainfallDialog& rainfallDialog() { return *rainfall_; }
 
     // The main window becomes the active window of the program again.
     void activated();
@@ -83,6 +85,7 @@ private:
     std::unique_ptr<BugReportWindow> reportBug_;
     std::unique_ptr<TrialPitDialog> trialPit_;
     std::unique_ptr<SoilTableDialog> soilTable_;
+    std::unique_ptr<RainfallDialog> rainfall_;
     SheetCommands* sheet_ = nullptr;  // owned by the main window
     std::unique_ptr<DocumentCommands> documents_;
     QPointer<QWindow> lastFocus_;
