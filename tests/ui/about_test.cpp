@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 
 #include "gui_fixture.h"
+#include "opened_urls.h"
 #include "scene/viewer.h"
 #include "ui/about_box.h"
 #include "ui/about_logo.h"
@@ -17,27 +18,8 @@
 namespace varnholt {
 namespace {
 
-// Takes the pages the program asks the desktop to open, instead of a browser.
-class OpenedPages : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls << url; }
-};
-
 class AboutTest : public testing::GuiTest {
 protected:
-    void SetUp() override {
-        GuiTest::SetUp();
-        for (const char* scheme : {"http", "https"})
-            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &pages, "open");
-    }
-    void TearDown() override {
-        for (const char* scheme : {"http", "https"})
-            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
-        GuiTest::TearDown();
-    }
     void trigger(const char* action) {
         program->mainWindow().findChild<QAction*>(QString::fromLatin1(action))->trigger();
     }
@@ -50,7 +32,7 @@ protected:
         return window->findChild<T*>(QString::fromLatin1(name));
     }
 
-    OpenedPages pages;
+    testing::OpenedUrls pages{{"http", "https"}};
 };
 
 struct HelpWindow {
@@ -264,4 +246,3 @@ TEST_F(AboutTest, OpensInFrontOfTheOptionsKeptOnTop) {
 }  // namespace
 }  // namespace varnholt
 
-#include "about_test.moc"

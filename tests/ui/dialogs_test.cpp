@@ -32,16 +32,6 @@ protected:
         e->setSelection(from, static_cast<int>(e->text().size()) - from);
         QTest::keyClicks(e, keys);
     }
-    void enterWorkedTrench() {
-        type("txtarea", "100");
-        type("txtrain", "0.02");
-        type("txtsinf", "0.00001");
-        type("txtdepth", "1.5");
-        type("lblwid", "0.5");
-        program->session().act([&] { program->session().design().write(Field::txtlength, "10"); });
-        ASSERT_EQ(text("lblwid"), "0.32");
-        ASSERT_EQ(text("txtlength"), "10.01");
-    }
 };
 
 TEST_F(DialogTest, FromTheViewMenuTheOptionsStayOnTopWithoutBlocking) {

@@ -53,6 +53,18 @@ protected:
         for (QChar c : keys) QTest::keyClick(field, c.toLatin1());
     }
     void type(const char* field, const QString& keys) { type(edit(field), keys); }
+    // The worked trench: 100 m2 of roof, 0.02 m of rain, 0.00001 m/s, 1.5 m deep, the width
+    // typed as 0.5 and the length then written as 10 m, which solves it 10.01 m by 0.32 m.
+    void enterWorkedTrench() {
+        type("txtarea", "100");
+        type("txtrain", "0.02");
+        type("txtsinf", "0.00001");
+        type("txtdepth", "1.5");
+        type("lblwid", "0.5");
+        program->session().act([&] { program->session().design().write(Field::txtlength, "10"); });
+        ASSERT_EQ(text("lblwid"), "0.32");
+        ASSERT_EQ(text("txtlength"), "10.01");
+    }
     void clearAndType(const char* field, const QString& keys) {
         QLineEdit* e = edit(field);
         e->setFocus();

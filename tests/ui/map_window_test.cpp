@@ -9,32 +9,14 @@
 #include <QToolButton>
 
 #include "gui_fixture.h"
+#include "opened_urls.h"
 #include "ui/map_window.h"
 
 namespace varnholt {
 namespace {
 
-// Takes the pages the program asks the desktop to open, instead of a browser.
-class OpenedPages : public QObject {
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl& url) { urls << url; }
-};
-
 class MapWindowTest : public testing::GuiTest {
 protected:
-    void SetUp() override {
-        GuiTest::SetUp();
-        for (const char* scheme : {"http", "https"})
-            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &pages, "open");
-    }
-    void TearDown() override {
-        for (const char* scheme : {"http", "https"})
-            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
-        GuiTest::TearDown();
-    }
     QWidget* map() { return &program->mapWindow(); }
     template <typename T = QWidget>
     T* inMap(const char* name) {
@@ -68,7 +50,7 @@ protected:
     }
     QSize outer() { return map()->frameGeometry().size(); }
 
-    OpenedPages pages;
+    testing::OpenedUrls pages{{"http", "https"}};
 };
 
 TEST_F(MapWindowTest, ThePopUpMenuShowsTheMapBesideTheMainWindow) {
@@ -175,13 +157,7 @@ TEST_F(MapWindowTest, ClosingHidesAndReopeningShowsTheTopLeftCornerInANormalWind
 }
 
 TEST_F(MapWindowTest, ComingBackToTheMainWindowFromTheMapRecalculates) {
-    type("txtarea", "100");
-    type("txtrain", "0.02");
-    type("txtsinf", "0.00001");
-    type("txtdepth", "1.5");
-    type("lblwid", "0.5");
-    program->session().act([&] { program->session().design().write(Field::txtlength, "10"); });
-    ASSERT_EQ(text("lblwid"), "0.32");
+    enterWorkedTrench();
     openMap();
     ASSERT_TRUE(eventually([&] { return QApplication::activeWindow() == map(); }));
     // A void ratio set meanwhile, as the design options beside the main window would set it,
@@ -211,4 +187,3 @@ TEST_F(MapWindowTest, ThePictureShowsLandAndSeaAtItsFullSize) {
 }  // namespace
 }  // namespace varnholt
 
-#include "map_window_test.moc"

@@ -65,13 +65,7 @@ protected:
 };
 
 TEST_F(RainfallDialogTest, UseInDesignSendsTheWorkedRainfallAndTheTrenchIsSizedAgain) {
-    type("txtarea", "100");
-    type("txtrain", "0.02");
-    type("txtsinf", "0.00001");
-    type("txtdepth", "1.5");
-    type("lblwid", "0.5");
-    program->session().act([&] { program->session().design().write(Field::txtlength, "10"); });
-    ASSERT_EQ(text("txtlength"), "10.01");
+    enterWorkedTrench();
     ASSERT_EQ(text("lbltime"), "1.29");
 
     openDialog([&](QWidget*) {

@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "gui_fixture.h"
+#include "opened_urls.h"
 #include "started_design.h"
 #include "tools/trial_pit_logic.h"
 #include "ui/soil_table_dialog.h"
@@ -21,24 +22,13 @@
 namespace varnholt {
 namespace {
 
-// Takes the files the program asks the desktop to open, instead of a viewer.
-class OpenedFiles : public QObject {
-    Q_OBJECT
-public:
-    QStringList paths;
-public slots:
-    void open(const QUrl& url) { paths << url.toLocalFile(); }
-};
-
 class SoilInfiltrationTest : public testing::GuiTest {
 protected:
     void SetUp() override {
         GuiTest::SetUp();
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &opened, "open");
         savedFolder = QDir::currentPath();
     }
     void TearDown() override {
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         QDir::setCurrent(savedFolder);
         GuiTest::TearDown();
     }
@@ -50,15 +40,6 @@ protected:
     }
     void trigger(const char* action) {
         program->mainWindow().findChild<QAction*>(QString::fromLatin1(action))->trigger();
-    }
-    void enterWorkedTrench() {
-        type("txtarea", "100");
-        type("txtrain", "0.02");
-        type("txtsinf", "0.00001");
-        type("txtdepth", "1.5");
-        type("lblwid", "0.5");
-        program->session().act([&] { program->session().design().write(Field::txtlength, "10"); });
-        ASSERT_EQ(text("lblwid"), "0.32");
     }
     // The worked trench sized by the engine alone with `rate` typed in: what the main window
     // must show once a dialog has written that rate.
@@ -87,7 +68,7 @@ protected:
     }
     QString filterWarning() const { return find<QLabel>("lblfiltwarning")->text(); }
 
-    OpenedFiles opened;
+    testing::OpenedUrls opened{{"file"}};
     QString savedFolder;
 };
 
@@ -261,13 +242,13 @@ TEST_F(SoilInfiltrationTest, HelpOpensTheProgramFoldersFileBeforeTheOneInItsHelp
         SCOPED_TRACE(c.expected.toStdString());
         ASSERT_TRUE(c.prepare());
         program->trialPitDialog().setProgramFolder(c.programFolder);
-        opened.paths.clear();
+        opened.urls.clear();
         whileModal([&] { find<QPushButton>("btnsinf")->click(); }, [&](QWidget* modal) {
             QTest::mouseClick(in<QPushButton>(modal, "Button2"), Qt::LeftButton);
             QTest::keyClick(modal, Qt::Key_Escape);
         });
-        ASSERT_EQ(opened.paths.size(), 1);
-        EXPECT_EQ(QFileInfo(opened.paths.first()).canonicalFilePath(),
+        ASSERT_EQ(opened.paths().size(), 1);
+        EXPECT_EQ(QFileInfo(opened.paths().first()).canonicalFilePath(),
                   QFileInfo(c.expected).canonicalFilePath());
         EXPECT_EQ(QDir::current().canonicalPath(), QDir(c.programFolder).canonicalPath())
             << "the program folder is made current";
@@ -323,17 +304,16 @@ TEST_F(SoilInfiltrationTest, WithoutTheHelpFileTheUserMayFindIt) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        opened.paths.clear();
+        opened.urls.clear();
         whileModal([&] { trigger("pdmcalcsoilinf"); }, [&](QWidget* modal) {
             withModals([&] { in<QPushButton>(modal, "Button2")->click(); }, c.steps);
             EXPECT_TRUE(modal->isVisible());
             QTest::keyClick(modal, Qt::Key_Escape);
         });
-        EXPECT_EQ(opened.paths, c.opened);
+        EXPECT_EQ(opened.paths(), c.opened);
     }
 }
 
 }  // namespace
 }  // namespace varnholt
 
-#include "soil_infiltration_test.moc"
