@@ -8,13 +8,6 @@ Node& Node::add(std::unique_ptr<Node> child) {
     return *children_.back();
 }
 
-Node* Node::find(const std::string& name) {
-    if (name_ == name) return this;
-    for (auto& c : children_)
-        if (Node* n = c->find(name)) return n;
-    return nullptr;
-}
-
 QMatrix4x4 Node::localMatrix() const {
     QMatrix4x4 m;
     m.translate(position);

@@ -63,8 +63,6 @@ public:
     }
     const std::vector<std::unique_ptr<Node>>& children() const { return children_; }
     Node* parent() const { return parent_; }
-    // The first node of this name in the subtree, this one included.
-    Node* find(const std::string& name);
 
     QMatrix4x4 localMatrix() const;
     QMatrix4x4 worldMatrix() const;

@@ -150,7 +150,6 @@ void Viewer::redraw() {
 void Viewer::mousePressEvent(QMouseEvent* event) {
     navigation_.press(event->position().toPoint());
     if (event->button() == Qt::RightButton) panned_ = false;
-    emit pointerPressed();
 }
 
 void Viewer::mouseMoveEvent(QMouseEvent* event) {
@@ -159,11 +158,9 @@ void Viewer::mouseMoveEvent(QMouseEvent* event) {
     if (action == PointerAction::None) return;
     if (action == PointerAction::Pan) panned_ = true;
     redraw();
-    emit navigated(action);
 }
 
 void Viewer::mouseReleaseEvent(QMouseEvent* event) {
-    emit pointerReleased();
     if (event->button() != Qt::RightButton || panned_ || !surface_ || !parentWidget()) return;
     // Passed to the windows around the view, as a right click anywhere else would be.
     QContextMenuEvent menu(QContextMenuEvent::Mouse, event->position().toPoint(),

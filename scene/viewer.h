@@ -40,10 +40,7 @@ public:
     void redraw();
 
 signals:
-    void pointerPressed();
-    void pointerReleased();
-    // A drag changed the camera or an object.
-    void navigated(PointerAction action);
+    // A frame is on screen.
     void frameDrawn();
 
 protected:

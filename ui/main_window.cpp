@@ -100,7 +100,7 @@ void MainWindow::sync() {
     inputPages_->sync();
     detailPages_->sync();
     drawingArea_->sync();
-    soakawayView_->show(session_.design().scene());
+    soakawayView_->showDesign(session_.design().scene());
     status_->setPanels(record.status);
 }
 

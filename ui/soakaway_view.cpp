@@ -82,7 +82,7 @@ void SoakawayView::build() {
                                    QPoint(2, y), Qt::black, owner});
 }
 
-void SoakawayView::show(const SceneModel& model) {
+void SoakawayView::showDesign(const SceneModel& model) {
     for (std::size_t i = 0; i < kSceneNodeCount; ++i) {
         const auto id = static_cast<N>(i);
         const SceneNode& from = model.node(id);

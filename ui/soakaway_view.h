@@ -26,7 +26,7 @@ public:
     ~SoakawayView() override;
 
     // Takes the design's objects, sizes, visibility and captions.
-    void show(const SceneModel& model);
+    void showDesign(const SceneModel& model);
 
     void zoomIn();
     void zoomOut();
