@@ -14,6 +14,11 @@ namespace {
 QString qs(const std::string& text) { return QString::fromStdString(text); }
 
 const QColor kTrenchColour(0, 0, 200);
+
+// The ring the table sized, which is the first row's before any ring has been on show.
+double ringDiameterMm(const DesignRecord& record) {
+    return stormDesignOf(record).ringRadius * 2000;
+}
 const QColor kRingColour(200, 90, 0);
 
 double niceCeiling(double value) {
@@ -133,7 +138,7 @@ report::Report criticalStormReport(const DesignRecord& record, const CriticalSto
              record.text(Field::txtFOS) + ", void ratio " + record.text(Field::txtVR) +
              ", overflow " + record.text(Field::txtoverflow) + " %, trench " +
              record.text(Field::lblwid) + " m wide x " + record.text(Field::txtdepth) +
-             " m deep, ring " + record.text(Field::rvdia) + " mm"),
+             " m deep, ring " + plainText(std::round(ringDiameterMm(record))) + " mm"),
           8, false, 190);
 
     const CriticalStormTable& table = *logic.table();
