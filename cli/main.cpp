@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 
 #include "design_command.h"
+#include "critical_command.h"
 #include "sheet_command.h"
 
 namespace {
@@ -12,6 +13,8 @@ namespace {
 constexpr const char* kUsage =
     "usage: varnholt-cli design [FILE.vhl] [ACTION ...] [--json]\n"
     "       varnholt-cli sheet [FILE.vhl] [ACTION ...] -o OUT.pdf\n"
+    "       varnholt-cli critical [FILE.vhl] [ACTION ...] [--m560 MM] [--r R]\n"
+    "                    [--region ew|sni] [--allowance PCT] [--json] [-o OUT.pdf]\n"
     "\n"
     "Starts Varnholt without windows, opening FILE as the program would from its command\n"
     "line, then applies the actions in the order given and reports the design.\n"
@@ -47,6 +50,11 @@ constexpr const char* kUsage =
     "sheet: after the actions, the Print command writes the data sheet to OUT.pdf\n"
     "(atomically) instead of the printer.\n"
     "\n"
+    "critical: after the actions, the critical storm table of every duration of the Z1\n"
+    "table (5 to 1440 minutes) for the M5-60 rainfall MM (20), the ratio r R (0.3, from\n"
+    "0.12 to 0.45), the region (ew) and the climate change allowance PCT (0); with -o the\n"
+    "same as a PDF (atomically).\n"
+    "\n"
     "exit status: 0; 1 when FILE could not be read or is not a project file, or a --save\n"
     "failed, or (sheet) when a main input is empty, a value is not a number or OUT.pdf could\n"
     "not be written; 2 on a usage error.\n";
@@ -69,6 +77,25 @@ int runSheetCommand(int argc, char** argv, const std::vector<std::string>& args)
     return code;
 }
 
+// The PDF is drawn with Qt Gui, as the data sheet is.
+int runCriticalCommand(int argc, char** argv, const std::vector<std::string>& args) {
+    varnholt::CriticalRequest request;
+    std::string error;
+    if (!varnholt::parseCriticalRequest(args, request, error)) {
+        std::cerr << "varnholt-cli: " << error << "\n";
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    std::string out, messages;
+    const int code = varnholt::runCritical(request, out, messages);
+    std::cout << out;
+    if (code != 0 && !messages.empty()) std::cerr << messages << "\n";
+    return code;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -77,13 +104,15 @@ int main(int argc, char** argv) {
         std::cout << kUsage;
         return 0;
     }
-    if (args.empty() || (args[0] != "design" && args[0] != "sheet")) {
-        std::cerr << "varnholt-cli: expected the command 'design' or 'sheet'\n\n" << kUsage;
+    if (args.empty() || (args[0] != "design" && args[0] != "sheet" && args[0] != "critical")) {
+        std::cerr << "varnholt-cli: expected the command 'design', 'sheet' or 'critical'\n\n"
+                  << kUsage;
         return 2;
     }
     const std::string command = args[0];
     args.erase(args.begin());
     if (command == "sheet") return runSheetCommand(argc, argv, args);
+    if (command == "critical") return runCriticalCommand(argc, argv, args);
 
     varnholt::DesignRequest request;
     std::string error;

@@ -1,8 +1,10 @@
 #include "rainfall_dialog_logic.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "engine/number_text.h"
+#include "engine/storm_rainfall.h"
 
 namespace varnholt {
 
@@ -13,41 +15,35 @@ constexpr double kM560Rainfall = 20;
 
 using Rows = std::vector<std::vector<std::string>>;
 
+// Two decimals, as the factor tables print them, whatever the locale.
+std::string twoDecimals(double value) {
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                   std::chars_format::fixed, 2).ptr;
+    return std::string(buffer, end);
+}
+
 // Growth factor Z1 from the M5-60 rainfall to the M5 rainfall of a storm duration.
-const Rows& z1Table() {
-    static const Rows table = {
-        {"Ratio r", "5", "10", "15", "30", "60", "120", "240", "360", "600", "1440"},
-        {"0.12", "0.22", "0.34", "0.45", "0.67", "1.00", "1.48", "2.17", "2.75", "3.70", "6.00"},
-        {"0.15", "0.25", "0.38", "0.48", "0.69", "1.00", "1.42", "2.02", "2.46", "3.23", "4.90"},
-        {"0.18", "0.27", "0.41", "0.51", "0.71", "1.00", "1.36", "1.86", "2.25", "2.86", "4.30"},
-        {"0.21", "0.29", "0.43", "0.54", "0.73", "1.00", "1.33", "1.77", "2.12", "2.62", "3.60"},
-        {"0.24", "0.31", "0.46", "0.56", "0.75", "1.00", "1.30", "1.71", "2.00", "2.40", "3.35"},
-        {"0.27", "0.33", "0.48", "0.58", "0.76", "1.00", "1.27", "1.64", "1.88", "2.24", "3.10"},
-        {"0.30", "0.34", "0.49", "0.59", "0.77", "1.00", "1.25", "1.57", "1.78", "2.12", "2.84"},
-        {"0.33", "0.35", "0.50", "0.61", "0.78", "1.00", "1.23", "1.53", "1.73", "2.04", "2.60"},
-        {"0.36", "0.36", "0.51", "0.62", "0.79", "1.00", "1.22", "1.48", "1.67", "1.90", "2.42"},
-        {"0.39", "0.37", "0.52", "0.63", "0.80", "1.00", "1.21", "1.46", "1.62", "1.82", "2.28"},
-        {"0.42", "0.38", "0.53", "0.64", "0.81", "1.00", "1.20", "1.42", "1.57", "1.74", "2.16"},
-        {"0.45", "0.39", "0.54", "0.65", "0.82", "1.00", "1.19", "1.38", "1.51", "1.68", "2.03"},
-    };
+Rows z1Table() {
+    Rows table;
+    table.push_back({"Ratio r"});
+    for (double minutes : kStormDurations) table.front().push_back(plainText(minutes));
+    for (std::size_t r = 0; r < kRatioCount; ++r) {
+        std::vector<std::string> row{twoDecimals(kRatios[r])};
+        for (double factor : kZ1Factors[r]) row.push_back(twoDecimals(factor));
+        table.push_back(std::move(row));
+    }
     return table;
 }
 
 // Growth factor Z2 from the M5 rainfall to the M10 rainfall of the same duration.
-const Rows& z2Table() {
-    static const Rows table = {
-        {"M5 Rainfall (mm)", "England and Wales", "Scotland and N Ireland"},
-        {"5", "1.19", "1.17"},
-        {"10", "1.22", "1.19"},
-        {"15", "1.24", "1.20"},
-        {"20", "1.24", "1.19"},
-        {"25", "1.24", "1.18"},
-        {"30", "1.22", "1.18"},
-        {"40", "1.19", "1.17"},
-        {"50", "1.17", "1.16"},
-        {"75", "1.14", "1.14"},
-        {"100", "1.13", "1.13"},
-    };
+Rows z2Table() {
+    Rows table = {{"M5 Rainfall (mm)", "England and Wales", "Scotland and N Ireland"}};
+    for (std::size_t r = 0; r < kZ2RowCount; ++r) {
+        std::vector<std::string> row{plainText(kZ2Rainfalls[r])};
+        for (double factor : kZ2Factors[r]) row.push_back(twoDecimals(factor));
+        table.push_back(std::move(row));
+    }
     return table;
 }
 

@@ -1,0 +1,157 @@
+#include "critical_command.h"
+
+#include "engine/number_text.h"
+#include "json_writer.h"
+#include "output/critical/critical_report.h"
+#include "project/qt/atomic_file.h"
+#include "tools/critical_storm_logic.h"
+
+namespace varnholt {
+
+namespace {
+bool number(const std::string& option, const std::string& text, double& value,
+            std::string& error) {
+    const auto parsed = tryParseNumber(text);
+    if (!parsed) {
+        error = option + " needs a number, not '" + text + "'";
+        return false;
+    }
+    value = *parsed;
+    return true;
+}
+
+std::string json(const CriticalStormLogic& logic, const DesignRecord& record,
+                 const std::vector<std::string>& messages) {
+    JsonWriter w;
+    w.beginObject();
+    w.key("m560");
+    w.value(logic.site.m560Rainfall);
+    w.key("r");
+    w.value(logic.site.ratio);
+    w.key("region");
+    w.value(logic.site.region == Region::englandAndWales ? "ew" : "sni");
+    w.key("allowance");
+    w.value(logic.site.allowancePercent);
+    const CriticalStormTable& t = *logic.table();
+    w.key("rows");
+    w.beginArray();
+    for (const CriticalStormRow& row : t.rows) {
+        w.beginObject();
+        w.key("minutes");
+        w.value(row.rain.minutes);
+        w.key("z1");
+        w.value(row.rain.z1);
+        w.key("m5");
+        w.value(row.rain.m5);
+        w.key("z2");
+        w.value(row.rain.z2);
+        w.key("z2Held");
+        w.value(row.rain.z2Held);
+        w.key("m10");
+        w.value(row.rain.m10);
+        w.key("rainfall");
+        w.value(row.rain.depth);
+        w.key("trenchLength");
+        w.value(row.trenchLength);
+        w.key("trenchHalfEmpty");
+        w.value(row.trenchHalfEmpty);
+        w.key("trenchPasses");
+        w.value(row.trenchPasses);
+        w.key("ringDepth");
+        w.value(row.ringDepth);
+        w.key("ringHalfEmpty");
+        w.value(row.ringHalfEmpty);
+        w.key("ringPasses");
+        w.value(row.ringPasses);
+        w.endObject();
+    }
+    w.endArray();
+    w.key("trenchGoverning");
+    w.value(t.rows[t.trenchGoverning].rain.minutes);
+    w.key("ringGoverning");
+    w.value(t.rows[t.ringGoverning].rain.minutes);
+    const CriticalStormRow& use = t.rows[logic.governingRow(record)];
+    w.key("useInDesign");
+    w.beginObject();
+    w.key("txtsdur");
+    w.value(plainText(use.rain.minutes));
+    w.key("txtrain");
+    w.value(generalText(use.rain.depth));
+    w.endObject();
+    w.key("messages");
+    w.beginArray();
+    for (const std::string& m : messages) w.value(m);
+    w.endArray();
+    w.endObject();
+    return w.str() + "\n";
+}
+
+std::string joined(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const std::string& line : lines) out += (out.empty() ? "" : "\n") + line;
+    return out;
+}
+}  // namespace
+
+bool parseCriticalRequest(const std::vector<std::string>& args, CriticalRequest& request,
+                          std::string& error) {
+    std::vector<std::string> rest;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const bool takesValue =
+            a == "--m560" || a == "--r" || a == "--region" || a == "--allowance" || a == "-o";
+        if (!takesValue) {
+            rest.push_back(a);
+            continue;
+        }
+        if (i + 1 >= args.size()) {
+            error = a + " needs a value";
+            return false;
+        }
+        const std::string& v = args[++i];
+        if (a == "-o") {
+            request.output = v;
+        } else if (a == "--region") {
+            if (v != "ew" && v != "sni") {
+                error = "--region is ew or sni, not '" + v + "'";
+                return false;
+            }
+            request.site.region = v == "ew" ? Region::englandAndWales : Region::scotlandAndNIreland;
+        } else {
+            double& target = a == "--m560" ? request.site.m560Rainfall
+                             : a == "--r"  ? request.site.ratio
+                                           : request.site.allowancePercent;
+            if (!number(a, v, target, error)) return false;
+        }
+    }
+    return parseDesignRequest(rest, request.design, error);
+}
+
+int runCritical(const CriticalRequest& request, std::string& out, std::string& messages) {
+    CriticalStormLogic logic;
+    logic.site = request.site;
+    bool made = false;
+    DesignRecord record;
+    const bool started = runSession(
+        request.design, [&](Design& design, std::vector<std::string>& shown, bool ok) {
+            if (ok) {
+                made = logic.calculate(design.record());
+                if (!made) shown.push_back(logic.error());
+                record = design.record();
+                record.setChangeHandler(nullptr);
+                if (made && request.output.empty())
+                    out = request.design.json ? json(logic, record, shown) : logic.text(record);
+            }
+            messages = joined(shown);
+        });
+    if (!started || !made) return 1;
+    if (request.output.empty()) return 0;
+    const QByteArray pdf = criticalStormReport(record, logic).toPdf();
+    if (auto failed = writeFileAtomically(request.output, pdf.toStdString())) {
+        messages = *failed;
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace varnholt

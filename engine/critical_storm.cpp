@@ -1,0 +1,110 @@
+#include "critical_storm.h"
+
+#include <cmath>
+#include <stdexcept>
+
+#include "number_text.h"
+#include "sizing_values.h"
+
+namespace varnholt {
+
+namespace {
+void checkSite(const StormSite& site) {
+    if (!(site.m560Rainfall > 0 && std::isfinite(site.m560Rainfall)))
+        throw std::domain_error("The M5-60 rainfall must be a number above 0 mm.");
+    if (!(site.ratio >= kMinimumRatio && site.ratio <= kMaximumRatio))
+        throw std::domain_error("The ratio r must lie between 0.12 and 0.45.");
+    if (!(site.allowancePercent >= 0 && std::isfinite(site.allowancePercent)))
+        throw std::domain_error("The climate change allowance must be 0 % or more.");
+}
+
+StormRainfall rainfallOf(const StormSite& site, std::size_t duration) {
+    StormRainfall rain{};
+    rain.minutes = kStormDurations[duration];
+    rain.z1 = z1Factor(site.ratio, duration);
+    rain.m5 = site.m560Rainfall * rain.z1;
+    const Z2Factor z2 = z2Factor(rain.m5, site.region);
+    rain.z2 = z2.value;
+    rain.z2Held = z2.held;
+    rain.m10 = rain.m5 * rain.z2;
+    rain.depth = rain.m10 * (1 + site.allowancePercent / 100) / 1000;
+    return rain;
+}
+
+// The longest (deepest) need governs; one that is not a number governs outright, since
+// nothing can be said to be safe beside it.
+bool governsOver(double candidate, double current) {
+    if (std::isnan(current)) return false;
+    return std::isnan(candidate) || candidate > current;
+}
+}  // namespace
+
+StormRainfall stormRainfall(const StormSite& site, std::size_t duration) {
+    checkSite(site);
+    return rainfallOf(site, duration);
+}
+
+CriticalStormTable criticalStormTable(const StormSite& site, const StormDesign& design) {
+    checkSite(site);
+    CriticalStormTable table{};
+    for (std::size_t i = 0; i < kStormDurationCount; ++i) {
+        CriticalStormRow& row = table.rows[i];
+        row.rain = rainfallOf(site, i);
+
+        TrenchLoad trench = design.trench;
+        trench.rainfallDepth = row.rain.depth;
+        trench.stormMinutes = row.rain.minutes;
+        row.trenchLength = solveTrenchLength(trench, design.trenchWidth, design.trenchDepth);
+        row.trenchHalfEmpty =
+            trenchHalfEmptyHours(trench, row.trenchLength, design.trenchWidth, design.trenchDepth);
+        // Written so that a length or time that is not a number fails.
+        row.trenchPasses =
+            std::isfinite(row.trenchLength) && design.halfEmptyLimit >= row.trenchHalfEmpty;
+
+        RingLoad ring = design.ring;
+        ring.rainfallDepth = row.rain.depth;
+        ring.stormMinutes = row.rain.minutes;
+        const RingResult sized = sizeRing(ring, design.ringRadius);
+        row.ringDepth = sized.depth;
+        row.ringHalfEmpty = sized.halfEmptyTime;
+        row.ringPasses = design.ringFailureDepth >= sized.depth &&
+                         design.halfEmptyLimit >= sized.halfEmptyTime;
+
+        if (i == 0) continue;
+        if (governsOver(row.trenchLength, table.rows[table.trenchGoverning].trenchLength))
+            table.trenchGoverning = i;
+        if (governsOver(row.ringDepth, table.rows[table.ringGoverning].ringDepth))
+            table.ringGoverning = i;
+    }
+    return table;
+}
+
+StormDesign stormDesignOf(const DesignRecord& record) {
+    // A copy, so that the working values the filter report reads stay those of the last pass.
+    DesignRecord copy = record;
+    copy.setChangeHandler(nullptr);
+    refillSizingValues(copy);
+    const SizingValues& s = copy.sizing;
+    StormDesign d{};
+    d.trench = {s.effectiveArea, s.rainfallDepth,          s.overflowFactor,
+                s.stormDuration, s.designInfiltrationRate, s.voidRatio,
+                record.checked(Check::chkbase)};
+    d.trenchWidth = record.number(Field::lblwid);
+    d.trenchDepth = record.number(Field::txtdepth);
+    d.ring = {s.effectiveArea,
+              s.rainfallDepth,
+              s.overflowFactor,
+              s.stormDuration,
+              s.designInfiltrationRate,
+              s.voidRatio,
+              record.checked(Check::chkringsur),
+              record.checked(Check::chkringbase),
+              record.appliedRingMargin};
+    const auto diameter = tryParseNumber(record.text(Field::rvdia));
+    d.ringRadius = diameter ? *diameter / 2000 : RingDesign::radiusOf(record.ring.selectedRow);
+    d.halfEmptyLimit = record.number(Field::txthalfempty);
+    d.ringFailureDepth = record.number(Field::txtringfail);
+    return d;
+}
+
+}  // namespace varnholt

@@ -1,0 +1,202 @@
+#include "critical_report.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+
+#include "engine/number_text.h"
+
+namespace varnholt {
+
+namespace {
+QString qs(const std::string& text) { return QString::fromStdString(text); }
+
+const QColor kTrenchColour(0, 0, 200);
+
+// The ring the table sized, which is the first row's before any ring has been on show.
+double ringDiameterMm(const DesignRecord& record) {
+    return stormDesignOf(record).ringRadius * 2000;
+}
+const QColor kRingColour(200, 90, 0);
+
+double niceCeiling(double value) {
+    if (!(value > 0) || !std::isfinite(value)) return 1;
+    const double step = std::pow(10, std::floor(std::log10(value)));
+    for (double m : {1.0, 2.0, 2.5, 5.0, 10.0})
+        if (m * step >= value) return m * step;
+    return 10 * step;
+}
+}  // namespace
+
+void paintCriticalStormPlot(QPainter& painter, const QRectF& area,
+                            const CriticalStormTable& table) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QFontMetricsF metrics(painter.font());
+    const double em = metrics.height();
+    const QRectF plot = area.adjusted(4 * em, 1.5 * em, -4 * em, -2.5 * em);
+    const double logMin = std::log10(kStormDurations.front());
+    const double logMax = std::log10(kStormDurations.back());
+    auto xOf = [&](double minutes) {
+        return plot.left() + plot.width() * (std::log10(minutes) - logMin) / (logMax - logMin);
+    };
+    double maxLength = 0, maxDepth = 0;
+    for (const CriticalStormRow& row : table.rows) {
+        if (std::isfinite(row.trenchLength)) maxLength = std::max(maxLength, row.trenchLength);
+        if (std::isfinite(row.ringDepth)) maxDepth = std::max(maxDepth, row.ringDepth);
+    }
+    const double topLength = niceCeiling(maxLength), topDepth = niceCeiling(maxDepth);
+    auto yOf = [&](double value, double top) {
+        return plot.bottom() - plot.height() * std::clamp(value / top, 0.0, 1.0);
+    };
+
+    painter.setPen(QPen(Qt::lightGray, 0));
+    for (double minutes : kStormDurations) {
+        painter.drawLine(QPointF(xOf(minutes), plot.top()), QPointF(xOf(minutes), plot.bottom()));
+        const QString label = QString::number(minutes);
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(xOf(minutes) - 2 * em, plot.bottom() + 0.2 * em, 4 * em, em),
+                         Qt::AlignHCenter | Qt::AlignTop, label);
+        painter.setPen(QPen(Qt::lightGray, 0));
+    }
+    for (int i = 0; i <= 4; ++i) {
+        const double y = plot.bottom() - plot.height() * i / 4;
+        painter.setPen(QPen(Qt::lightGray, 0));
+        painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        painter.setPen(kTrenchColour);
+        painter.drawText(QRectF(plot.left() - 3.8 * em, y - em / 2, 3.6 * em, em),
+                         Qt::AlignRight | Qt::AlignVCenter, QString::number(topLength * i / 4));
+        painter.setPen(kRingColour);
+        painter.drawText(QRectF(plot.right() + 0.2 * em, y - em / 2, 3.6 * em, em),
+                         Qt::AlignLeft | Qt::AlignVCenter, QString::number(topDepth * i / 4));
+    }
+    painter.setPen(QPen(Qt::black, 0));
+    painter.drawRect(plot);
+    painter.drawText(QRectF(plot.left(), plot.bottom() + 1.2 * em, plot.width(), em),
+                     Qt::AlignHCenter, QStringLiteral("Storm duration (min, logarithmic)"));
+    painter.setPen(kTrenchColour);
+    painter.drawText(QRectF(plot.left(), area.top(), plot.width() / 2, em), Qt::AlignLeft,
+                     QStringLiteral("Trench length (m)"));
+    painter.setPen(kRingColour);
+    painter.drawText(QRectF(plot.center().x(), area.top(), plot.width() / 2, em),
+                     Qt::AlignRight, QStringLiteral("Ring depth (m)"));
+
+    auto curve = [&](const QColor& colour, auto value, double top, std::size_t governing) {
+        QPainterPath path;
+        bool started = false;
+        for (const CriticalStormRow& row : table.rows) {
+            const double v = value(row);
+            if (!std::isfinite(v)) continue;
+            const QPointF p(xOf(row.rain.minutes), yOf(v, top));
+            started ? path.lineTo(p) : path.moveTo(p);
+            started = true;
+        }
+        painter.setPen(QPen(colour, em / 6));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(path);
+        const CriticalStormRow& g = table.rows[governing];
+        if (std::isfinite(value(g))) {
+            painter.setBrush(colour);
+            painter.drawEllipse(QPointF(xOf(g.rain.minutes), yOf(value(g), top)), em / 3, em / 3);
+        }
+    };
+    curve(kTrenchColour, [](const CriticalStormRow& r) { return r.trenchLength; }, topLength,
+          table.trenchGoverning);
+    curve(kRingColour, [](const CriticalStormRow& r) { return r.ringDepth; }, topDepth,
+          table.ringGoverning);
+    painter.restore();
+}
+
+report::Report criticalStormReport(const DesignRecord& record, const CriticalStormLogic& logic) {
+    report::Page page;
+    auto label = [&](double x, double y, const QString& text, double points, bool bold,
+                     double width = 0, Qt::AlignmentFlag align = Qt::AlignLeft) {
+        report::Label l;
+        l.at = QPointF(x, y);
+        l.text = text;
+        l.style.pointSize = points;
+        l.style.bold = bold;
+        l.fixedWidth = width;
+        l.alignment = align;
+        page.elements.emplace_back(l);
+    };
+    label(10, 10, QStringLiteral("Critical Storm Duration"), 16, true);
+    label(10, 20, QStringLiteral("Project Title: ") + qs(record.text(Field::projtit)), 10, false);
+    label(10, 25.5, QStringLiteral("Project Number: ") + qs(record.text(Field::projnum)), 10, false);
+    label(10, 31, QStringLiteral("Designer: ") + qs(record.text(Field::desname)), 10, false);
+    const StormSite& s = logic.site;
+    label(10, 39,
+          qs("M5-60 rainfall " + plainText(s.m560Rainfall) + " mm, ratio r " +
+             plainText(s.ratio) + ", " + regionName(s.region) + ", climate change allowance " +
+             plainText(s.allowancePercent) + " %"),
+          9, false);
+    label(10, 44.5,
+          qs("Area " + record.text(Field::txtarea) + " m2 x " + record.text(Field::txtVRC) +
+             ", infiltration " + record.text(Field::txtsinf) + " m/s / " +
+             record.text(Field::txtFOS) + ", void ratio " + record.text(Field::txtVR) +
+             ", overflow " + record.text(Field::txtoverflow) + " %, trench " +
+             record.text(Field::lblwid) + " m wide x " + record.text(Field::txtdepth) +
+             " m deep, ring " + plainText(std::round(ringDiameterMm(record))) + " mm"),
+          8, false, 190);
+
+    const CriticalStormTable& table = *logic.table();
+    const auto& headings = CriticalStormLogic::headings();
+    const double columnWidth = 190.0 / static_cast<double>(headings.size());
+    const double top = 52, rowHeight = 5.5;
+    label(10 + 6 * columnWidth, top - 5, QStringLiteral("Trench"), 8, true, 3 * columnWidth,
+          Qt::AlignHCenter);
+    label(10 + 9 * columnWidth, top - 5, QStringLiteral("Ring on show"), 8, true,
+          3 * columnWidth, Qt::AlignHCenter);
+    for (std::size_t c = 0; c < headings.size(); ++c) {
+        report::Label l;
+        l.at = QPointF(10 + static_cast<double>(c) * columnWidth, top);
+        l.text = qs(headings[c]);
+        l.style.pointSize = 7;
+        l.style.bold = true;
+        l.fixedWidth = columnWidth;
+        l.fixedHeight = 2 * rowHeight;
+        l.wordWrap = true;
+        l.alignment = Qt::AlignHCenter;
+        page.elements.emplace_back(l);
+    }
+    page.elements.emplace_back(report::Line{QPointF(10, top + 2 * rowHeight),
+                                            QPointF(200, top + 2 * rowHeight), 0.3});
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        const auto cells = CriticalStormLogic::cells(table.rows[r]);
+        const bool governs = r == table.trenchGoverning || r == table.ringGoverning;
+        const double y = top + 2 * rowHeight + 1 + static_cast<double>(r) * rowHeight;
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            const bool bold = (c >= 6 && c <= 8 && r == table.trenchGoverning) ||
+                              (c >= 9 && r == table.ringGoverning) || (c < 6 && governs);
+            label(10 + static_cast<double>(c) * columnWidth, y, qs(cells[c]), 8, bold,
+                  columnWidth, Qt::AlignHCenter);
+        }
+    }
+    const double below = top + 2 * rowHeight + 2 + 10 * rowHeight;
+    label(10, below,
+          QStringLiteral("Bold: the governing storm (longest trench, deepest ring). "
+                         "* M5 rainfall beyond the Z2 table: its end row is taken. Half-empty "
+                         "limit ") +
+              qs(record.text(Field::txthalfempty)) + QStringLiteral(" h, ring failure depth ") +
+              qs(record.text(Field::txtringfail)) + QStringLiteral(" m."),
+          7, false, 190);
+
+    // The plot is drawn at print resolution so that it is as sharp as the text around it.
+    const QRectF plotRect(10, below + 10, 190, 110);
+    QImage image(static_cast<int>(plotRect.width() / 25.4 * 300),
+                 static_cast<int>(plotRect.height() / 25.4 * 300), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setPixelSize(36);
+        painter.setFont(font);
+        paintCriticalStormPlot(painter, QRectF(QPointF(0, 0), QSizeF(image.size())), table);
+    }
+    page.elements.emplace_back(report::Picture{plotRect, QString(), image});
+    return report::Report(page, QStringLiteral("Critical Storm Duration"));
+}
+
+}  // namespace varnholt

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QRectF>
+#include <QString>
+
+#include "engine/critical_storm.h"
+#include "report/report.h"
+#include "tools/critical_storm_logic.h"
+
+class QPainter;
+
+namespace varnholt {
+
+// Required trench length and ring depth against storm duration on a logarithmic time axis,
+// the governing storms marked. Drawn into `area` with the painter's own scale.
+void paintCriticalStormPlot(QPainter& painter, const QRectF& area,
+                            const CriticalStormTable& table);
+
+// The calculation record: headed with the project's title, number and designer, the site's
+// inputs, the table (governing rows in bold) and the plot. Needs a table.
+report::Report criticalStormReport(const DesignRecord& record, const CriticalStormLogic& logic);
+
+}  // namespace varnholt

@@ -1,0 +1,100 @@
+// The critical storm table through the headless driver: the JSON a checker reads, the text
+// table, and the governing storm fed back into the design agreeing with the main window.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "cli_run.h"
+
+namespace {
+
+using nlohmann::json;
+using varnholt::testing::CliRun;
+using varnholt::testing::runCli;
+
+// A slow soil: the day-long storm needs the longest trench.
+const std::vector<std::string> kWorked = {
+    "--set", "txtarea=100",  "--set", "txtrain=0.02", "--set", "txtsinf=0.000001",
+    "--set", "txtdepth=1.5", "--set", "lblwid=0.5",   "--set", "txtlength=10"};
+
+CliRun critical(std::vector<std::string> extra) {
+    std::vector<std::string> args = {"critical"};
+    args.insert(args.end(), kWorked.begin(), kWorked.end());
+    args.insert(args.end(), extra.begin(), extra.end());
+    return runCli(args);
+}
+
+TEST(CliCritical, GoverningStormFedBackSizesTheTrenchAsTheTableSays) {
+    const CliRun run = critical({"--r", "0.3", "--json"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const json j = json::parse(run.out);
+    ASSERT_EQ(j["rows"].size(), 10u);
+    EXPECT_EQ(j["rows"][4]["minutes"], 60);
+    EXPECT_DOUBLE_EQ(j["rows"][4]["rainfall"].get<double>(), 0.0248);
+    EXPECT_EQ(j["trenchGoverning"], 1440);  // not the hour the design was typed with
+    EXPECT_EQ(j["useInDesign"]["txtsdur"], "1440");
+    EXPECT_EQ(j["useInDesign"]["txtrain"], "0.065992512");
+
+    std::vector<std::string> args = {"design"};
+    args.insert(args.end(), kWorked.begin(), kWorked.end());
+    for (const char* s : {"txtsdur=1440", "txtrain=0.065992512"}) {
+        args.push_back("--set");
+        args.push_back(s);
+    }
+    args.push_back("--json");
+    const json design = json::parse(runCli(args).out);
+    char cut[32];
+    std::snprintf(cut, sizeof cut, "%.2f",
+                  static_cast<int>(j["rows"][9]["trenchLength"].get<double>() * 100) / 100.0);
+    EXPECT_EQ(design["fields"]["txtlength"], cut);
+}
+
+TEST(CliCritical, AllowanceScalesEveryRainfallAndTheTextMarksTheGoverningRows) {
+    const json plain = json::parse(critical({"--json"}).out);
+    const json raised = json::parse(critical({"--allowance", "40", "--region", "sni", "--json"}).out);
+    for (std::size_t i = 0; i < 10; ++i) {
+        EXPECT_GT(raised["rows"][i]["trenchLength"].get<double>(),
+                  plain["rows"][i]["trenchLength"].get<double>());
+        EXPECT_NEAR(raised["rows"][i]["rainfall"].get<double>(),
+                    raised["rows"][i]["m10"].get<double>() * 1.4 / 1000, 1e-15);
+    }
+    const CliRun text = critical({});
+    EXPECT_EQ(text.status, 0) << text.err;
+    EXPECT_NE(text.out.find("<- trench governs"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("<- ring governs"), std::string::npos);
+    EXPECT_NE(text.out.find("Use in Design: txtsdur 1440, txtrain 0.065992512"), std::string::npos);
+}
+
+TEST(CliCritical, RefusesWhatTheTablesDoNotCover) {
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        std::string says;
+    };
+    for (const Case& c : {Case{{"--r", "0.5"}, 1, "between 0.12 and 0.45"},
+                          Case{{"--allowance", "-20"}, 1, "0 % or more"},
+                          Case{{"--m560", "0"}, 1, "above 0 mm"},
+                          Case{{"--region", "fr"}, 2, "ew or sni"},
+                          Case{{"--r", "x"}, 2, "needs a number"}}) {
+        const CliRun run = critical(c.args);
+        EXPECT_EQ(run.status, c.status) << c.args[1];
+        EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
+    }
+}
+
+TEST(CliCritical, WritesTheRecordAsAPdf) {
+    const std::string path = ::testing::TempDir() + "critical-record.pdf";
+    std::remove(path.c_str());
+    const CliRun run = critical({"--set", "projtit=Mill Lane", "-o", path});
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::ifstream in(path, std::ios::binary);
+    std::string head(5, '\0');
+    in.read(head.data(), 5);
+    EXPECT_EQ(head, "%PDF-");
+}
+
+}  // namespace
