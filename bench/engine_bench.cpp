@@ -1,8 +1,10 @@
 // How long the design takes to follow the designer: one keystroke's whole write-back chain on
-// a ready trench, and one pass over the ring table. Both should take microseconds.
+// a ready trench, one pass over the ring table, and the critical storm table (goal: under
+// 100 us). All should take microseconds.
 //   build/bench/varnholt_bench_engine --benchmark_repetitions=9 --benchmark_report_aggregates_only
 #include <benchmark/benchmark.h>
 
+#include "engine/critical_storm.h"
 #include "engine/design.h"
 
 namespace {
@@ -44,6 +46,21 @@ void BM_RingTablePass(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RingTablePass);
+
+// The critical storm table: every duration of the Z1 table through the trench and the ring.
+void BM_CriticalStormTable(benchmark::State& state) {
+    Design design;
+    startWithInputs(design, "0.02");
+    design.write(Field::txtdepth, "1.5");
+    design.write(Field::lblwid, "0.5");
+    const varnholt::StormSite site;
+    for (auto _ : state) {
+        const varnholt::CriticalStormTable table =
+            varnholt::criticalStormTable(site, varnholt::stormDesignOf(design.record()));
+        benchmark::DoNotOptimize(table.trenchGoverning);
+    }
+}
+BENCHMARK(BM_CriticalStormTable);
 
 }  // namespace
 

@@ -10,6 +10,7 @@
 
 #include "about_box.h"
 #include "about_logo.h"
+#include "critical_storm_dialog.h"
 #include "scene/viewer.h"
 #include "bug_report_window.h"
 #include "desktop_registration.h"
@@ -71,6 +72,7 @@ void Program::start() {
     soilTable_ = std::make_unique<SoilTableDialog>(session_, main_.get());
     reportBug_ = std::make_unique<BugReportWindow>(main_.get());
     rainfall_ = std::make_unique<RainfallDialog>(session_, main_.get());
+    criticalStorm_ = std::make_unique<CriticalStormDialog>(session_, main_.get());
     sheet_ = new SheetCommands(session_, main_.get());
     wireCommands();
     main_->setFirstShowAction([this] { firstShow(); });
@@ -177,6 +179,10 @@ void Program::wireCommands() {
     connect(&c, &MainCommands::help, this, [] { openWebPage(helpPage()); });
     connect(&c, &MainCommands::homePage, this, [] { openWebPage(homePage()); });
     connect(&c, &MainCommands::about, this, &Program::openAbout);
+    connect(&c, &MainCommands::criticalStorm, this, [this] {
+        criticalStorm_->openModal();
+        activated();
+    });
     connect(&c, &MainCommands::reportBug, this, [this] { openModal(*reportBug_); });
     connect(main_->inputPages().rainfallButton(), &QPushButton::clicked, this,
             [this] { openModal(*rainfall_); });

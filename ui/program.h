@@ -16,6 +16,7 @@ namespace varnholt {
 
 class AboutBox;
 class AboutLogo;
+class CriticalStormDialog;
 class BugReportWindow;
 class DocumentCommands;
 class FixedDialog;
@@ -54,6 +55,7 @@ public:
     TrialPitDialog& trialPitDialog() { return *trialPit_; }
     SoilTableDialog& soilTableDialog() { return *soilTable_; }
     RainfallDialog& rainfallDialog() { return *rainfall_; }
+    CriticalStormDialog& criticalStormDialog() { return *criticalStorm_; }
 
     // The main window becomes the active window of the program again.
     void activated();
@@ -86,6 +88,7 @@ private:
     std::unique_ptr<TrialPitDialog> trialPit_;
     std::unique_ptr<SoilTableDialog> soilTable_;
     std::unique_ptr<RainfallDialog> rainfall_;
+    std::unique_ptr<CriticalStormDialog> criticalStorm_;
     SheetCommands* sheet_ = nullptr;  // owned by the main window
     std::unique_ptr<DocumentCommands> documents_;
     QPointer<QWindow> lastFocus_;

@@ -1,0 +1,44 @@
+// The critical storm assistant as a designer uses it: opened over the worked trench, every
+// storm tabled with the governing one marked, and "Use in Design" sizing the trench for it.
+#include <QAction>
+#include <QTableWidget>
+
+#include "gui_fixture.h"
+#include "ui/critical_storm_dialog.h"
+
+namespace varnholt {
+namespace {
+
+class CriticalStormTest : public testing::GuiTest {};
+
+TEST_F(CriticalStormTest, UseInDesignWritesTheGoverningStormAndTheTrenchIsSizedForIt) {
+    enterWorkedTrench();
+    const std::string length = text("txtlength");
+    whileModal([&] { find<QAction>("pdmcriticalstorm")->trigger(); },
+               [&](QWidget* dialog) {
+                   EXPECT_EQ(dialog->windowTitle(), "Critical Storm Duration");
+                   auto* table = dialog->findChild<QTableWidget*>("sgstorms");
+                   ASSERT_EQ(table->rowCount(), 10);
+                   int bold = 0;
+                   for (int r = 0; r < table->rowCount(); ++r) bold += table->item(r, 0)->font().bold();
+                   EXPECT_EQ(bold, 1) << "one governing storm";
+                   // A refused ratio leaves no table to use.
+                   auto* ratio = dialog->findChild<QLineEdit*>("txtratio");
+                   ratio->selectAll();
+                   QTest::keyClicks(ratio, "0.5");
+                   EXPECT_EQ(table->rowCount(), 0);
+                   EXPECT_FALSE(dialog->findChild<QLabel*>("lblproblem")->text().isEmpty());
+                   ratio->selectAll();
+                   QTest::keyClicks(ratio, "0.3");
+                   ASSERT_EQ(table->rowCount(), 10);
+                   QTest::mouseClick(dialog->findChild<QPushButton*>("btnuse"), Qt::LeftButton);
+               });
+    const CriticalStormLogic& logic = program->criticalStormDialog().logic();
+    ASSERT_TRUE(logic.table());
+    const auto& governing = logic.table()->rows[logic.table()->trenchGoverning];
+    EXPECT_EQ(record().number(Field::txtsdur), governing.rain.minutes);
+    EXPECT_NE(text("txtlength"), length) << "the trench is sized for the governing storm";
+}
+
+}  // namespace
+}  // namespace varnholt
