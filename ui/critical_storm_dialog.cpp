@@ -136,18 +136,26 @@ void CriticalStormDialog::recalculate() {
     const auto& t = logic_.table();
     table_->setRowCount(t ? int(t->rows.size()) : 0);
     if (t) {
-        const std::size_t governing = logic_.governingRow(record);
+        // The storm that needs the longest trench marks the trench's columns, the one that
+        // needs the deepest ring the ring's; the storm columns belong to both.
+        constexpr int kFirstRingColumn = 9;
+        constexpr int kFirstTrenchColumn = 6;
         for (std::size_t r = 0; r < t->rows.size(); ++r) {
             const auto cells = CriticalStormLogic::cells(t->rows[r]);
             for (std::size_t c = 0; c < cells.size(); ++c) {
                 auto* item = new QTableWidgetItem(QString::fromStdString(cells[c]));
-                if (r == governing) {
+                const int column = int(c);
+                const bool storm = column < kFirstTrenchColumn;
+                const bool trench = r == t->trenchGoverning &&
+                                    (storm || column < kFirstRingColumn);
+                const bool ring = r == t->ringGoverning && (storm || column >= kFirstRingColumn);
+                if (trench || ring) {
                     QFont bold = item->font();
                     bold.setBold(true);
                     item->setFont(bold);
                     item->setBackground(QColor(255, 236, 160));
                 }
-                table_->setItem(int(r), int(c), item);
+                table_->setItem(int(r), column, item);
             }
         }
     }

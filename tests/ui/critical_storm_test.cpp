@@ -19,9 +19,13 @@ TEST_F(CriticalStormTest, UseInDesignWritesTheGoverningStormAndTheTrenchIsSizedF
                    EXPECT_EQ(dialog->windowTitle(), "Critical Storm Duration");
                    auto* table = dialog->findChild<QTableWidget*>("sgstorms");
                    ASSERT_EQ(table->rowCount(), 10);
-                   int bold = 0;
-                   for (int r = 0; r < table->rowCount(); ++r) bold += table->item(r, 0)->font().bold();
-                   EXPECT_EQ(bold, 1) << "one governing storm";
+                   // The longest trench marked in the trench's columns, the deepest ring in the
+                   // ring's.
+                   const auto& storms = *program->criticalStormDialog().logic().table();
+                   for (int r = 0; r < table->rowCount(); ++r) {
+                       EXPECT_EQ(table->item(r, 6)->font().bold(), r == int(storms.trenchGoverning));
+                       EXPECT_EQ(table->item(r, 9)->font().bold(), r == int(storms.ringGoverning));
+                   }
                    // A refused ratio leaves no table to use.
                    auto* ratio = dialog->findChild<QLineEdit*>("txtratio");
                    ratio->selectAll();
