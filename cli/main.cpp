@@ -59,7 +59,13 @@ constexpr const char* kUsage =
     "failed, or (sheet) when a main input is empty, a value is not a number or OUT.pdf could\n"
     "not be written; 2 on a usage error.\n";
 
-// The data sheet is drawn with Qt Gui, which needs a platform even without a screen.
+// PDFs are drawn with Qt Gui, which needs a platform even without a screen.
+void drawWithoutScreenIfNeeded() {
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
 int runSheetCommand(int argc, char** argv, const std::vector<std::string>& args) {
     varnholt::SheetRequest request;
     std::string error;
@@ -67,9 +73,7 @@ int runSheetCommand(int argc, char** argv, const std::vector<std::string>& args)
         std::cerr << "varnholt-cli: " << error << "\n";
         return 2;
     }
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    drawWithoutScreenIfNeeded();
     QGuiApplication app(argc, argv);
     std::string messages;
     const int code = varnholt::runSheet(request, messages);
@@ -77,7 +81,6 @@ int runSheetCommand(int argc, char** argv, const std::vector<std::string>& args)
     return code;
 }
 
-// The PDF is drawn with Qt Gui, as the data sheet is.
 int runCriticalCommand(int argc, char** argv, const std::vector<std::string>& args) {
     varnholt::CriticalRequest request;
     std::string error;
@@ -85,9 +88,7 @@ int runCriticalCommand(int argc, char** argv, const std::vector<std::string>& ar
         std::cerr << "varnholt-cli: " << error << "\n";
         return 2;
     }
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    drawWithoutScreenIfNeeded();
     QGuiApplication app(argc, argv);
     std::string out, messages;
     const int code = varnholt::runCritical(request, out, messages);

@@ -4,7 +4,9 @@
 #include <stdexcept>
 
 #include "number_text.h"
+#include "ring_sizing.h"
 #include "sizing_values.h"
+#include "trench_sizing.h"
 
 namespace varnholt {
 
@@ -84,22 +86,11 @@ StormDesign stormDesignOf(const DesignRecord& record) {
     DesignRecord copy = record;
     copy.setChangeHandler(nullptr);
     refillSizingValues(copy);
-    const SizingValues& s = copy.sizing;
     StormDesign d{};
-    d.trench = {s.effectiveArea, s.rainfallDepth,          s.overflowFactor,
-                s.stormDuration, s.designInfiltrationRate, s.voidRatio,
-                record.checked(Check::chkbase)};
+    d.trench = trenchLoadOf(copy);
     d.trenchWidth = record.number(Field::lblwid);
     d.trenchDepth = record.number(Field::txtdepth);
-    d.ring = {s.effectiveArea,
-              s.rainfallDepth,
-              s.overflowFactor,
-              s.stormDuration,
-              s.designInfiltrationRate,
-              s.voidRatio,
-              record.checked(Check::chkringsur),
-              record.checked(Check::chkringbase),
-              record.appliedRingMargin};
+    d.ring = ringLoadOf(copy);
     const auto diameter = tryParseNumber(record.text(Field::rvdia));
     d.ringRadius = diameter ? *diameter / 2000 : RingDesign::radiusOf(record.ring.selectedRow);
     d.halfEmptyLimit = record.number(Field::txthalfempty);

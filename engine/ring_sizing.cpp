@@ -19,9 +19,8 @@ std::string trimLeadingSpaces(const std::string& text) {
     return first == std::string::npos ? std::string() : text.substr(first);
 }
 
-RingLoad RingSizing::snapshot() {
-    refillSizingValues(record_);
-    const SizingValues& s = record_.sizing;
+RingLoad ringLoadOf(const DesignRecord& record) {
+    const SizingValues& s = record.sizing;
     // The case follows the live switches, the margin the one applied at the last OK or open.
     return {s.effectiveArea,
             s.rainfallDepth,
@@ -29,9 +28,14 @@ RingLoad RingSizing::snapshot() {
             s.stormDuration,
             s.designInfiltrationRate,
             s.voidRatio,
-            record_.checked(Check::chkringsur),
-            record_.checked(Check::chkringbase),
-            record_.appliedRingMargin};
+            record.checked(Check::chkringsur),
+            record.checked(Check::chkringbase),
+            record.appliedRingMargin};
+}
+
+RingLoad RingSizing::snapshot() {
+    refillSizingValues(record_);
+    return ringLoadOf(record_);
 }
 
 void RingSizing::size(double radius, const RingLoad& load) {

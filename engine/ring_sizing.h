@@ -7,6 +7,10 @@
 
 namespace varnholt {
 
+// The ring's load from the working values as last refilled, with the ring switches and the
+// margin in force.
+RingLoad ringLoadOf(const DesignRecord& record);
+
 // Sizes the nine standard precast rings into the table PCring, picks the first that passes,
 // and keeps the variable ring design (rvdia, rvdepth, rvhalf) in step with the ring on show.
 class RingSizing {

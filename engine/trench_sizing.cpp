@@ -4,12 +4,14 @@
 
 namespace varnholt {
 
-TrenchLoad TrenchSizing::load() const {
-    const SizingValues& s = record_.sizing;
+TrenchLoad trenchLoadOf(const DesignRecord& record) {
+    const SizingValues& s = record.sizing;
     return {s.effectiveArea, s.rainfallDepth,      s.overflowFactor,
             s.stormDuration, s.designInfiltrationRate, s.voidRatio,
-            record_.checked(Check::chkbase)};
+            record.checked(Check::chkbase)};
 }
+
+TrenchLoad TrenchSizing::load() const { return trenchLoadOf(record_); }
 
 void TrenchSizing::designtrench() {
     refillSizingValues(record_);

@@ -6,6 +6,9 @@
 
 namespace varnholt {
 
+// The trench's load from the working values as last refilled, with the base switch.
+TrenchLoad trenchLoadOf(const DesignRecord& record);
+
 // Sizes the trench from the field texts: honours the solve requests, writes the solved
 // dimension and the half-empty time back into their fields, and checks the time against its
 // limit.
