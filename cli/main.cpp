@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 
 #include "design_command.h"
+#include "check_command.h"
 #include "critical_command.h"
 #include "sheet_command.h"
 
@@ -15,6 +16,12 @@ constexpr const char* kUsage =
     "       varnholt-cli sheet [FILE.vhl] [ACTION ...] -o OUT.pdf\n"
     "       varnholt-cli critical [FILE.vhl] [ACTION ...] [--m560 MM] [--r R]\n"
     "                    [--region ew|sni] [--allowance PCT] [--json] [-o OUT.pdf]\n"
+    "       varnholt-cli check [FILE.vhl] [ACTION ...] [critical's options] [--creep PCT]\n"
+    "                    [--consequence none|minor|buildings] [--groundwater M]\n"
+    "                    [--building M] [--top M] [--least-groundwater M]\n"
+    "                    [--least-building M] [--fos-areas A,B] [--fos F1,F2,F3,F4,F5,F6]\n"
+    "                    [--pit L,W [--pit-gravel VR] --pit-test D,T ...] [--json]\n"
+    "                    [-o OUT.pdf]\n"
     "\n"
     "Starts Varnholt without windows, opening FILE as the program would from its command\n"
     "line, then applies the actions in the order given and reports the design.\n"
@@ -55,6 +62,18 @@ constexpr const char* kUsage =
     "0.12 to 0.45), the region (ew) and the climate change allowance PCT (0); with -o the\n"
     "same as a PDF (atomically).\n"
     "\n"
+    "check: the design check of the soakaway on show (the trench, or the ring on the ring\n"
+    "page): the critical storm table with the climate change and urban creep (PCT, 0)\n"
+    "allowances, the factor of safety against CIRIA C753 Table 25.2 for the consequence of\n"
+    "failure (minor; --fos the six minimums of the two area bands, none/minor/buildings\n"
+    "under A m2 then from A to B m2; --fos-areas A,B, 100,1000), the base's clearance\n"
+    "above the seasonal high groundwater M m below the ground (the top of the soakaway --top\n"
+    "M below the ground, 0; at least 1 m) and the distance to the nearest building (at\n"
+    "least 5 m), and the trial pit tests: a pit L by W m, filled with gravel of void ratio\n"
+    "VR if given, and up to three falls from 75 % to 25 % of an effective depth D m in T\n"
+    "minutes. Exit status 0 when every check passes, 3 when one fails; a check without its\n"
+    "inputs is reported as not checked.\n"
+    "\n"
     "exit status: 0; 1 when FILE could not be read or is not a project file, or a --save\n"
     "failed, or (sheet) when a main input is empty, a value is not a number or OUT.pdf could\n"
     "not be written; 2 on a usage error.\n";
@@ -78,6 +97,22 @@ int runSheetCommand(int argc, char** argv, const std::vector<std::string>& args)
     std::string messages;
     const int code = varnholt::runSheet(request, messages);
     if (!messages.empty()) std::cerr << messages << "\n";
+    return code;
+}
+
+int runCheckCommand(int argc, char** argv, const std::vector<std::string>& args) {
+    varnholt::CheckRequest request;
+    std::string error;
+    if (!varnholt::parseCheckRequest(args, request, error)) {
+        std::cerr << "varnholt-cli: " << error << "\n";
+        return 2;
+    }
+    drawWithoutScreenIfNeeded();
+    QGuiApplication app(argc, argv);
+    std::string out, messages;
+    const int code = varnholt::runCheck(request, out, messages);
+    std::cout << out;
+    if (code == 1 && !messages.empty()) std::cerr << messages << "\n";
     return code;
 }
 
@@ -105,8 +140,10 @@ int main(int argc, char** argv) {
         std::cout << kUsage;
         return 0;
     }
-    if (args.empty() || (args[0] != "design" && args[0] != "sheet" && args[0] != "critical")) {
-        std::cerr << "varnholt-cli: expected the command 'design', 'sheet' or 'critical'\n\n"
+    if (args.empty() || (args[0] != "design" && args[0] != "sheet" && args[0] != "critical" &&
+                         args[0] != "check")) {
+        std::cerr << "varnholt-cli: expected the command 'design', 'sheet', 'critical' or "
+                     "'check'\n\n"
                   << kUsage;
         return 2;
     }
@@ -114,6 +151,7 @@ int main(int argc, char** argv) {
     args.erase(args.begin());
     if (command == "sheet") return runSheetCommand(argc, argv, args);
     if (command == "critical") return runCriticalCommand(argc, argv, args);
+    if (command == "check") return runCheckCommand(argc, argv, args);
 
     varnholt::DesignRequest request;
     std::string error;

@@ -18,6 +18,8 @@ void checkSite(const StormSite& site) {
         throw std::domain_error("The ratio r must lie between 0.12 and 0.45.");
     if (!(site.allowancePercent >= 0 && std::isfinite(site.allowancePercent)))
         throw std::domain_error("The climate change allowance must be 0 % or more.");
+    if (!(site.urbanCreepPercent >= 0 && std::isfinite(site.urbanCreepPercent)))
+        throw std::domain_error("The urban creep allowance must be 0 % or more.");
 }
 
 StormRainfall rainfallOf(const StormSite& site, std::size_t duration) {
@@ -49,6 +51,7 @@ StormRainfall stormRainfall(const StormSite& site, std::size_t duration) {
 CriticalStormTable criticalStormTable(const StormSite& site, const StormDesign& design) {
     checkSite(site);
     CriticalStormTable table{};
+    const double creep = 1 + site.urbanCreepPercent / 100;
     for (std::size_t i = 0; i < kStormDurationCount; ++i) {
         CriticalStormRow& row = table.rows[i];
         row.rain = rainfallOf(site, i);
@@ -56,6 +59,7 @@ CriticalStormTable criticalStormTable(const StormSite& site, const StormDesign& 
         TrenchLoad trench = design.trench;
         trench.rainfallDepth = row.rain.depth;
         trench.stormMinutes = row.rain.minutes;
+        trench.effectiveArea *= creep;
         row.trenchLength = solveTrenchLength(trench, design.trenchWidth, design.trenchDepth);
         row.trenchHalfEmpty =
             trenchHalfEmptyHours(trench, row.trenchLength, design.trenchWidth, design.trenchDepth);
@@ -66,6 +70,7 @@ CriticalStormTable criticalStormTable(const StormSite& site, const StormDesign& 
         RingLoad ring = design.ring;
         ring.rainfallDepth = row.rain.depth;
         ring.stormMinutes = row.rain.minutes;
+        ring.effectiveArea *= creep;
         const RingResult sized = sizeRing(ring, design.ringRadius);
         row.ringDepth = sized.depth;
         row.ringHalfEmpty = sized.halfEmptyTime;

@@ -16,6 +16,7 @@ struct StormSite {
     double ratio = 0.3;             // r, M5-60 over M5-2-day
     Region region = Region::englandAndWales;
     double allowancePercent = 0;    // climate change, added to every rainfall depth
+    double urbanCreepPercent = 0;   // added to the impermeable area for paving yet to come
 };
 
 // The design as it stands, less the storm: the trench of the current width and depth and the
@@ -58,11 +59,12 @@ struct CriticalStormTable {
 
 // M5 = M5-60 x Z1, M10 = M5 x Z2 and the depth in metres with the allowance, for the duration
 // kStormDurations[duration]. Refuses (std::domain_error) an M5-60 rainfall that is not above
-// zero, a ratio outside the Z1 table and an allowance below zero, so that no storm is made
-// lighter than the tables give.
+// zero, a ratio outside the Z1 table and an allowance below zero (either), so that no storm is
+// made lighter than the tables give.
 StormRainfall stormRainfall(const StormSite& site, std::size_t duration);
 
-// Every duration of the Z1 table through the trench and ring formulas of the sizing.
+// Every duration of the Z1 table through the trench and ring formulas of the sizing, the
+// effective area enlarged by the urban creep allowance.
 CriticalStormTable criticalStormTable(const StormSite& site, const StormDesign& design);
 
 // The design as the main window holds it: the sizing values refilled from the texts as every

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPaintDevice>
 #include <QSvgRenderer>
 
@@ -34,6 +35,23 @@ QFont fontOf(const TextStyle& style) {
     font.setStyleHint(QFont::SansSerif);
     return font;
 }
+
+}  // namespace
+
+double wrappedHeight(const Label& label) {
+    // Measured at print resolution, where text takes the room it will take on paper.
+    QImage device(1, 1, QImage::Format_Mono);
+    constexpr double kDpi = 1200;
+    device.setDotsPerMeterX(static_cast<int>(kDpi / 0.0254));
+    device.setDotsPerMeterY(static_cast<int>(kDpi / 0.0254));
+    const QFontMetricsF metrics(fontOf(label.style), &device);
+    const QRectF bounds = metrics.boundingRect(
+        QRectF(0, 0, label.fixedWidth / 25.4 * kDpi, 1e9),
+        label.alignment | Qt::AlignTop | Qt::TextWordWrap, label.text);
+    return bounds.height() / kDpi * 25.4;
+}
+
+namespace {
 
 void paint(const Label& label, QPainter& painter, const Scale& scale) {
     if (!label.visible || label.text.isEmpty()) return;

@@ -10,4 +10,8 @@ namespace varnholt::report {
 // (a printer in full-page mode, a PDF writer without margins).
 void paintPage(const Page& page, QPainter& painter);
 
+// The height in millimetres a word-wrapped label of fixed width takes on paper, so that a
+// layout can place what follows it.
+double wrappedHeight(const Label& label);
+
 }  // namespace varnholt::report

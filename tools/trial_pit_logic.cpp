@@ -6,25 +6,6 @@
 
 namespace varnholt {
 
-TrialPitRate trialPitRate(double length, double width, double depth, double minutes) {
-    TrialPitRate r;
-    r.seconds = minutes * 60;
-    r.volume = length * width * depth * 0.5;
-    r.area = (length + width) * 2 * (depth / 2) + length * width;
-    r.rate = r.volume / (r.area * r.seconds);
-    return r;
-}
-
-std::string infiltrationRateText(double rate) {
-    std::string text = generalText(rate);
-    const auto e = text.find('E');
-    if (e == std::string::npos) return text;
-    const auto point = text.find('.');
-    if (point != std::string::npos && point < e && e - point > 3)
-        text.erase(point + 3, e - (point + 3));
-    return text;
-}
-
 bool TrialPitLogic::valid() const {
     for (const std::string* box : {&boxes.length, &boxes.width, &boxes.depth, &boxes.time})
         if (box->empty() || *box == "0") return false;

@@ -6,6 +6,7 @@
 #include "engine/design.h"
 #include "engine/errors.h"
 #include "engine/messages.h"
+#include "engine/trial_pit.h"
 
 namespace varnholt {
 
@@ -16,19 +17,6 @@ struct TrialPitBoxes {
     std::string depth;   // m, the effective depth of water
     std::string time;    // minutes for the level to fall from 75 % to 25 % of that depth
 };
-
-// The soakage test of one trial pit, every term a double as the rate is worked.
-struct TrialPitRate {
-    double seconds = 0;  // t = T x 60
-    double volume = 0;   // V = L x W x D x 0.5, stored between 75 % and 25 % effective depth
-    double area = 0;     // A = (L + W) x 2 x D/2 + L x W, the faces to half depth and the base
-    double rate = 0;     // f = V / (A x t), m/s
-};
-TrialPitRate trialPitRate(double length, double width, double depth, double minutes);
-
-// The text the rate is written as: the general form (exponent form below 0.0001), its
-// mantissa cut, not rounded, after two decimals ("3.33333333333333E-5" becomes "3.33E-5").
-std::string infiltrationRateText(double rate);
 
 // Pit values that are numbers yet give no rate a soakaway could be sized with: a zero written
 // otherwise than "0" (so a division by zero), a negative or infinite value, or a result out

@@ -57,7 +57,7 @@ void MainCommands::buildMenus(QMainWindow* window) {
     view->addAction(make("VolumetricRunoffCoefficeint1", "Volumetric Runoff Coefficient"));
     view->addAction(make("pdmsoiltable", "Soil Infiltration Rate Table"));
     view->addAction(make("pdmcalcsoilinf", "Calculate Soil Infiltration Rate"));
-    view->addAction(make("pdmcriticalstorm", "Critical Storm Duration"));
+    view->addAction(make("pdmdesigncheck", "Design Check"));
     view->addAction(make("pdm560", "View M5-60 Map"));
     view->addAction(make("ViewSoakawayDrawings1", "View Soakaway Drawings"));
     view->addSeparator();
@@ -84,7 +84,7 @@ void MainCommands::buildMenus(QMainWindow* window) {
             &MainCommands::runoffCoefficient);
     connect(action("pdmsoiltable"), &QAction::triggered, this, &MainCommands::soilTable);
     connect(action("pdmcalcsoilinf"), &QAction::triggered, this, &MainCommands::infiltrationTest);
-    connect(action("pdmcriticalstorm"), &QAction::triggered, this, &MainCommands::criticalStorm);
+    connect(action("pdmdesigncheck"), &QAction::triggered, this, &MainCommands::designCheck);
     connect(action("pdm560"), &QAction::triggered, this, &MainCommands::m560Page);
     connect(action("ViewSoakawayDrawings1"), &QAction::triggered, this, &MainCommands::drawings);
     connect(action("pdmoptions"), &QAction::triggered, this, [this] { emit designOptions(false); });
@@ -99,13 +99,13 @@ void MainCommands::buildPopup(QMainWindow* window) {
     popup_->setObjectName(QStringLiteral("PopupMenu1"));
     popup_->addAction(make("DesignOptions1", "Design Options"));
     popup_->addAction(make("ViewM560Map1", "View M5-60 Map"));
-    popup_->addAction(make("CriticalStorm1", "Critical Storm Duration"));
+    popup_->addAction(make("DesignCheck1", "Design Check"));
     popup_->addAction(make("ViewSoakawayDrawings2", "View Soakaway Drawings"));
     popup_->addAction(make("PrintPreview2", "Print Preview"));
     popup_->addAction(make("RefreshView2", "Refresh View"));
     connect(action("DesignOptions1"), &QAction::triggered, this, [this] { emit designOptions(true); });
     connect(action("ViewM560Map1"), &QAction::triggered, this, &MainCommands::m560Window);
-    connect(action("CriticalStorm1"), &QAction::triggered, this, &MainCommands::criticalStorm);
+    connect(action("DesignCheck1"), &QAction::triggered, this, &MainCommands::designCheck);
     connect(action("ViewSoakawayDrawings2"), &QAction::triggered, this, &MainCommands::drawings);
     connect(action("PrintPreview2"), &QAction::triggered, this, &MainCommands::printPreview);
     connect(action("RefreshView2"), &QAction::triggered, this, &MainCommands::refreshView);

@@ -38,7 +38,7 @@ signals:
     void runoffCoefficient();
     void soilTable();
     void infiltrationTest();
-    void criticalStorm();
+    void designCheck();
     void m560Page();
     void m560Window();
     void drawings();

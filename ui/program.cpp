@@ -10,7 +10,7 @@
 
 #include "about_box.h"
 #include "about_logo.h"
-#include "critical_storm_dialog.h"
+#include "design_check_dialog.h"
 #include "scene/viewer.h"
 #include "bug_report_window.h"
 #include "desktop_registration.h"
@@ -72,7 +72,8 @@ void Program::start() {
     soilTable_ = std::make_unique<SoilTableDialog>(session_, main_.get());
     reportBug_ = std::make_unique<BugReportWindow>(main_.get());
     rainfall_ = std::make_unique<RainfallDialog>(session_, main_.get());
-    criticalStorm_ = std::make_unique<CriticalStormDialog>(session_, main_.get());
+    designCheck_ =
+        std::make_unique<DesignCheckDialog>(session_, trialPit_->testsLogic(), main_.get());
     sheet_ = new SheetCommands(session_, main_.get());
     wireCommands();
     main_->setFirstShowAction([this] { firstShow(); });
@@ -179,8 +180,8 @@ void Program::wireCommands() {
     connect(&c, &MainCommands::help, this, [] { openWebPage(helpPage()); });
     connect(&c, &MainCommands::homePage, this, [] { openWebPage(homePage()); });
     connect(&c, &MainCommands::about, this, &Program::openAbout);
-    connect(&c, &MainCommands::criticalStorm, this, [this] {
-        criticalStorm_->openModal();
+    connect(&c, &MainCommands::designCheck, this, [this] {
+        designCheck_->openModal();
         activated();
     });
     connect(&c, &MainCommands::reportBug, this, [this] { openModal(*reportBug_); });

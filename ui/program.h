@@ -16,7 +16,7 @@ namespace varnholt {
 
 class AboutBox;
 class AboutLogo;
-class CriticalStormDialog;
+class DesignCheckDialog;
 class BugReportWindow;
 class DocumentCommands;
 class FixedDialog;
@@ -55,7 +55,7 @@ public:
     TrialPitDialog& trialPitDialog() { return *trialPit_; }
     SoilTableDialog& soilTableDialog() { return *soilTable_; }
     RainfallDialog& rainfallDialog() { return *rainfall_; }
-    CriticalStormDialog& criticalStormDialog() { return *criticalStorm_; }
+    DesignCheckDialog& designCheckDialog() { return *designCheck_; }
 
     // The main window becomes the active window of the program again.
     void activated();
@@ -88,7 +88,7 @@ private:
     std::unique_ptr<TrialPitDialog> trialPit_;
     std::unique_ptr<SoilTableDialog> soilTable_;
     std::unique_ptr<RainfallDialog> rainfall_;
-    std::unique_ptr<CriticalStormDialog> criticalStorm_;
+    std::unique_ptr<DesignCheckDialog> designCheck_;
     SheetCommands* sheet_ = nullptr;  // owned by the main window
     std::unique_ptr<DocumentCommands> documents_;
     QPointer<QWindow> lastFocus_;

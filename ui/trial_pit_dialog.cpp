@@ -13,6 +13,7 @@
 #include "document_commands.h"
 #include "front_window.h"
 #include "tools/trial_pit_help.h"
+#include "trial_pit_tests_dialog.h"
 
 namespace varnholt {
 
@@ -84,6 +85,12 @@ TrialPitDialog::TrialPitDialog(DesignSession& session, QString programFolder, QW
     auto* helpButton = new QPushButton(QStringLiteral("Help"), this);
     helpButton->setObjectName(QStringLiteral("Button2"));
     helpButton->setAutoDefault(false);
+    auto* testsButton = new QPushButton(QStringLiteral("3 Tests..."), this);
+    testsButton->setObjectName(QStringLiteral("btntests"));
+    testsButton->setAutoDefault(false);
+    testsButton->setToolTip(QStringLiteral(
+        "Trial Pit Tests: up to three tests on the same pit; the design takes the lowest rate."));
+    buttons->addWidget(testsButton);
     buttons->addStretch(1);
     buttons->addWidget(calculateButton);
     buttons->addWidget(helpButton);
@@ -91,6 +98,16 @@ TrialPitDialog::TrialPitDialog(DesignSession& session, QString programFolder, QW
 
     connect(calculateButton, &QPushButton::clicked, this, &TrialPitDialog::calculate);
     connect(helpButton, &QPushButton::clicked, this, &TrialPitDialog::help);
+    connect(testsButton, &QPushButton::clicked, this, &TrialPitDialog::openTests);
+    tests_ = new TrialPitTestsDialog(testsLogic_, this);
+}
+
+TrialPitDialog::~TrialPitDialog() = default;
+
+void TrialPitDialog::openTests() {
+    if (!tests_->openModal()) return;
+    accept();
+    session_.act([this] { testsLogic_.useInDesign(session_.design()); });
 }
 
 QLineEdit* TrialPitDialog::box(const char* name) {

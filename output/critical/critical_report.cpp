@@ -109,6 +109,71 @@ void paintCriticalStormPlot(QPainter& painter, const QRectF& area,
     painter.restore();
 }
 
+double placeCriticalStormTable(report::Page& page, const CriticalStormTable& table,
+                               double top) {
+    auto label = [&](double x, double y, const QString& text, double points, bool bold,
+                     double width, Qt::AlignmentFlag align) {
+        report::Label l;
+        l.at = QPointF(x, y);
+        l.text = text;
+        l.style.pointSize = points;
+        l.style.bold = bold;
+        l.fixedWidth = width;
+        l.alignment = align;
+        page.elements.emplace_back(l);
+    };
+    top += 5;
+    const auto& headings = CriticalStormLogic::headings();
+    const double columnWidth = 190.0 / static_cast<double>(headings.size());
+    const double rowHeight = 5.5;
+    label(10 + 6 * columnWidth, top - 5, QStringLiteral("Trench"), 8, true, 3 * columnWidth,
+          Qt::AlignHCenter);
+    label(10 + 9 * columnWidth, top - 5, QStringLiteral("Ring on show"), 8, true,
+          3 * columnWidth, Qt::AlignHCenter);
+    for (std::size_t c = 0; c < headings.size(); ++c) {
+        report::Label l;
+        l.at = QPointF(10 + static_cast<double>(c) * columnWidth, top);
+        l.text = qs(headings[c]);
+        l.style.pointSize = 7;
+        l.style.bold = true;
+        l.fixedWidth = columnWidth;
+        l.fixedHeight = 2 * rowHeight;
+        l.wordWrap = true;
+        l.alignment = Qt::AlignHCenter;
+        page.elements.emplace_back(l);
+    }
+    page.elements.emplace_back(report::Line{QPointF(10, top + 2 * rowHeight),
+                                            QPointF(200, top + 2 * rowHeight), 0.3});
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        const auto cells = CriticalStormLogic::cells(table.rows[r]);
+        const bool governs = r == table.trenchGoverning || r == table.ringGoverning;
+        const double y = top + 2 * rowHeight + 1 + static_cast<double>(r) * rowHeight;
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            const bool bold = (c >= 6 && c <= 8 && r == table.trenchGoverning) ||
+                              (c >= 9 && r == table.ringGoverning) || (c < 6 && governs);
+            label(10 + static_cast<double>(c) * columnWidth, y, qs(cells[c]), 8, bold,
+                  columnWidth, Qt::AlignHCenter);
+        }
+    }
+    return top + 2 * rowHeight + 2 + static_cast<double>(table.rows.size()) * rowHeight;
+}
+
+void placeCriticalStormPlot(report::Page& page, const CriticalStormTable& table,
+                            const QRectF& plotRect) {
+    // Drawn at print resolution so that it is as sharp as the text around it.
+    QImage image(static_cast<int>(plotRect.width() / 25.4 * 300),
+                 static_cast<int>(plotRect.height() / 25.4 * 300), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setPixelSize(36);
+        painter.setFont(font);
+        paintCriticalStormPlot(painter, QRectF(QPointF(0, 0), QSizeF(image.size())), table);
+    }
+    page.elements.emplace_back(report::Picture{plotRect, QString(), image});
+}
+
 report::Report criticalStormReport(const DesignRecord& record, const CriticalStormLogic& logic) {
     report::Page page;
     auto label = [&](double x, double y, const QString& text, double points, bool bold,
@@ -142,39 +207,7 @@ report::Report criticalStormReport(const DesignRecord& record, const CriticalSto
           8, false, 190);
 
     const CriticalStormTable& table = *logic.table();
-    const auto& headings = CriticalStormLogic::headings();
-    const double columnWidth = 190.0 / static_cast<double>(headings.size());
-    const double top = 52, rowHeight = 5.5;
-    label(10 + 6 * columnWidth, top - 5, QStringLiteral("Trench"), 8, true, 3 * columnWidth,
-          Qt::AlignHCenter);
-    label(10 + 9 * columnWidth, top - 5, QStringLiteral("Ring on show"), 8, true,
-          3 * columnWidth, Qt::AlignHCenter);
-    for (std::size_t c = 0; c < headings.size(); ++c) {
-        report::Label l;
-        l.at = QPointF(10 + static_cast<double>(c) * columnWidth, top);
-        l.text = qs(headings[c]);
-        l.style.pointSize = 7;
-        l.style.bold = true;
-        l.fixedWidth = columnWidth;
-        l.fixedHeight = 2 * rowHeight;
-        l.wordWrap = true;
-        l.alignment = Qt::AlignHCenter;
-        page.elements.emplace_back(l);
-    }
-    page.elements.emplace_back(report::Line{QPointF(10, top + 2 * rowHeight),
-                                            QPointF(200, top + 2 * rowHeight), 0.3});
-    for (std::size_t r = 0; r < table.rows.size(); ++r) {
-        const auto cells = CriticalStormLogic::cells(table.rows[r]);
-        const bool governs = r == table.trenchGoverning || r == table.ringGoverning;
-        const double y = top + 2 * rowHeight + 1 + static_cast<double>(r) * rowHeight;
-        for (std::size_t c = 0; c < cells.size(); ++c) {
-            const bool bold = (c >= 6 && c <= 8 && r == table.trenchGoverning) ||
-                              (c >= 9 && r == table.ringGoverning) || (c < 6 && governs);
-            label(10 + static_cast<double>(c) * columnWidth, y, qs(cells[c]), 8, bold,
-                  columnWidth, Qt::AlignHCenter);
-        }
-    }
-    const double below = top + 2 * rowHeight + 2 + 10 * rowHeight;
+    const double below = placeCriticalStormTable(page, table, 47);
     label(10, below,
           QStringLiteral("Bold: the governing storm (longest trench, deepest ring). "
                          "* M5 rainfall beyond the Z2 table: its end row is taken. Half-empty "
@@ -183,19 +216,7 @@ report::Report criticalStormReport(const DesignRecord& record, const CriticalSto
               qs(record.text(Field::txtringfail)) + QStringLiteral(" m."),
           7, false, 190);
 
-    // The plot is drawn at print resolution so that it is as sharp as the text around it.
-    const QRectF plotRect(10, below + 10, 190, 110);
-    QImage image(static_cast<int>(plotRect.width() / 25.4 * 300),
-                 static_cast<int>(plotRect.height() / 25.4 * 300), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        QFont font(QStringLiteral("Liberation Sans"));
-        font.setPixelSize(36);
-        painter.setFont(font);
-        paintCriticalStormPlot(painter, QRectF(QPointF(0, 0), QSizeF(image.size())), table);
-    }
-    page.elements.emplace_back(report::Picture{plotRect, QString(), image});
+    placeCriticalStormPlot(page, table, QRectF(10, below + 10, 190, 110));
     return report::Report(page, QStringLiteral("Critical Storm Duration"));
 }
 

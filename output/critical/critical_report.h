@@ -16,6 +16,14 @@ namespace varnholt {
 void paintCriticalStormPlot(QPainter& painter, const QRectF& area,
                             const CriticalStormTable& table);
 
+// The table with its headings from `top` (mm) down, the governing rows in bold; returns the
+// height it reached.
+double placeCriticalStormTable(report::Page& page, const CriticalStormTable& table, double top);
+
+// The plot as a picture in `rect` (mm).
+void placeCriticalStormPlot(report::Page& page, const CriticalStormTable& table,
+                            const QRectF& rect);
+
 // The calculation record: headed with the project's title, number and designer, the site's
 // inputs, the table (governing rows in bold) and the plot. Needs a table.
 report::Report criticalStormReport(const DesignRecord& record, const CriticalStormLogic& logic);

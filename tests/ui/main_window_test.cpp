@@ -63,11 +63,11 @@ TEST_F(MainWindowTest, MenusAreInTheirOrderWithTheirShortcuts) {
     EXPECT_EQ(titles(menus[1]->menu()),
               QStringList({"Maintenance Schedule", "-", "Volumetric Runoff Coefficient",
                            "Soil Infiltration Rate Table", "Calculate Soil Infiltration Rate",
-                           "Critical Storm Duration", "View M5-60 Map", "View Soakaway Drawings",
+                           "Design Check", "View M5-60 Map", "View Soakaway Drawings",
                            "-", "Design Options", "Refresh View"}));
     EXPECT_EQ(titles(menus[2]->menu()), QStringList({"Report a Bug!", "Contents", "About"}));
     EXPECT_EQ(titles(find<QMenu>("PopupMenu1")),
-              QStringList({"Design Options", "View M5-60 Map", "Critical Storm Duration",
+              QStringList({"Design Options", "View M5-60 Map", "Design Check",
                            "View Soakaway Drawings", "Print Preview", "Refresh View"}));
     auto shortcut = [&](const char* name) {
         return program->mainWindow().findChild<QAction*>(name)->shortcut().toString();

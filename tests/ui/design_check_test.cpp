@@ -4,7 +4,7 @@
 #include <QTableWidget>
 
 #include "gui_fixture.h"
-#include "ui/critical_storm_dialog.h"
+#include "ui/design_check_dialog.h"
 
 namespace varnholt {
 namespace {
@@ -14,14 +14,14 @@ class CriticalStormTest : public testing::GuiTest {};
 TEST_F(CriticalStormTest, UseInDesignWritesTheGoverningStormAndTheTrenchIsSizedForIt) {
     enterWorkedTrench();
     const std::string length = text("txtlength");
-    whileModal([&] { find<QAction>("pdmcriticalstorm")->trigger(); },
+    whileModal([&] { find<QAction>("pdmdesigncheck")->trigger(); },
                [&](QWidget* dialog) {
-                   EXPECT_EQ(dialog->windowTitle(), "Critical Storm Duration");
+                   EXPECT_EQ(dialog->windowTitle(), "Design Check");
                    auto* table = dialog->findChild<QTableWidget*>("sgstorms");
                    ASSERT_EQ(table->rowCount(), 10);
                    // The longest trench marked in the trench's columns, the deepest ring in the
                    // ring's.
-                   const auto& storms = *program->criticalStormDialog().logic().table();
+                   const auto& storms = *program->designCheckDialog().logic().storm().table();
                    for (int r = 0; r < table->rowCount(); ++r) {
                        EXPECT_EQ(table->item(r, 6)->font().bold(), r == int(storms.trenchGoverning));
                        EXPECT_EQ(table->item(r, 9)->font().bold(), r == int(storms.ringGoverning));
@@ -37,7 +37,7 @@ TEST_F(CriticalStormTest, UseInDesignWritesTheGoverningStormAndTheTrenchIsSizedF
                    ASSERT_EQ(table->rowCount(), 10);
                    QTest::mouseClick(dialog->findChild<QPushButton*>("btnuse"), Qt::LeftButton);
                });
-    const CriticalStormLogic& logic = program->criticalStormDialog().logic();
+    const CriticalStormLogic& logic = program->designCheckDialog().logic().storm();
     ASSERT_TRUE(logic.table());
     const auto& governing = logic.table()->rows[logic.table()->trenchGoverning];
     EXPECT_EQ(record().number(Field::txtsdur), governing.rain.minutes);

@@ -1,0 +1,219 @@
+#include "check_command.h"
+
+#include <algorithm>
+#include <sstream>
+
+#include "engine/number_text.h"
+#include "json_writer.h"
+#include "output/critical/design_check_report.h"
+#include "project/qt/atomic_file.h"
+
+namespace varnholt {
+
+namespace {
+
+std::vector<std::string> split(const std::string& text) {
+    std::vector<std::string> parts;
+    std::stringstream in(text);
+    for (std::string part; std::getline(in, part, ',');) parts.push_back(part);
+    if (!text.empty() && text.back() == ',') parts.emplace_back();
+    return parts;
+}
+
+bool numbers(const std::string& option, const std::string& text, std::size_t count,
+             std::vector<double>& values, std::string& error) {
+    const auto parts = split(text);
+    values.clear();
+    for (const std::string& p : parts) {
+        const auto v = tryParseNumber(p);
+        if (!v) break;
+        values.push_back(*v);
+    }
+    if (parts.size() != count || values.size() != count) {
+        error = option + " needs " + std::to_string(count) + " number" +
+                (count == 1 ? "" : "s separated by commas") + ", not '" + text + "'";
+        return false;
+    }
+    return true;
+}
+
+bool pair(const std::string& option, const std::string& text, std::string& first,
+          std::string& second, std::string& error) {
+    const auto parts = split(text);
+    if (parts.size() != 2) {
+        error = option + " needs two values separated by a comma, not '" + text + "'";
+        return false;
+    }
+    first = parts[0];
+    second = parts[1];
+    return true;
+}
+
+const char* verdictKey(Verdict v) {
+    return v == Verdict::pass ? "pass" : v == Verdict::fail ? "fail" : "not checked";
+}
+
+std::string json(const DesignCheckLogic& logic, const std::vector<std::string>& messages) {
+    const DesignCheck& c = *logic.check();
+    const CriticalStormTable& t = c.table;
+    JsonWriter w;
+    w.beginObject();
+    w.key("checked");
+    w.value(c.ring ? "ring" : "trench");
+    w.key("governingMinutes");
+    w.value(t.rows[c.ring ? t.ringGoverning : t.trenchGoverning].rain.minutes);
+    w.key("drainedArea");
+    w.value(c.drainedArea);
+    w.key("minimumFactorOfSafety");
+    if (c.minimumFos) w.value(*c.minimumFos); else w.null();
+    if (c.trialPitRates) {
+        w.key("trialPitRates");
+        w.beginArray();
+        for (const TrialPitRate& r : c.trialPitRates->rates) w.value(r.rate);
+        w.endArray();
+        w.key("designRate");
+        w.value(c.trialPitRates->designRate);
+    }
+    w.key("checks");
+    w.beginArray();
+    for (const CheckItem& item : c.items) {
+        w.beginObject();
+        w.key("name");
+        w.value(item.name);
+        w.key("verdict");
+        w.value(verdictKey(item.verdict));
+        w.key("reason");
+        w.value(item.reason);
+        w.endObject();
+    }
+    w.endArray();
+    w.key("passes");
+    w.value(c.passes());
+    w.key("messages");
+    w.beginArray();
+    for (const std::string& m : messages) w.value(m);
+    w.endArray();
+    w.endObject();
+    return w.str() + "\n";
+}
+
+std::string joined(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const std::string& line : lines) out += (out.empty() ? "" : "\n") + line;
+    return out;
+}
+
+}  // namespace
+
+bool parseCheckRequest(const std::vector<std::string>& args, CheckRequest& request,
+                       std::string& error) {
+    DesignCheckInputs& in = request.inputs;
+    std::vector<std::string> rest;
+    std::size_t pitTests = 0;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        static const std::vector<std::string> kOptions = {
+            "--creep",      "--consequence",       "--groundwater",    "--building",
+            "--top",        "--least-groundwater", "--least-building", "--fos-areas",
+            "--fos",        "--pit",               "--pit-gravel",     "--pit-test"};
+        if (std::find(kOptions.begin(), kOptions.end(), a) == kOptions.end()) {
+            rest.push_back(a);
+            continue;
+        }
+        if (i + 1 >= args.size()) {
+            error = a + " needs a value";
+            return false;
+        }
+        const std::string& v = args[++i];
+        std::vector<double> n;
+        if (a == "--consequence") {
+            if (v == "none") in.consequence = Consequence::noDamage;
+            else if (v == "minor") in.consequence = Consequence::minorExternal;
+            else if (v == "buildings") in.consequence = Consequence::buildings;
+            else {
+                error = "--consequence is none, minor or buildings, not '" + v + "'";
+                return false;
+            }
+        } else if (a == "--fos-areas") {
+            if (!numbers(a, v, 2, n, error)) return false;
+            in.fosTable.smallAreaBelow = n[0];
+            in.fosTable.largestArea = n[1];
+        } else if (a == "--fos") {
+            if (!numbers(a, v, 6, n, error)) return false;
+            for (std::size_t k = 0; k < 6; ++k) in.fosTable.minimum[k / 3][k % 3] = n[k];
+        } else if (a == "--pit") {
+            if (!pair(a, v, request.pit.length, request.pit.width, error)) return false;
+            request.pitGiven = true;
+        } else if (a == "--pit-gravel") {
+            request.pit.gravel = true;
+            request.pit.voidRatio = v;
+        } else if (a == "--pit-test") {
+            if (pitTests == kMostTrialPitTests) {
+                error = "at most three --pit-test";
+                return false;
+            }
+            if (!pair(a, v, request.pit.depth[pitTests], request.pit.minutes[pitTests], error))
+                return false;
+            ++pitTests;
+        } else {
+            if (!numbers(a, v, 1, n, error)) return false;
+            if (a == "--creep") in.site.urbanCreepPercent = n[0];
+            else if (a == "--groundwater") in.groundwaterDepth = n[0];
+            else if (a == "--building") in.buildingDistance = n[0];
+            else if (a == "--top") in.topDepth = n[0];
+            else if (a == "--least-groundwater") in.minimumGroundwaterClearance = n[0];
+            else in.minimumBuildingDistance = n[0];
+        }
+    }
+    if (pitTests > 0 && !request.pitGiven) {
+        error = "--pit-test needs --pit L,W";
+        return false;
+    }
+    if (request.pitGiven && pitTests == 0) {
+        error = "--pit needs at least one --pit-test D,T";
+        return false;
+    }
+    return parseCriticalRequest(rest, request.critical, error);
+}
+
+int runCheck(const CheckRequest& request, std::string& out, std::string& messages) {
+    DesignCheckLogic logic;
+    logic.inputs = request.inputs;
+    const double creep = request.inputs.site.urbanCreepPercent;
+    logic.inputs.site = request.critical.site;
+    logic.inputs.site.urbanCreepPercent = creep;
+    if (request.pitGiven) {
+        TrialPitTestsLogic pit;
+        pit.boxes = request.pit;
+        if (!pit.calculate()) {
+            messages = "trial pit tests: " + pit.error();
+            return 1;
+        }
+        logic.inputs.trialPits = pit.series();
+    }
+    bool made = false;
+    DesignRecord record;
+    const bool started = runSession(
+        request.critical.design, [&](Design& design, std::vector<std::string>& shown, bool ok) {
+            if (ok) {
+                made = logic.calculate(design.record());
+                if (!made) shown.push_back(logic.error());
+                record = design.record();
+                record.setChangeHandler(nullptr);
+                if (made && request.critical.output.empty())
+                    out = request.critical.design.json ? json(logic, shown) : logic.text(record);
+            }
+            messages = joined(shown);
+        });
+    if (!started || !made) return 1;
+    const int verdict = logic.check()->passes() ? 0 : 3;
+    if (request.critical.output.empty()) return verdict;
+    const QByteArray pdf = designCheckReport(record, logic).toPdf();
+    if (auto failed = writeFileAtomically(request.critical.output, pdf.toStdString())) {
+        messages = *failed;
+        return 1;
+    }
+    return verdict;
+}
+
+}  // namespace varnholt

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "critical_storm.h"
+#include "design_record.h"
+#include "trial_pit.h"
+
+namespace varnholt {
+
+// How bad it is when the soakaway fails, as the factor-of-safety table sorts it.
+enum class Consequence { noDamage, minorExternal, buildings };
+inline constexpr std::size_t kConsequenceCount = 3;
+const char* consequenceName(Consequence c);
+
+// Minimum factors of safety on the infiltration rate by the drained area and the consequence
+// of failure (CIRIA C753, The SuDS Manual, Table 25.2). Every figure is a setting.
+struct FosTable {
+    double smallAreaBelow = 100;  // m2: the first band is the areas under this
+    double largestArea = 1000;    // m2: the second band reaches up to and including this
+    std::array<std::array<double, kConsequenceCount>, 2> minimum{{{1.5, 2, 10}, {1.5, 3, 10}}};
+};
+
+// The minimum for the area, or none when the area lies beyond the table.
+std::optional<double> minimumFactorOfSafety(const FosTable& table, double area,
+                                            Consequence consequence);
+
+// Everything the design check needs beside the design itself.
+struct DesignCheckInputs {
+    StormSite site;
+    Consequence consequence = Consequence::minorExternal;
+    FosTable fosTable;
+    std::optional<double> groundwaterDepth;  // m below the ground, the seasonal high level
+    std::optional<double> buildingDistance;  // m to the nearest building foundation
+    double topDepth = 0;                     // m from the ground to the top of the storage
+    double minimumGroundwaterClearance = 1;  // m, base above the groundwater (BRE 365)
+    double minimumBuildingDistance = 5;      // m (BRE 365)
+    std::optional<TrialPitSeries> trialPits;
+};
+
+enum class Verdict { pass, fail, notChecked };
+const char* verdictName(Verdict v);  // "Pass", "Fail", "Not checked"
+
+struct CheckItem {
+    std::string name;
+    Verdict verdict;
+    std::string reason;  // plain words, with the figures compared
+};
+
+struct DesignCheck {
+    CriticalStormTable table;
+    bool ring = false;         // the ring on show was checked, else the trench
+    double drainedArea = 0;    // m2, the impermeable area with the urban creep allowance
+    std::optional<double> minimumFos;
+    std::optional<TrialPitSeriesRates> trialPitRates;
+    std::vector<CheckItem> items;
+
+    // No check failed; one that could not be made for want of its inputs does not fail.
+    bool passes() const;
+};
+
+// Checks the soakaway on show (the trench, or the ring on the ring page) as the main window
+// holds it: that its own storm needs at least what the critical storm with the allowances
+// needs, the half-empty time at that storm, the factor of safety, the clearances and, when
+// trial-pit tests are given, that the design's infiltration rate is not above their lowest.
+// Throws ConversionError for a design text that is not a number and std::domain_error for an
+// input it refuses.
+DesignCheck designCheck(const DesignCheckInputs& inputs, const DesignRecord& record);
+
+}  // namespace varnholt

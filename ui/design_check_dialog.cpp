@@ -1,0 +1,365 @@
+#include "design_check_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <stdexcept>
+
+#include "engine/number_text.h"
+#include "output/critical/critical_report.h"
+#include "output/critical/design_check_report.h"
+#include "project/qt/atomic_file.h"
+#include "report/report_printing.h"
+
+namespace varnholt {
+
+namespace {
+
+// Paints the plot of whatever table the logic holds.
+class StormPlot : public QWidget {
+public:
+    explicit StormPlot(const DesignCheckLogic& logic, QWidget* parent)
+        : QWidget(parent), logic_(logic) {
+        setObjectName(QStringLiteral("stormplot"));
+        setMinimumSize(420, 160);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::white);
+        if (logic_.check()) paintCriticalStormPlot(painter, QRectF(rect()), logic_.check()->table);
+    }
+
+private:
+    const DesignCheckLogic& logic_;
+};
+
+QLineEdit* field(const char* name, const char* text, QWidget* parent, int width = 70) {
+    auto* e = new QLineEdit(QString::fromLatin1(text), parent);
+    e->setObjectName(QString::fromLatin1(name));
+    e->setMaximumWidth(width);
+    return e;
+}
+
+// A refused value names the box it stands in.
+class InputError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+double numberIn(const QLineEdit* box, const char* what) {
+    const auto value = tryParseNumber(box->text().toStdString());
+    if (!value)
+        throw InputError(std::string(what) + ": '" + box->text().toStdString() +
+                         "' is not a number.");
+    return *value;
+}
+
+std::optional<double> optionalIn(const QLineEdit* box, const char* what) {
+    if (box->text().trimmed().isEmpty()) return std::nullopt;
+    return numberIn(box, what);
+}
+
+QTableWidget* tableOf(const char* name, QWidget* parent) {
+    auto* t = new QTableWidget(parent);
+    t->setObjectName(QString::fromLatin1(name));
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionMode(QAbstractItemView::NoSelection);
+    t->verticalHeader()->hide();
+    return t;
+}
+
+}  // namespace
+
+DesignCheckDialog::DesignCheckDialog(DesignSession& session, const TrialPitTestsLogic& trialPits,
+                                     QWidget* parent)
+    : QDialog(parent), session_(session), trialPits_(trialPits),
+      m560_(field("txtm560", "20", this)), ratio_(field("txtratio", "0.3", this)),
+      region_(new QComboBox(this)), allowance_(field("txtallowance", "0", this)),
+      creep_(field("txtcreep", "0", this)), consequence_(new QComboBox(this)),
+      groundwater_(field("txtgroundwater", "", this)), top_(field("txttopdepth", "0", this)),
+      building_(field("txtbuilding", "", this)),
+      leastGroundwater_(field("txtleastgroundwater", "1", this)),
+      leastBuilding_(field("txtleastbuilding", "5", this)),
+      smallArea_(field("txtfosarea1", "100", this, 60)),
+      largestArea_(field("txtfosarea2", "1000", this, 60)),
+      table_(tableOf("sgstorms", this)), plot_(new StormPlot(logic_, this)),
+      checks_(tableOf("sgchecks", this)), summary_(new QLabel(this)), problem_(new QLabel(this)) {
+    setObjectName(QStringLiteral("Tfrmdesigncheck"));
+    setWindowTitle(QStringLiteral("Design Check"));
+    setModal(true);
+    region_->setObjectName(QStringLiteral("cbregion"));
+    region_->addItems({QStringLiteral("England and Wales"), QStringLiteral("Scotland and N Ireland")});
+
+    auto* storms = new QGroupBox(QStringLiteral("Storms and allowances"), this);
+    auto* stormLayout = new QGridLayout(storms);
+    auto put = [&](int row, int column, const char* text, QWidget* box) {
+        auto* l = new QLabel(QString::fromLatin1(text), storms);
+        l->setBuddy(box);
+        stormLayout->addWidget(l, row, column);
+        stormLayout->addWidget(box, row, column + 1);
+    };
+    put(0, 0, "M5-60 rainfall (mm)", m560_);
+    put(0, 2, "Ratio r (0.12 to 0.45)", ratio_);
+    put(0, 4, "Region", region_);
+    put(1, 0, "Climate change allowance (%)", allowance_);
+    put(1, 2, "Urban creep allowance (%)", creep_);
+    stormLayout->setColumnStretch(6, 1);
+
+    auto* stormTab = new QWidget(this);
+    auto* stormTabLayout = new QVBoxLayout(stormTab);
+    stormTabLayout->addWidget(table_, 3);
+    stormTabLayout->addWidget(plot_, 2);
+    auto* tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("pcdesigncheck"));
+    tabs->addTab(stormTab, QStringLiteral("Critical Storm"));
+    tabs->addTab(siteTab(), QStringLiteral("Site and Safety"));
+
+    problem_->setObjectName(QStringLiteral("lblproblem"));
+    problem_->setStyleSheet(QStringLiteral("color: red"));
+    problem_->setWordWrap(true);
+    checks_->setColumnCount(3);
+    checks_->setHorizontalHeaderLabels(
+        {QStringLiteral("Check"), QStringLiteral("Result"), QStringLiteral("Reason")});
+    checks_->horizontalHeader()->setStretchLastSection(true);
+    checks_->setWordWrap(true);
+    checks_->setMinimumHeight(150);
+    summary_->setObjectName(QStringLiteral("lblsummary"));
+
+    auto* buttons = new QDialogButtonBox(this);
+    auto* use = buttons->addButton(QStringLiteral("Use in Design"), QDialogButtonBox::AcceptRole);
+    use->setObjectName(QStringLiteral("btnuse"));
+    use->setToolTip(QStringLiteral(
+        "Writes the governing storm's duration and rainfall depth into the design. The urban "
+        "creep allowance is not written: type the enlarged area yourself."));
+    auto* pdf = buttons->addButton(QStringLiteral("Save as PDF"), QDialogButtonBox::ActionRole);
+    pdf->setObjectName(QStringLiteral("btnpdf"));
+    auto* printButton = buttons->addButton(QStringLiteral("Print"), QDialogButtonBox::ActionRole);
+    printButton->setObjectName(QStringLiteral("btnprint"));
+    auto* close = buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole);
+    close->setObjectName(QStringLiteral("btnclose"));
+    connect(use, &QPushButton::clicked, this, &DesignCheckDialog::useInDesign);
+    connect(pdf, &QPushButton::clicked, this, &DesignCheckDialog::savePdf);
+    connect(printButton, &QPushButton::clicked, this, &DesignCheckDialog::print);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(storms);
+    layout->addWidget(problem_);
+    layout->addWidget(tabs, 3);
+    layout->addWidget(checks_, 2);
+    layout->addWidget(summary_);
+    layout->addWidget(buttons);
+    for (QLineEdit* e : findChildren<QLineEdit*>())
+        connect(e, &QLineEdit::textEdited, this, &DesignCheckDialog::recalculate);
+    for (QComboBox* c : {region_, consequence_})
+        connect(c, &QComboBox::currentIndexChanged, this, &DesignCheckDialog::recalculate);
+    resize(900, 820);
+}
+
+QWidget* DesignCheckDialog::siteTab() {
+    auto* tab = new QWidget(this);
+    auto* layout = new QVBoxLayout(tab);
+
+    consequence_->setObjectName(QStringLiteral("cbconsequence"));
+    for (std::size_t c = 0; c < kConsequenceCount; ++c)
+        consequence_->addItem(QString::fromLatin1(consequenceName(static_cast<Consequence>(c))));
+    consequence_->setCurrentIndex(static_cast<int>(Consequence::minorExternal));
+
+    auto* site = new QGroupBox(QStringLiteral("Site"), tab);
+    auto* form = new QFormLayout(site);
+    form->addRow(QStringLiteral("Consequence of failure"), consequence_);
+    form->addRow(QStringLiteral("Depth to the seasonal high groundwater (m; empty if unknown)"),
+                 groundwater_);
+    form->addRow(QStringLiteral("Depth from the ground to the top of the soakaway (m)"), top_);
+    form->addRow(QStringLiteral("Distance to the nearest building foundation (m; empty if unknown)"),
+                 building_);
+    layout->addWidget(site);
+
+    auto* settings = new QGroupBox(QStringLiteral("Settings"), tab);
+    auto* grid = new QGridLayout(settings);
+    grid->addWidget(new QLabel(QStringLiteral("Least factor of safety (CIRIA C753 Table 25.2)"),
+                               settings), 0, 0, 1, 4);
+    for (std::size_t c = 0; c < kConsequenceCount; ++c) {
+        auto* heading = new QLabel(
+            QString::fromLatin1(consequenceName(static_cast<Consequence>(c))), settings);
+        heading->setWordWrap(true);
+        grid->addWidget(heading, 1, int(c) + 1);
+    }
+    auto* under = new QHBoxLayout;
+    under->addWidget(new QLabel(QStringLiteral("Area under"), settings));
+    under->addWidget(smallArea_);
+    under->addWidget(new QLabel(QStringLiteral("m2"), settings));
+    under->addStretch(1);
+    grid->addLayout(under, 2, 0);
+    auto* upTo = new QHBoxLayout;
+    upTo->addWidget(new QLabel(QStringLiteral("From there up to"), settings));
+    upTo->addWidget(largestArea_);
+    upTo->addWidget(new QLabel(QStringLiteral("m2"), settings));
+    upTo->addStretch(1);
+    grid->addLayout(upTo, 3, 0);
+    const FosTable defaults;
+    for (std::size_t b = 0; b < 2; ++b)
+        for (std::size_t c = 0; c < kConsequenceCount; ++c) {
+            const std::string name = "txtfos" + std::to_string(b + 1) + std::to_string(c + 1);
+            fos_[b][c] = field(name.c_str(), plainText(defaults.minimum[b][c]).c_str(), settings);
+            grid->addWidget(fos_[b][c], int(b) + 2, int(c) + 1);
+        }
+    auto* least = new QFormLayout;
+    least->addRow(QStringLiteral("Least height of the base above the groundwater (m)"),
+                  leastGroundwater_);
+    least->addRow(QStringLiteral("Least distance from a building foundation (m)"), leastBuilding_);
+    grid->addLayout(least, 4, 0, 1, 4);
+    grid->setColumnStretch(0, 1);
+    layout->addWidget(settings);
+    layout->addStretch(1);
+    return tab;
+}
+
+void DesignCheckDialog::openModal() {
+    recalculate();
+    exec();
+}
+
+void DesignCheckDialog::readInputs() {
+    DesignCheckInputs& in = logic_.inputs;
+    in.site.m560Rainfall = numberIn(m560_, "M5-60 rainfall");
+    in.site.ratio = numberIn(ratio_, "Ratio r");
+    in.site.region = region_->currentIndex() == 1 ? Region::scotlandAndNIreland
+                                                   : Region::englandAndWales;
+    in.site.allowancePercent = numberIn(allowance_, "Climate change allowance");
+    in.site.urbanCreepPercent = numberIn(creep_, "Urban creep allowance");
+    in.consequence = static_cast<Consequence>(consequence_->currentIndex());
+    in.groundwaterDepth = optionalIn(groundwater_, "Depth to the groundwater");
+    in.topDepth = numberIn(top_, "Depth to the top of the soakaway");
+    in.buildingDistance = optionalIn(building_, "Distance to the nearest building");
+    in.minimumGroundwaterClearance = numberIn(leastGroundwater_, "Least height above the groundwater");
+    in.minimumBuildingDistance = numberIn(leastBuilding_, "Least distance from a building");
+    in.fosTable.smallAreaBelow = numberIn(smallArea_, "Factor of safety table area");
+    in.fosTable.largestArea = numberIn(largestArea_, "Factor of safety table area");
+    for (std::size_t b = 0; b < 2; ++b)
+        for (std::size_t c = 0; c < kConsequenceCount; ++c)
+            in.fosTable.minimum[b][c] = numberIn(fos_[b][c], "Factor of safety table");
+    in.trialPits = trialPits_.series();
+}
+
+void DesignCheckDialog::recalculate() {
+    problemText_.clear();
+    try {
+        readInputs();
+        if (!logic_.calculate(session_.record()))
+            problemText_ = QString::fromStdString(logic_.error());
+    } catch (const InputError& e) {
+        problemText_ = QString::fromStdString(e.what());
+    }
+    if (!problemText_.isEmpty()) {
+        // No check from inputs it refused: the last one would no longer match them.
+        DesignCheckLogic fresh;
+        fresh.inputs = logic_.inputs;
+        logic_ = fresh;
+    }
+    problem_->setText(problemText_);
+    showTable();
+    showChecks();
+    plot_->update();
+}
+
+void DesignCheckDialog::showTable() {
+    const auto& headings = CriticalStormLogic::headings();
+    table_->clear();
+    table_->setColumnCount(int(headings.size()));
+    for (std::size_t c = 0; c < headings.size(); ++c)
+        table_->setHorizontalHeaderItem(int(c), new QTableWidgetItem(QString::fromStdString(headings[c])));
+    const auto& t = logic_.storm().table();
+    table_->setRowCount(t ? int(t->rows.size()) : 0);
+    if (t) {
+        // The storm that needs the longest trench marks the trench's columns, the one that
+        // needs the deepest ring the ring's; the storm columns belong to both.
+        constexpr int kFirstRingColumn = 9;
+        constexpr int kFirstTrenchColumn = 6;
+        for (std::size_t r = 0; r < t->rows.size(); ++r) {
+            const auto cells = CriticalStormLogic::cells(t->rows[r]);
+            for (std::size_t c = 0; c < cells.size(); ++c) {
+                auto* item = new QTableWidgetItem(QString::fromStdString(cells[c]));
+                const int column = int(c);
+                const bool storm = column < kFirstTrenchColumn;
+                const bool trench = r == t->trenchGoverning &&
+                                    (storm || column < kFirstRingColumn);
+                const bool ring = r == t->ringGoverning && (storm || column >= kFirstRingColumn);
+                if (trench || ring) {
+                    QFont bold = item->font();
+                    bold.setBold(true);
+                    item->setFont(bold);
+                    item->setBackground(QColor(255, 236, 160));
+                }
+                table_->setItem(int(r), column, item);
+            }
+        }
+    }
+    table_->resizeColumnsToContents();
+    table_->resizeRowsToContents();
+}
+
+void DesignCheckDialog::showChecks() {
+    const auto& check = logic_.check();
+    checks_->setRowCount(check ? int(check->items.size()) : 0);
+    if (check) {
+        for (std::size_t r = 0; r < check->items.size(); ++r) {
+            const CheckItem& item = check->items[r];
+            auto* verdict = new QTableWidgetItem(QString::fromLatin1(verdictName(item.verdict)));
+            if (item.verdict == Verdict::fail) verdict->setForeground(QColor(200, 0, 0));
+            QFont bold = verdict->font();
+            bold.setBold(true);
+            verdict->setFont(bold);
+            checks_->setItem(int(r), 0, new QTableWidgetItem(QString::fromStdString(item.name)));
+            checks_->setItem(int(r), 1, verdict);
+            auto* reason = new QTableWidgetItem(QString::fromStdString(item.reason));
+            reason->setToolTip(reason->text());
+            checks_->setItem(int(r), 2, reason);
+        }
+    }
+    checks_->resizeColumnToContents(0);
+    checks_->resizeColumnToContents(1);
+    checks_->resizeRowsToContents();
+    summary_->setText(check ? QString::fromStdString(logic_.summary()) : QString());
+    summary_->setStyleSheet(check && !check->passes() ? QStringLiteral("color: #c80000; font-weight: bold")
+                                                      : QStringLiteral("font-weight: bold"));
+}
+
+void DesignCheckDialog::useInDesign() {
+    if (!logic_.check()) return;
+    if (session_.act([&] { logic_.useInDesign(session_.design()); })) accept();
+}
+
+void DesignCheckDialog::savePdf() {
+    if (!logic_.check()) return;
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Save Design Check as PDF"), QDir::currentPath(),
+        QStringLiteral("PDF Files (*.pdf)"), nullptr, QFileDialog::DontUseNativeDialog);
+    if (path.isEmpty()) return;
+    const QByteArray pdf = designCheckReport(session_.record(), logic_).toPdf();
+    if (auto failed = writeFileAtomically(path.toStdString(), pdf.toStdString()))
+        showInformation(this, *failed);
+}
+
+void DesignCheckDialog::print() {
+    if (!logic_.check()) return;
+    report::Report record = designCheckReport(session_.record(), logic_);
+    if (auto failed = report::printReport(record)) showInformation(this, failed->toStdString());
+}
+
+}  // namespace varnholt
