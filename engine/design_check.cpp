@@ -72,10 +72,14 @@ std::string areaBand(const FosTable& t, double area) {
 }
 
 CheckItem stormItem(bool ring, double own, double needed, const StormDesign& d,
-                    const StormRainfall& critical) {
+                    const StormRainfall& critical, double creepPercent) {
     const std::string what = ring ? "a ring " : "a trench ";
     const std::string measure = ring ? " deep" : " long";
     const std::string storm = plainText(critical.minutes) + " min storm with the allowances";
+    const std::string remedy = creepPercent > 0
+                                   ? "design for the critical storm and type in the area with "
+                                     "the urban creep allowance."
+                                   : "design for the critical storm.";
     const std::string ownStorm = "the design's own storm (" +
                                  plainText(ring ? d.ring.stormMinutes : d.trench.stormMinutes) +
                                  " min, " + generalText(ring ? d.ring.rainfallDepth
@@ -91,12 +95,12 @@ CheckItem stormItem(bool ring, double own, double needed, const StormDesign& d,
     const double shownNeeded = parseNumber(displayText(needed));
     if (std::isfinite(own) && shownOwn >= shownNeeded)
         return {"Critical storm", Verdict::pass,
-                "The " + storm + " needs " + what + metres(needed) + measure + "; " + ownStorm +
+                "The critical " + storm + " needs " + what + metres(needed) + measure + "; " + ownStorm +
                     " needs " + metres(own) + "."};
     return {"Critical storm", Verdict::fail,
-            "The " + storm + " needs " + what + metres(needed) + measure + ", but " + ownStorm +
-                " needs only " + (std::isfinite(own) ? metres(own) : "an impossible size") +
-                ": design for the critical storm, or enlarge the area by the urban creep."};
+            "The critical " + storm + " needs " + what + metres(needed) + measure + ", but " +
+                ownStorm + " needs only " +
+                (std::isfinite(own) ? metres(own) : "an impossible size") + ": " + remedy};
 }
 
 CheckItem halfEmptyItem(bool ring, const CriticalStormRow& row, const StormDesign& d) {
@@ -195,7 +199,8 @@ DesignCheck designCheck(const DesignCheckInputs& in, const DesignRecord& record)
     const double own = check.ring ? sizeRing(d.ring, d.ringRadius).depth
                                   : solveTrenchLength(d.trench, d.trenchWidth, d.trenchDepth);
     const double needed = check.ring ? row.ringDepth : row.trenchLength;
-    check.items.push_back(stormItem(check.ring, own, needed, d, row.rain));
+    check.items.push_back(
+        stormItem(check.ring, own, needed, d, row.rain, in.site.urbanCreepPercent));
     check.items.push_back(halfEmptyItem(check.ring, row, d));
 
     check.drainedArea = record.number(Field::txtarea) * (1 + in.site.urbanCreepPercent / 100);

@@ -98,7 +98,7 @@ DesignCheckDialog::DesignCheckDialog(DesignSession& session, const TrialPitTests
       smallArea_(field("txtfosarea1", "100", this, 60)),
       largestArea_(field("txtfosarea2", "1000", this, 60)),
       table_(tableOf("sgstorms", this)), plot_(new StormPlot(logic_, this)),
-      checks_(tableOf("sgchecks", this)), summary_(new QLabel(this)), problem_(new QLabel(this)) {
+      checks_(new QGroupBox(QStringLiteral("Checks"), this)), summary_(new QLabel(this)), problem_(new QLabel(this)) {
     setObjectName(QStringLiteral("Tfrmdesigncheck"));
     setWindowTitle(QStringLiteral("Design Check"));
     setModal(true);
@@ -132,12 +132,10 @@ DesignCheckDialog::DesignCheckDialog(DesignSession& session, const TrialPitTests
     problem_->setObjectName(QStringLiteral("lblproblem"));
     problem_->setStyleSheet(QStringLiteral("color: red"));
     problem_->setWordWrap(true);
-    checks_->setColumnCount(3);
-    checks_->setHorizontalHeaderLabels(
-        {QStringLiteral("Check"), QStringLiteral("Result"), QStringLiteral("Reason")});
-    checks_->horizontalHeader()->setStretchLastSection(true);
-    checks_->setWordWrap(true);
-    checks_->setMinimumHeight(150);
+    checks_->setObjectName(QStringLiteral("gbchecks"));
+    auto* checkGrid = new QGridLayout(checks_);
+    checkGrid->setColumnStretch(2, 1);
+    checkGrid->setVerticalSpacing(4);
     summary_->setObjectName(QStringLiteral("lblsummary"));
 
     auto* buttons = new QDialogButtonBox(this);
@@ -160,8 +158,8 @@ DesignCheckDialog::DesignCheckDialog(DesignSession& session, const TrialPitTests
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(storms);
     layout->addWidget(problem_);
-    layout->addWidget(tabs, 3);
-    layout->addWidget(checks_, 2);
+    layout->addWidget(tabs, 1);
+    layout->addWidget(checks_);
     layout->addWidget(summary_);
     layout->addWidget(buttons);
     for (QLineEdit* e : findChildren<QLineEdit*>())
@@ -315,26 +313,31 @@ void DesignCheckDialog::showTable() {
 }
 
 void DesignCheckDialog::showChecks() {
-    const auto& check = logic_.check();
-    checks_->setRowCount(check ? int(check->items.size()) : 0);
-    if (check) {
-        for (std::size_t r = 0; r < check->items.size(); ++r) {
-            const CheckItem& item = check->items[r];
-            auto* verdict = new QTableWidgetItem(QString::fromLatin1(verdictName(item.verdict)));
-            if (item.verdict == Verdict::fail) verdict->setForeground(QColor(200, 0, 0));
-            QFont bold = verdict->font();
-            bold.setBold(true);
-            verdict->setFont(bold);
-            checks_->setItem(int(r), 0, new QTableWidgetItem(QString::fromStdString(item.name)));
-            checks_->setItem(int(r), 1, verdict);
-            auto* reason = new QTableWidgetItem(QString::fromStdString(item.reason));
-            reason->setToolTip(reason->text());
-            checks_->setItem(int(r), 2, reason);
-        }
+    auto* grid = static_cast<QGridLayout*>(checks_->layout());
+    while (QLayoutItem* item = grid->takeAt(0)) {
+        delete item->widget();
+        delete item;
     }
-    checks_->resizeColumnToContents(0);
-    checks_->resizeColumnToContents(1);
-    checks_->resizeRowsToContents();
+    const auto& check = logic_.check();
+    if (!check) return;
+    for (std::size_t r = 0; r < check->items.size(); ++r) {
+        const CheckItem& item = check->items[r];
+        const int row = int(r);
+        auto* name = new QLabel(QString::fromStdString(item.name), checks_);
+        auto* verdict = new QLabel(QString::fromLatin1(verdictName(item.verdict)), checks_);
+        verdict->setObjectName(QStringLiteral("lblverdict%1").arg(row + 1));
+        verdict->setStyleSheet(item.verdict == Verdict::fail
+                                   ? QStringLiteral("color: #c80000; font-weight: bold")
+                                   : QStringLiteral("font-weight: bold"));
+        auto* reason = new QLabel(QString::fromStdString(item.reason), checks_);
+        reason->setObjectName(QStringLiteral("lblreason%1").arg(row + 1));
+        reason->setWordWrap(true);
+        reason->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        for (QLabel* l : {name, verdict, reason}) l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        grid->addWidget(name, row, 0);
+        grid->addWidget(verdict, row, 1);
+        grid->addWidget(reason, row, 2);
+    }
     summary_->setText(check ? QString::fromStdString(logic_.summary()) : QString());
     summary_->setStyleSheet(check && !check->passes() ? QStringLiteral("color: #c80000; font-weight: bold")
                                                       : QStringLiteral("font-weight: bold"));

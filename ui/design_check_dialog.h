@@ -56,7 +56,7 @@ private:
     std::array<std::array<QLineEdit*, kConsequenceCount>, 2> fos_{};
     QTableWidget* table_;
     QWidget* plot_;
-    QTableWidget* checks_;
+    QWidget* checks_;
     QLabel* summary_;
     QLabel* problem_;
     QString problemText_;

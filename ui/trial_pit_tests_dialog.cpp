@@ -25,8 +25,8 @@ QLineEdit* box(const std::string& name, QWidget* parent) {
 }  // namespace
 
 TrialPitTestsDialog::TrialPitTestsDialog(TrialPitTestsLogic& logic, QWidget* parent)
-    : QDialog(parent), logic_(logic), length_(box("txtpitlength", this)),
-      width_(box("txtpitwidth", this)),
+    : QDialog(parent), logic_(logic), length_(box("txttestpitlength", this)),
+      width_(box("txttestpitwidth", this)),
       gravel_(new QCheckBox(QStringLiteral("Pit filled with gravel"), this)),
       voidRatio_(box("txtpitvoidratio", this)), lowest_(new QLabel(this)),
       problem_(new QLabel(this)) {
@@ -74,6 +74,8 @@ TrialPitTestsDialog::TrialPitTestsDialog(TrialPitTestsLogic& logic, QWidget* par
     problem_->setObjectName(QStringLiteral("lblproblem"));
     problem_->setStyleSheet(QStringLiteral("color: red"));
     problem_->setWordWrap(true);
+    // Room for a line each from the start, so that the dialog does not jump as they fill.
+    for (QLabel* l : {lowest_, problem_}) l->setMinimumHeight(l->fontMetrics().lineSpacing() + 1);
 
     auto* buttons = new QDialogButtonBox(this);
     auto* use = buttons->addButton(QStringLiteral("Use in Design"), QDialogButtonBox::AcceptRole);

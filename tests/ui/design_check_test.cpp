@@ -1,17 +1,21 @@
-// The critical storm assistant as a designer uses it: opened over the worked trench, every
-// storm tabled with the governing one marked, and "Use in Design" sizing the trench for it.
+// The design check as a designer uses it: opened over the worked trench, every storm tabled
+// with the governing one marked and "Use in Design" sizing the trench for it; the trial-pit
+// tests entered from the soil infiltration dialog and judged in the check.
 #include <QAction>
+#include <QCheckBox>
 #include <QTableWidget>
+#include <QTimer>
 
 #include "gui_fixture.h"
 #include "ui/design_check_dialog.h"
+#include "ui/trial_pit_dialog.h"
 
 namespace varnholt {
 namespace {
 
-class CriticalStormTest : public testing::GuiTest {};
+class DesignCheckTest : public testing::GuiTest {};
 
-TEST_F(CriticalStormTest, UseInDesignWritesTheGoverningStormAndTheTrenchIsSizedForIt) {
+TEST_F(DesignCheckTest, UseInDesignWritesTheGoverningStormAndTheTrenchIsSizedForIt) {
     enterWorkedTrench();
     const std::string length = text("txtlength");
     whileModal([&] { find<QAction>("pdmdesigncheck")->trigger(); },
@@ -42,6 +46,51 @@ TEST_F(CriticalStormTest, UseInDesignWritesTheGoverningStormAndTheTrenchIsSizedF
     const auto& governing = logic.table()->rows[logic.table()->trenchGoverning];
     EXPECT_EQ(record().number(Field::txtsdur), governing.rain.minutes);
     EXPECT_NE(text("txtlength"), length) << "the trench is sized for the governing storm";
+}
+
+TEST_F(DesignCheckTest, TheLowestOfThreeTrialPitTestsGoesIntoTheDesignAndIntoTheCheck) {
+    enterWorkedTrench();
+    withModals([&] { find<QAction>("pdmcalcsoilinf")->trigger(); },
+               {[&](QWidget* single) {
+                    // Clicked once this step has returned, so that the next step sees the
+                    // tests come up over it.
+                    auto* tests = single->findChild<QPushButton*>("btntests");
+                    QTimer::singleShot(0, tests, [tests] { tests->click(); });
+                },
+                [&](QWidget* tests) {
+                    EXPECT_EQ(tests->windowTitle(), "Trial Pit Tests");
+                    auto typeIn = [&](const char* name, const char* keys) {
+                        QTest::keyClicks(tests->findChild<QLineEdit*>(name), keys);
+                    };
+                    typeIn("txttestpitlength", "2");
+                    typeIn("txttestpitwidth", "0.6");
+                    typeIn("txttestdepth1", "1");
+                    typeIn("txttesttime1", "30");
+                    typeIn("txttestdepth3", "0.8");  // the second row left empty
+                    EXPECT_FALSE(tests->findChild<QLabel*>("lblproblem")->text().isEmpty())
+                        << "a test with its depth only is named";
+                    typeIn("txttesttime3", "40");
+                    tests->findChild<QCheckBox*>("chkpitgravel")->click();
+                    EXPECT_EQ(tests->findChild<QLabel*>("lbltestrate1")->text(), "2.63E-5");
+                    EXPECT_EQ(tests->findChild<QLabel*>("lbltestrate3")->text(),
+                              "1.82E-5  (lowest)");
+                    expectWhole(tests);
+                    QTest::mouseClick(tests->findChild<QPushButton*>("btnuse"), Qt::LeftButton);
+                }});
+    EXPECT_FALSE(program->trialPitDialog().isVisible()) << "the single test closes with them";
+    EXPECT_EQ(text("txtsinf"), "1.82E-5");
+
+    whileModal([&] { find<QAction>("pdmdesigncheck")->trigger(); }, [&](QWidget* dialog) {
+        const DesignCheck& check = *program->designCheckDialog().logic().check();
+        ASSERT_EQ(check.items.size(), 6u);
+        EXPECT_EQ(check.items[5].verdict, Verdict::pass) << check.items[5].reason;
+        EXPECT_EQ(dialog->findChild<QLabel*>("lblverdict4")->text(), "Not checked");
+        QTest::keyClicks(dialog->findChild<QLineEdit*>("txtgroundwater"), "2");
+        EXPECT_EQ(dialog->findChild<QLabel*>("lblverdict4")->text(), "Fail");
+        EXPECT_NE(dialog->findChild<QLabel*>("lblreason4")->text().indexOf("only 0.5 m"), -1);
+        EXPECT_NE(dialog->findChild<QLabel*>("lblsummary")->text().indexOf("fail"), -1);
+        QTest::mouseClick(dialog->findChild<QPushButton*>("btnclose"), Qt::LeftButton);
+    });
 }
 
 }  // namespace

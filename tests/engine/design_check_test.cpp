@@ -1,0 +1,209 @@
+// Guards the design check: the trial-pit series against hand calculations, the factor-of-
+// safety table at its band edges, each clearance flag and the verdicts on a worked trench.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+
+#include "engine/design.h"
+#include "engine/design_check.h"
+#include "engine/number_text.h"
+#include "started_design.h"
+
+namespace varnholt {
+namespace {
+
+// A pit 2 m x 0.6 m; falls of (1 m, 30 min), (0.8 m, 40 min), (0.9 m, 35 min). By hand, open:
+// V = L.W.D/2, A = (L + W).D + L.W, f = V / (A.60T):
+//   0.6 / (3.8 x 1800) = 8.7719E-5, 0.48 / (3.28 x 2400) = 6.0976E-5, 0.54 / (3.54 x 2100) =
+//   7.2639E-5; with gravel of void ratio 0.3 each V, and so each f, is 0.3 times that.
+TEST(TrialPitSeries, TheLowestOfTheTestsAndTheGravelCorrectionAsWorkedByHand) {
+    TrialPitSeries series;
+    series.length = 2;
+    series.width = 0.6;
+    series.tests = {{1, 30}, {0.8, 40}, {0.9, 35}};
+    const double open[] = {0.6 / (3.8 * 1800), 0.48 / (3.28 * 2400), 0.54 / (3.54 * 2100)};
+    for (bool gravel : {false, true}) {
+        SCOPED_TRACE(gravel);
+        series.gravel = gravel;
+        const TrialPitSeriesRates r = trialPitSeriesRates(series);
+        ASSERT_EQ(r.rates.size(), 3u);
+        for (std::size_t i = 0; i < 3; ++i)
+            EXPECT_NEAR(r.rates[i].rate, open[i] * (gravel ? 0.3 : 1), 1e-15);
+        EXPECT_EQ(r.lowest, 1u);
+        EXPECT_EQ(r.designRate, r.rates[1].rate);
+    }
+    EXPECT_EQ(infiltrationRateText(trialPitSeriesRates(series).designRate), "1.82E-5");
+    // The lowest wherever it stands, and a single test is its own minimum.
+    series.tests = {{0.8, 40}, {1, 30}};
+    EXPECT_EQ(trialPitSeriesRates(series).lowest, 0u);
+    series.tests = {{1, 30}};
+    EXPECT_NEAR(trialPitSeriesRates(series).designRate, open[0] * 0.3, 1e-15);
+}
+
+TEST(TrialPitSeries, RefusesWhatNoPitGives) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Case {
+        const char* what;
+        double length, width, voidRatio;
+        std::vector<TrialPitTest> tests;
+    };
+    for (const Case& c : {Case{"no test", 2, 0.6, 0.3, {}},
+                          Case{"four tests", 2, 0.6, 0.3, {{1, 30}, {1, 30}, {1, 30}, {1, 30}}},
+                          Case{"zero depth", 2, 0.6, 0.3, {{1, 30}, {0, 30}}},
+                          Case{"negative width", 2, -0.6, 0.3, {{1, 30}}},
+                          Case{"time not a number", 2, 0.6, 0.3, {{1, nan}}},
+                          Case{"void ratio 0", 2, 0.6, 0, {{1, 30}}},
+                          Case{"void ratio over 1", 2, 0.6, 1.5, {{1, 30}}}}) {
+        SCOPED_TRACE(c.what);
+        TrialPitSeries s{c.length, c.width, true, c.voidRatio, c.tests};
+        EXPECT_THROW(trialPitSeriesRates(s), std::domain_error);
+    }
+}
+
+TEST(FactorOfSafetyTable, BandEdges) {
+    const FosTable t;
+    struct Case {
+        double area;
+        Consequence consequence;
+        std::optional<double> minimum;
+    };
+    const auto none = Consequence::noDamage, minor = Consequence::minorExternal,
+               buildings = Consequence::buildings;
+    for (const Case& c : {Case{0, minor, 2}, Case{99.99, none, 1.5}, Case{99.99, minor, 2},
+                          Case{99.99, buildings, 10}, Case{100, none, 1.5}, Case{100, minor, 3},
+                          Case{100, buildings, 10}, Case{1000, minor, 3},
+                          Case{1000.01, minor, std::nullopt}}) {
+        SCOPED_TRACE(c.area);
+        EXPECT_EQ(minimumFactorOfSafety(t, c.area, c.consequence), c.minimum);
+    }
+    FosTable own;  // every figure is a setting
+    own.smallAreaBelow = 50;
+    own.largestArea = 5000;
+    own.minimum[1][1] = 4;
+    EXPECT_EQ(minimumFactorOfSafety(own, 60, minor), 4);
+    EXPECT_EQ(minimumFactorOfSafety(own, 5000, minor), 4);
+}
+
+// The worked trench (100 m2, 0.00001 m/s, 1.5 m deep, 10 m long, its width solved) designed
+// for the storm that governs it at the default site, as "Use in Design" does.
+class DesignCheckTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testing::start(design);
+        testing::enter(design, {{Field::txtarea, "100"},
+                                {Field::txtrain, "0.02"},
+                                {Field::txtsdur, "60"},
+                                {Field::txtsinf, "0.00001"},
+                                {Field::txtdepth, "1.5"},
+                                {Field::lblwid, "0.5"},
+                                {Field::txtlength, "10"}});
+        const DesignCheck c = designCheck(in, design.record());
+        const StormRainfall& critical = c.table.rows[c.table.trenchGoverning].rain;
+        design.write(Field::txtsdur, plainText(critical.minutes));
+        design.write(Field::txtrain, generalText(critical.depth));
+    }
+    const CheckItem& item(const DesignCheck& c, const std::string& name) {
+        for (const CheckItem& i : c.items)
+            if (i.name == name) return i;
+        throw std::logic_error("no check " + name);
+    }
+    Verdict verdict(const std::string& name) { return item(designCheck(in, design.record()), name).verdict; }
+
+    Design design;
+    DesignCheckInputs in;
+};
+
+TEST_F(DesignCheckTest, TheDesignSizedForTheGoverningStormPassesUntilAnAllowanceIsAdded) {
+    DesignCheck c = designCheck(in, design.record());
+    EXPECT_EQ(design.record().text(Field::txtsdur), "60");  // 24.8 mm, a trench of 12.43 m
+    EXPECT_EQ(item(c, "Critical storm").verdict, Verdict::pass) << item(c, "Critical storm").reason;
+    EXPECT_EQ(item(c, "Half-empty time").verdict, Verdict::pass);
+    // Nothing fails for want of the optional inputs.
+    EXPECT_EQ(item(c, "Groundwater").verdict, Verdict::notChecked);
+    EXPECT_EQ(item(c, "Building distance").verdict, Verdict::notChecked);
+    EXPECT_EQ(item(c, "Infiltration rate").verdict, Verdict::notChecked);
+
+    for (auto allowance : {&StormSite::allowancePercent, &StormSite::urbanCreepPercent}) {
+        DesignCheckInputs more = in;
+        more.site.*allowance = 10;
+        c = designCheck(more, design.record());
+        const CheckItem& storm = item(c, "Critical storm");
+        EXPECT_EQ(storm.verdict, Verdict::fail);
+        EXPECT_NE(storm.reason.find("needs only 12.43 m"), std::string::npos) << storm.reason;
+        EXPECT_FALSE(c.passes());
+    }
+    design.write(Field::txthalfempty, "1");  // the trench half empties in 1.29 h
+    EXPECT_EQ(verdict("Half-empty time"), Verdict::fail);
+}
+
+TEST_F(DesignCheckTest, FactorOfSafetyByDrainedAreaAndConsequence) {
+    struct Case {
+        const char* area;
+        double creep;
+        Consequence consequence;
+        const char* factor;
+        Verdict verdict;
+    };
+    for (const Case& c : {Case{"99", 0, Consequence::minorExternal, "2", Verdict::pass},
+                          Case{"100", 0, Consequence::minorExternal, "2", Verdict::fail},
+                          Case{"95", 10, Consequence::minorExternal, "2", Verdict::fail},
+                          Case{"100", 0, Consequence::noDamage, "1.5", Verdict::pass},
+                          Case{"500", 0, Consequence::buildings, "9.99", Verdict::fail},
+                          Case{"1001", 0, Consequence::noDamage, "10", Verdict::notChecked}}) {
+        SCOPED_TRACE(std::string(c.area) + " " + c.factor);
+        design.write(Field::txtarea, c.area);
+        design.write(Field::txtFOS, c.factor);
+        in.site.urbanCreepPercent = c.creep;
+        in.consequence = c.consequence;
+        EXPECT_EQ(verdict("Factor of safety"), c.verdict);
+    }
+}
+
+TEST_F(DesignCheckTest, ClearancesToTheGroundwaterAndTheNearestBuilding) {
+    struct Case {
+        double top;
+        std::optional<double> groundwater;
+        std::optional<double> building;
+        Verdict groundwaterVerdict, buildingVerdict;
+    };
+    // The trench is 1.5 m deep: its base lies at top + 1.5 m.
+    for (const Case& c : {Case{0, 2.5, 5, Verdict::pass, Verdict::pass},
+                          Case{0.8, 3.3, 7, Verdict::pass, Verdict::pass},  // 3.3 - 2.3 is 1 m
+                          Case{0, 2.49, 4.99, Verdict::fail, Verdict::fail},
+                          Case{0.5, 2.9, 0, Verdict::fail, Verdict::fail},
+                          Case{0, std::nullopt, std::nullopt, Verdict::notChecked,
+                               Verdict::notChecked}}) {
+        SCOPED_TRACE(c.top);
+        in.topDepth = c.top;
+        in.groundwaterDepth = c.groundwater;
+        in.buildingDistance = c.building;
+        EXPECT_EQ(verdict("Groundwater"), c.groundwaterVerdict);
+        EXPECT_EQ(verdict("Building distance"), c.buildingVerdict);
+    }
+    // The least clearances are settings.
+    in.groundwaterDepth = 2.49;
+    in.minimumGroundwaterClearance = 0.9;
+    EXPECT_EQ(verdict("Groundwater"), Verdict::pass);
+    in.buildingDistance = 3;
+    in.minimumBuildingDistance = 3;
+    EXPECT_EQ(verdict("Building distance"), Verdict::pass);
+    in.buildingDistance = -1;
+    EXPECT_THROW(designCheck(in, design.record()), std::domain_error);
+}
+
+TEST_F(DesignCheckTest, TheDesignRateMayNotExceedTheLowestTrialPitTest) {
+    TrialPitSeries pit;
+    pit.length = 2;
+    pit.width = 0.6;
+    pit.tests = {{1, 30}, {0.8, 40}};  // the lowest 6.09756E-5 m/s
+    in.trialPits = pit;
+    design.write(Field::txtsinf, "6.09E-5");  // as Use in Design writes it
+    EXPECT_EQ(verdict("Infiltration rate"), Verdict::pass);
+    design.write(Field::txtsinf, "6.1E-5");
+    EXPECT_EQ(verdict("Infiltration rate"), Verdict::fail);
+}
+
+}  // namespace
+}  // namespace varnholt
