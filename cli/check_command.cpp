@@ -97,11 +97,6 @@ std::string json(const DesignCheckLogic& logic, const std::vector<std::string>& 
     return w.str() + "\n";
 }
 
-std::string joined(const std::vector<std::string>& lines) {
-    std::string out;
-    for (const std::string& line : lines) out += (out.empty() ? "" : "\n") + line;
-    return out;
-}
 
 }  // namespace
 
@@ -203,7 +198,7 @@ int runCheck(const CheckRequest& request, std::string& out, std::string& message
                 if (made && request.critical.output.empty())
                     out = request.critical.design.json ? json(logic, shown) : logic.text(record);
             }
-            messages = joined(shown);
+            messages = joinedLines(shown);
         });
     if (!started || !made) return 1;
     const int verdict = logic.check()->passes() ? 0 : 3;

@@ -86,11 +86,6 @@ std::string json(const CriticalStormLogic& logic, const DesignRecord& record,
     return w.str() + "\n";
 }
 
-std::string joined(const std::vector<std::string>& lines) {
-    std::string out;
-    for (const std::string& line : lines) out += (out.empty() ? "" : "\n") + line;
-    return out;
-}
 }  // namespace
 
 bool parseCriticalRequest(const std::vector<std::string>& args, CriticalRequest& request,
@@ -142,7 +137,7 @@ int runCritical(const CriticalRequest& request, std::string& out, std::string& m
                 if (made && request.output.empty())
                     out = request.design.json ? json(logic, record, shown) : logic.text(record);
             }
-            messages = joined(shown);
+            messages = joinedLines(shown);
         });
     if (!started || !made) return 1;
     if (request.output.empty()) return 0;

@@ -299,4 +299,10 @@ int runDesign(const DesignRequest& request, std::string& out) {
     return ok ? 0 : 1;
 }
 
+std::string joinedLines(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const std::string& line : lines) out += (out.empty() ? "" : "\n") + line;
+    return out;
+}
+
 }  // namespace varnholt

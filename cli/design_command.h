@@ -75,4 +75,7 @@ using SessionEnd =
 // be read or was not a project file, or a --save failed.
 bool runSession(const DesignRequest& request, const SessionEnd& atEnd);
 
+// The messages of a session, one a line, as the commands report them.
+std::string joinedLines(const std::vector<std::string>& lines);
+
 }  // namespace varnholt

@@ -31,21 +31,13 @@ bool parseSheetRequest(const std::vector<std::string>& args, SheetRequest& reque
     return parseDesignRequest(rest, request.design, error);
 }
 
-namespace {
-std::string joined(const std::vector<std::string>& lines) {
-    std::string out;
-    for (const std::string& line : lines) out += (out.empty() ? "" : "\n") + line;
-    return out;
-}
-}  // namespace
-
 int runSheet(const SheetRequest& request, std::string& error) {
     bool made = false;
     SheetContent content;
     const bool started = runSession(
         request.design, [&](Design& design, std::vector<std::string>& messages, bool started) {
             if (!started) {
-                error = joined(messages);
+                error = joinedLines(messages);
                 return;
             }
             try {
@@ -60,7 +52,7 @@ int runSheet(const SheetRequest& request, std::string& error) {
             } catch (const ActionStopped& e) {
                 messages.push_back(e.what());
             }
-            error = joined(messages);
+            error = joinedLines(messages);
         });
     if (!started) {
         if (error.empty()) error = "the project could not be started";

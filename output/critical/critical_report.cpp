@@ -15,6 +15,18 @@ QString qs(const std::string& text) { return QString::fromStdString(text); }
 
 const QColor kTrenchColour(0, 0, 200);
 
+void placeLabel(report::Page& page, double x, double y, const QString& text, double points,
+                bool bold, double width, Qt::AlignmentFlag align) {
+    report::Label l;
+    l.at = QPointF(x, y);
+    l.text = text;
+    l.style.pointSize = points;
+    l.style.bold = bold;
+    l.fixedWidth = width;
+    l.alignment = align;
+    page.elements.emplace_back(l);
+}
+
 // The ring the table sized, which is the first row's before any ring has been on show.
 double ringDiameterMm(const DesignRecord& record) {
     return stormDesignOf(record).ringRadius * 2000;
@@ -113,14 +125,7 @@ double placeCriticalStormTable(report::Page& page, const CriticalStormTable& tab
                                double top) {
     auto label = [&](double x, double y, const QString& text, double points, bool bold,
                      double width, Qt::AlignmentFlag align) {
-        report::Label l;
-        l.at = QPointF(x, y);
-        l.text = text;
-        l.style.pointSize = points;
-        l.style.bold = bold;
-        l.fixedWidth = width;
-        l.alignment = align;
-        page.elements.emplace_back(l);
+        placeLabel(page, x, y, text, points, bold, width, align);
     };
     top += 5;
     const auto& headings = CriticalStormLogic::headings();
@@ -178,14 +183,7 @@ report::Report criticalStormReport(const DesignRecord& record, const CriticalSto
     report::Page page;
     auto label = [&](double x, double y, const QString& text, double points, bool bold,
                      double width = 0, Qt::AlignmentFlag align = Qt::AlignLeft) {
-        report::Label l;
-        l.at = QPointF(x, y);
-        l.text = text;
-        l.style.pointSize = points;
-        l.style.bold = bold;
-        l.fixedWidth = width;
-        l.alignment = align;
-        page.elements.emplace_back(l);
+        placeLabel(page, x, y, text, points, bold, width, align);
     };
     label(10, 10, QStringLiteral("Critical Storm Duration"), 16, true);
     label(10, 20, QStringLiteral("Project Title: ") + qs(record.text(Field::projtit)), 10, false);
