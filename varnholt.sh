@@ -3,7 +3,7 @@
 #   ./varnholt.sh run    build and start the program
 #   ./varnholt.sh test   build and pass the whole test suite
 #   ./varnholt.sh map-picture   draw the M5-60 map window's picture again from the coastlines
-# Missing Debian packages are installed when run as root.
+# Missing Debian packages are installed: directly as root, through sudo otherwise.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -22,15 +22,21 @@ install_missing() {
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
+  # Root installs directly (a fresh container has no sudo); anyone else asks sudo, and only
+  # now that something is missing.
+  local as_root=()
   if [ "$(id -u)" -ne 0 ]; then
-    echo "varnholt: missing Debian packages: ${missing[*]}" >&2
-    echo "varnholt: run this script as root to install them, or install them yourself." >&2
-    exit 1
+    if ! command -v sudo >/dev/null 2>&1; then
+      echo "varnholt: missing Debian packages: ${missing[*]}" >&2
+      echo "varnholt: install them as root (there is no sudo here), then run this again." >&2
+      exit 1
+    fi
+    as_root=(sudo)
   fi
   echo "varnholt: installing ${missing[*]}"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -q
-  apt-get install -y -q --no-install-recommends "${missing[@]}"
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+  "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
 build() {
