@@ -4,11 +4,15 @@
 #include "project/qt/file_storage.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <fstream>
 #include <random>
 
 #include "project/project_file.h"
@@ -65,6 +69,51 @@ TEST_F(FileStorageTest, AFolderWhereTheFileShouldGoIsReportedAndNothingIsLost) {
     ASSERT_TRUE(error.has_value());
     EXPECT_NE(error->find(path("taken.vhl")), std::string::npos);
     EXPECT_TRUE(QFileInfo(dir.filePath("taken.vhl")).isDir());
+}
+
+// A save killed while it writes (the program killed, the power cut) leaves the previous file
+// as it was: the new bytes only ever go to a temporary beside it.
+TEST_F(FileStorageTest, ASaveKilledMidWriteLeavesThePreviousFileIntact) {
+    Design design;
+    testing::start(design);
+    design.write(Field::projtit, "Garage roof");
+    const std::string old = writeProjectFile(design.record());
+    const std::string target = path("site.vhl");
+    ASSERT_EQ(storage.write(target, old), std::nullopt);
+
+    // Large enough that the write is still going when the temporary is first seen.
+    const std::string large(256u << 20, 'n');
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        storage.write(target, large);
+        ::_exit(0);
+    }
+    // Killed once it has written some of the new bytes: the temporary may have no name (Linux
+    // makes it unnamed until it is committed), so the count of bytes written tells.
+    const std::string io = "/proc/" + std::to_string(child) + "/io";
+    bool caught = false;
+    for (int i = 0; i < 200000 && !caught; ++i) {
+        std::ifstream in(io);
+        for (std::string key; in >> key;) {
+            long long value = 0;
+            in >> value;
+            if (key == "wchar:") caught = value > (16 << 20);
+        }
+        if (!caught) ::usleep(50);
+    }
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(caught) << "the save was never seen writing";
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the save ended before it could be killed";
+    EXPECT_EQ(slurp(QString::fromStdString(target)), old);
+
+    // What the killed save left behind does not stand in the way of the next one.
+    design.write(Field::projtit, "After");
+    const std::string next = writeProjectFile(design.record());
+    EXPECT_EQ(storage.write(target, next), std::nullopt);
+    EXPECT_EQ(slurp(QString::fromStdString(target)), next);
 }
 
 // A small file system of its own, mounted where the machine allows it (as root with the right
