@@ -13,7 +13,7 @@ packages=(
   libgl1-mesa-dri libglx-mesa0
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev locales
   fonts-liberation xvfb xauth openbox x11-utils poppler-utils shared-mime-info desktop-file-utils
-  fp-utils-3.2.2
+  fp-utils-3.2.2 clang-14 libclang-rt-14-dev
 )
 
 install_missing() {
@@ -59,12 +59,19 @@ case "${1:-}" in
   test)
     install_missing
     build
-    cd build
     # GUI tests need a real X server (an OpenGL context cannot be had offscreen).
     if [ -z "${DISPLAY:-}" ]; then
-      exec xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j "$(nproc)"
+      (cd build && xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j "$(nproc)")
+    else
+      (cd build && ctest --output-on-failure -j "$(nproc)")
     fi
-    exec ctest --output-on-failure -j "$(nproc)"
+    # The engine, the driver and the dialog logic once more under AddressSanitizer and
+    # UndefinedBehaviorSanitizer (the whole suite: see the README).
+    cmake --preset asan-core >/dev/null
+    cmake --build --preset asan-core -j "$(nproc)"
+    ctest --preset asan-core -j "$(nproc)"
+    # A short run of each fuzz target from its seed corpus.
+    tests/fuzz/run_fuzzers.sh 10
     ;;
   map-picture)
     # The picture is kept in the repository; only drawing it again needs the coastlines.

@@ -66,7 +66,10 @@ std::string writeProjectFile(const DesignRecord& r) {
     };
     std::string out;
     for (const std::string& line : lines) {
-        out += line;
+        // One field, one line: a line feed inside a text would shift every field after it,
+        // and a NUL make the file unreadable, when it is opened again. No window lets either
+        // in; a text set otherwise keeps its place with a blank instead.
+        for (char c : line) out += (c == '\n' || c == '\0') ? ' ' : c;
         out += kCrLf;
     }
     return out;

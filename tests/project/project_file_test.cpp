@@ -55,6 +55,22 @@ TEST_F(ProjectFile, ReadingBackRestoresTheTexts) {
     EXPECT_EQ(design.record().fosGuidance.colour, colours::purple);
 }
 
+// A text set without a window (the driver's --set) may hold a line feed: saved as it is, it
+// would shift every later field by a line when the file is opened again.
+TEST_F(ProjectFile, ALineBreakInATextKeepsEveryFieldOnItsLine) {
+    design.write(Field::projtit, "Mill\r\nLane");
+    design.write(Field::projnum, std::string("P\n7\0", 4));
+    design.write(Field::desname, "A. Designer");
+    const std::string file = writeProjectFile(design.record());
+    Design reopened;
+    start(reopened);
+    ASSERT_TRUE(readProjectFile(reopened, file, messages));
+    EXPECT_EQ(reopened.record().text(Field::projtit), "Mill\r Lane");
+    EXPECT_EQ(reopened.record().text(Field::projnum), "P 7 ");
+    EXPECT_EQ(reopened.record().text(Field::desname), "A. Designer");
+    EXPECT_EQ(writeProjectFile(reopened.record()), file);
+}
+
 TEST_F(ProjectFile, ReadingSizesTheTrenchLineByLine) {
     const std::string file = lines({"Varnholt-Corvane Systems-Version2", "", "", "", "100",
                                     "0.00001", "0.02", "60", "10", "1.5", "1.00", "0.3", "0",
