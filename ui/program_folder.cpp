@@ -6,8 +6,9 @@
 
 namespace varnholt {
 
-QString programFolder() {
-    const QString executableFolder = QCoreApplication::applicationDirPath();
+QString programFolder() { return programFolderOf(QCoreApplication::applicationDirPath()); }
+
+QString programFolderOf(const QString& executableFolder) {
     const QDir bin(executableFolder);
     if (bin.dirName() == QLatin1String("bin")) {
         const QString installed = bin.absoluteFilePath(QStringLiteral("../share/varnholt"));
