@@ -2,6 +2,7 @@
 # Builds Varnholt on Debian 12 and either starts it or runs the whole test suite.
 #   ./varnholt.sh run    build and start the program
 #   ./varnholt.sh test   build and pass the whole test suite
+#   ./varnholt.sh bench  build and run every benchmark; prints one table
 #   ./varnholt.sh map-picture   draw the M5-60 map window's picture again from the coastlines
 # Missing Debian packages are installed: directly as root, through sudo otherwise.
 set -euo pipefail
@@ -73,6 +74,16 @@ case "${1:-}" in
     # A short run of each fuzz target from its seed corpus.
     tests/fuzz/run_fuzzers.sh 10
     ;;
+  bench)
+    packages+=(python3)
+    install_missing
+    build
+    # The 3D and start-up figures need a real X server, as the GUI tests do.
+    if [ -z "${DISPLAY:-}" ]; then
+      exec xvfb-run -a -s "-screen 0 1280x1024x24" python3 bench/report.py build
+    fi
+    exec python3 bench/report.py build
+    ;;
   map-picture)
     # The picture is kept in the repository; only drawing it again needs the coastlines.
     packages=(python3 gmt-gshhg-high fonts-liberation)
@@ -80,7 +91,7 @@ case "${1:-}" in
     exec python3 resources/map/make_m560_map.py resources/pictures/map/m560.svg
     ;;
   *)
-    echo "usage: $0 run|test|map-picture" >&2
+    echo "usage: $0 run|test|bench|map-picture" >&2
     exit 2
     ;;
 esac
