@@ -89,14 +89,8 @@ std::string json(const DesignCheckLogic& logic, const std::vector<std::string>& 
     w.endArray();
     w.key("passes");
     w.value(c.passes());
-    w.key("messages");
-    w.beginArray();
-    for (const std::string& m : messages) w.value(m);
-    w.endArray();
-    w.endObject();
-    return w.str() + "\n";
+    return w.endWithMessages(messages);
 }
-
 
 }  // namespace
 

@@ -78,12 +78,7 @@ std::string json(const CriticalStormLogic& logic, const DesignRecord& record,
     w.key("txtrain");
     w.value(generalText(use.rain.depth));
     w.endObject();
-    w.key("messages");
-    w.beginArray();
-    for (const std::string& m : messages) w.value(m);
-    w.endArray();
-    w.endObject();
-    return w.str() + "\n";
+    return w.endWithMessages(messages);
 }
 
 }  // namespace

@@ -245,13 +245,7 @@ std::string jsonReport(const Design& design, const std::vector<std::string>& mes
     writeElevation(json, design);
     writeScene(json, design.scene());
 
-    json.key("messages");
-    json.beginArray();
-    for (const std::string& m : messages) json.value(m);
-    json.endArray();
-
-    json.endObject();
-    return json.str() + "\n";
+    return json.endWithMessages(messages);
 }
 
 namespace {

@@ -109,4 +109,13 @@ void JsonWriter::null() {
     out_ += "null";
 }
 
+std::string JsonWriter::endWithMessages(const std::vector<std::string>& messages) {
+    key("messages");
+    beginArray();
+    for (const std::string& m : messages) value(m);
+    endArray();
+    endObject();
+    return out_ + "\n";
+}
+
 }  // namespace varnholt

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace varnholt {
 
@@ -22,6 +23,9 @@ public:
     // 17 significant digits; null when the number is not finite.
     void value(double d);
     void null();
+
+    // The "messages" every report ends with, the object closed and the text finished.
+    std::string endWithMessages(const std::vector<std::string>& messages);
 
     const std::string& str() const { return out_; }
 

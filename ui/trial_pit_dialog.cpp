@@ -99,13 +99,18 @@ TrialPitDialog::TrialPitDialog(DesignSession& session, QString programFolder, QW
     connect(calculateButton, &QPushButton::clicked, this, &TrialPitDialog::calculate);
     connect(helpButton, &QPushButton::clicked, this, &TrialPitDialog::help);
     connect(testsButton, &QPushButton::clicked, this, &TrialPitDialog::openTests);
-    tests_ = new TrialPitTestsDialog(testsLogic_, this);
 }
 
 TrialPitDialog::~TrialPitDialog() = default;
 
+TrialPitTestsDialog& TrialPitDialog::testsDialog() {
+    // Made when first opened: start-up has enough windows to make.
+    if (!tests_) tests_ = new TrialPitTestsDialog(testsLogic_, this);
+    return *tests_;
+}
+
 void TrialPitDialog::openTests() {
-    if (!tests_->openModal()) return;
+    if (!testsDialog().openModal()) return;
     accept();
     session_.act([this] { testsLogic_.useInDesign(session_.design()); });
 }

@@ -34,7 +34,7 @@ public:
     // lowest rate is used in the design.
     void openTests();
     const TrialPitTestsLogic& testsLogic() const { return testsLogic_; }
-    TrialPitTestsDialog& testsDialog() { return *tests_; }
+    TrialPitTestsDialog& testsDialog();
 
 private:
     QLineEdit* box(const char* name);
@@ -47,7 +47,7 @@ private:
     QLineEdit* depth_;
     QLineEdit* time_;
     TrialPitTestsLogic testsLogic_;
-    TrialPitTestsDialog* tests_;
+    TrialPitTestsDialog* tests_ = nullptr;
 };
 
 }  // namespace varnholt
