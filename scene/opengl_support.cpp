@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QOpenGLContext>
+#include <future>
 
 namespace varnholt::scene {
 
@@ -39,9 +40,20 @@ QSurfaceFormat viewFormat() {
     return f;
 }
 
+namespace {
+std::shared_future<QString>& probe() {
+    static std::shared_future<QString> answer;
+    return answer;
+}
+}  // namespace
+
+void beginOpenGLProbe() {
+    if (!probe().valid()) probe() = std::async(std::launch::async, askOpenGL).share();
+}
+
 QString openGLProblem() {
-    static const QString problem = askOpenGL();
-    return problem;
+    beginOpenGLProbe();
+    return probe().get();
 }
 
 }  // namespace varnholt::scene

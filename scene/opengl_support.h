@@ -15,5 +15,9 @@ inline constexpr int kViewSamples = 4;
 // creates the OpenGL widget, whose window would fail without one. The driver it loads stays
 // loaded for the views' own contexts.
 QString openGLProblem();
+// Starts asking on a thread of its own, for the answer to be ready when the first view needs
+// it: loading the driver is the slowest step of the start, and the window's other widgets can
+// be made meanwhile. Call it on the GUI thread, once the application exists.
+void beginOpenGLProbe();
 
 }  // namespace varnholt::scene

@@ -269,8 +269,8 @@ QString Renderer::initialise() {
     initializeOpenGLFunctions();
     const auto build = [](QOpenGLShaderProgram& p, const char* vertex, const char* fragment,
                           std::initializer_list<const char*> attributes) {
-        if (!p.addShaderFromSourceCode(QOpenGLShader::Vertex, vertex) ||
-            !p.addShaderFromSourceCode(QOpenGLShader::Fragment, fragment))
+        if (!p.addCacheableShaderFromSourceCode(QOpenGLShader::Vertex, vertex) ||
+            !p.addCacheableShaderFromSourceCode(QOpenGLShader::Fragment, fragment))
             return p.log();
         int i = 0;
         for (const char* a : attributes) p.bindAttributeLocation(a, i++);

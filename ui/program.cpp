@@ -11,6 +11,7 @@
 #include "about_box.h"
 #include "about_logo.h"
 #include "design_check_dialog.h"
+#include "scene/opengl_support.h"
 #include "scene/viewer.h"
 #include "bug_report_window.h"
 #include "desktop_registration.h"
@@ -50,6 +51,7 @@ Program::Program(std::vector<std::string> arguments)
 Program::~Program() = default;
 
 void Program::start() {
+    scene::beginOpenGLProbe();
     // Arial's metrics (Liberation Sans), which the window's layout was drawn for.
     QFont font(QStringLiteral("Liberation Sans"), 8);
     font.setStyleHint(QFont::SansSerif);

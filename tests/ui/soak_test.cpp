@@ -87,7 +87,9 @@ protected:
             QTimer::singleShot(0, dialog, [dialog] { dialog->reject(); });
             return;
         }
-        poke(modal);
+        // Not from inside this call: a message box the typing brings up runs its own loop
+        // there, and the watchdog's timer does not fire again until its call returns.
+        QTimer::singleShot(0, modal, [this, modal] { poke(modal); });
     }
 
     void randomMainAction() {
