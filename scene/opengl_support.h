@@ -17,7 +17,9 @@ inline constexpr int kViewSamples = 4;
 QString openGLProblem();
 // Starts asking on a thread of its own, for the answer to be ready when the first view needs
 // it: loading the driver is the slowest step of the start, and the window's other widgets can
-// be made meanwhile. Call it on the GUI thread, once the application exists.
+// be made meanwhile. Call it on the GUI thread, once the application exists, and create no
+// native window until openGLProblem() has answered: the window system's OpenGL set-up must not
+// run on both threads at once.
 void beginOpenGLProbe();
 
 }  // namespace varnholt::scene
