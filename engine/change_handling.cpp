@@ -1,6 +1,7 @@
 #include "change_handling.h"
 
 #include "errors.h"
+#include "number_entry.h"
 
 namespace varnholt {
 
@@ -45,11 +46,18 @@ void ChangeHandling::fieldChanged(Field f) {
             inputChanged(Solve::length, Tests::ringFirst);
             break;
         case Field::txtsinf: {
-            // Only a pasted or loaded text can get a minus sign this far; an exponent form
+            // Only a loaded or written text can get a minus sign this far; an exponent form
             // written by a tool (1.5E-5) keeps it.
             const std::string& text = record_.text(f);
             if (text.find('-', 1) != std::string::npos && text.find('E') == std::string::npos)
                 record_.write(f, "");
+            // "1E" and "1E-" are a rate on its way, not a number that failed: the design
+            // waits for the exponent's digits.
+            if (isExponentInProgress(record_.text(f))) {
+                record_.flags.ProjectModified = true;
+                record_.blankTipPanel();
+                break;
+            }
             inputChanged(Solve::length, Tests::ringFirst);
             break;
         }

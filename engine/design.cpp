@@ -1,5 +1,6 @@
 #include "design.h"
 
+#include "number_entry.h"
 #include "number_text.h"
 
 namespace varnholt {
@@ -85,18 +86,44 @@ bool isTypeable(Field f) {
 bool Design::type(Field f, std::string_view key) {
     if (!isTypeable(f) || key.empty()) return false;
     std::string text = record_.text(f);
-    // A character outside ASCII is never a digit or a point.
-    if (isNumericField(f) && !acceptsKey(text, key.size() == 1 ? key.front() : '\x7f'))
-        return false;
     if (key == "\b") {
         // Back over the continuation bytes to the start of the last character.
         while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80)
             text.pop_back();
         if (!text.empty()) text.pop_back();
+    } else if (isNumericField(f)) {
+        // A character outside ASCII is never a digit or a point.
+        const char c = key.size() == 1 ? enteredKey(f, key.front()) : '\x7f';
+        if (!allowKey(f, text + c, c)) return false;
+        text += c;
     } else {
         text += key;
     }
-    record_.write(f, std::move(text));
+    typeText(f, std::move(text));
+    return true;
+}
+
+bool Design::allowKey(Field f, std::string_view result, char key) {
+    if (!isNumericField(f)) return true;
+    const EntryCheck check = checkKey(f, record_.text(f), result, key);
+    if (!check.accepted) record_.status[1] = check.hint;
+    return check.accepted;
+}
+
+void Design::typeText(Field f, std::string text) {
+    record_.writeTyped(f, std::move(text));
+}
+
+bool Design::editText(Field f, std::string text) {
+    if (isNumericField(f)) {
+        const bool removed = text.size() < record_.text(f).size() && isPartialNumber(f, text);
+        const EntryCheck check = removed ? EntryCheck{} : checkEnteredText(f, text);
+        if (!check.accepted) {
+            record_.status[1] = check.hint;
+            return false;
+        }
+    }
+    typeText(f, std::move(text));
     return true;
 }
 

@@ -37,13 +37,25 @@ public:
     void firstShow();  // everything before a project named on the command line is opened
     void activate();
 
-    // One change of a field's text, handled at once (no key filter).
+    // One change of a field's text by the program (a tool, a drag, a spin button, a file):
+    // handled at once, no key filter, and the write-back may rewrite it.
     void write(Field f, std::string text);
-    // One key typed at the end of a main-window field's text, nothing selected: one character
-    // in UTF-8, or "\b" for backspace, which removes one character. Returns false when the
-    // field refuses the key.
+    // One key typed at the end of a field's text, nothing selected: one character in UTF-8,
+    // or "\b" for backspace, which removes one character. Returns false when the field refuses
+    // the key; the refusal's hint goes to the status bar. The typed text stands: the
+    // recalculation never writes back into the field being typed in.
     bool type(Field f, std::string_view key);
     bool type(Field f, char key) { return type(f, std::string_view(&key, 1)); }
+    // The key filter of a window's field: `result` is the text the key would leave (it may
+    // replace a selection). Returns false, with the hint on the status bar, for a refused key.
+    bool allowKey(Field f, std::string_view result, char key);
+    // A key the filter let through has left `text`: handled as a typed change.
+    void typeText(Field f, std::string text);
+    // Any other edit by the user that leaves `text`: a paste, a drop, a cut, a deletion. A
+    // numeric field takes a text that is a number (or nothing), and a shorter text that typing
+    // on could still make one; anything else is refused whole, with the hint on the status
+    // bar. Returns whether it was taken.
+    bool editText(Field f, std::string text);
     void setCheck(Check c, bool on) { record_.setChecked(c, on); }
     void switchPage(DetailPage page);
     void refreshView() { pass_.showwhat(); }

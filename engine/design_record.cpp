@@ -4,13 +4,17 @@ namespace varnholt {
 
 namespace {
 constexpr std::array<int, RingDesign::kRows> kRingSizesMm = {900,  1050, 1200, 1350, 1500,
-                                                            1800, 2100, 2400, 2700};
+                                                             1800, 2100, 2400, 2700};
 constexpr std::array<double, RingDesign::kRows> kRingRadii = {0.45, 0.525, 0.6, 0.675, 0.75,
-                                                             0.9,  1.05,  1.2, 1.35};
+                                                              0.9,  1.05,  1.2, 1.35};
 }  // namespace
 
-int RingDesign::ringSizeMm(int row) { return kRingSizesMm[static_cast<std::size_t>(row - 1)]; }
-double RingDesign::radiusOf(int row) { return kRingRadii[static_cast<std::size_t>(row - 1)]; }
+int RingDesign::ringSizeMm(int row) {
+    return kRingSizesMm[static_cast<std::size_t>(row - 1)];
+}
+double RingDesign::radiusOf(int row) {
+    return kRingRadii[static_cast<std::size_t>(row - 1)];
+}
 
 RingDesign::RingDesign() {
     cells[0] = {"Ring Size (mm)", "    Depth (m)", "Half Empty Time"};
@@ -46,9 +50,24 @@ DesignRecord::DesignRecord() {
 }
 
 void DesignRecord::write(Field f, std::string text) {
+    if (isTyping(f)) return;
     std::string& current = texts_[index(f)];
     if (current == text) return;
     current = std::move(text);
+    if (handler_) handler_->fieldChanged(f);
+}
+
+void DesignRecord::writeTyped(Field f, std::string text) {
+    std::string& current = texts_[index(f)];
+    if (current == text) return;
+    current = std::move(text);
+    // Restored however the handling ends, the conversion error included.
+    struct Hold {
+        std::optional<Field>& typing;
+        std::optional<Field> before;
+        ~Hold() { typing = before; }
+    } hold{typing_, typing_};
+    typing_ = f;
     if (handler_) handler_->fieldChanged(f);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "colour.h"
@@ -23,12 +24,12 @@ struct NoticeState {
 
 // The working numbers each sizing refills from the texts; the filter report reads them later.
 struct SizingValues {
-    double effectiveArea = 0;          // m2, txtarea x txtVRC
-    double designInfiltrationRate = 0; // m/s, txtsinf / txtFOS
-    double rainfallDepth = 0;          // m
-    double stormDuration = 0;          // minutes
+    double effectiveArea = 0;           // m2, txtarea x txtVRC
+    double designInfiltrationRate = 0;  // m/s, txtsinf / txtFOS
+    double rainfallDepth = 0;           // m
+    double stormDuration = 0;           // minutes
     double voidRatio = 0;
-    double overflowFactor = 0;         // 1 - overflow/100, exactly 1 for no overflow
+    double overflowFactor = 0;  // 1 - overflow/100, exactly 1 for no overflow
 };
 
 // The trench as last solved. Only the width and length solves renew L, W and D.
@@ -56,6 +57,11 @@ struct RingDesign {
     double radius = 0;         // m, of the ring most recently sized
     double depth = 0;          // m
     double halfEmptyTime = 0;  // h
+    // Full precision of each row as the table pass left it, and of the ring in the panel.
+    std::array<double, kRows> rowDepths{};
+    std::array<double, kRows> rowHalfEmptyTimes{};
+    double shownDepth = 0;
+    double shownHalfEmptyTime = 0;
 
     static int ringSizeMm(int row);   // 900 ... 2700
     static double radiusOf(int row);  // m
@@ -77,8 +83,15 @@ public:
 
     const std::string& text(Field f) const { return texts_[index(f)]; }
     // A write that changes the text runs that field's change handling at once, nested inside
-    // the writer; writing the same text again changes nothing and runs nothing.
+    // the writer; writing the same text again changes nothing and runs nothing. A write into
+    // the field the user is typing in is skipped: see writeTyped.
     void write(Field f, std::string text);
+    // The user's own edit of a field. While its change handling runs, the field is the user's:
+    // a result the recalculation would write back into it is skipped, so that the next key
+    // never lands in a text the program rewrote.
+    void writeTyped(Field f, std::string text);
+    // The field whose typed text is being handled, if any; a solve aimed at it gives way.
+    bool isTyping(Field f) const { return typing_ && *typing_ == f; }
     // Puts a text in place without any change handling: the storm duration list and the dialog
     // fields when the program fills them.
     void place(Field f, std::string text) { texts_[index(f)] = std::move(text); }
@@ -124,6 +137,7 @@ private:
     std::array<NoticeState, kNoticeCount> notices_;
     std::array<FieldStyle, kFieldCount> styles_;
     ChangeHandler* handler_ = nullptr;
+    std::optional<Field> typing_;
 };
 
 inline constexpr std::string_view kStartCaption = "Corvane Systems - Varnholt 4.0";

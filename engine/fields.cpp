@@ -4,20 +4,26 @@ namespace varnholt {
 
 namespace {
 constexpr std::array<std::string_view, kFieldCount> kFieldNames = {
-    "projtit", "projnum", "desname",  "txtarea", "txtrain", "txtsinf",      "txtsdur",
-    "txtlength", "txtdepth", "lblwid", "lbltime", "rvdia",  "rvdepth",      "rvhalf",
-    "txtVRC",  "txtFOS",  "txtVR",    "txtoverflow", "txthalfempty", "txtringfail",
-    "txtringmargin"};
+    "projtit",      "projnum",     "desname",      "txtarea", "txtrain", "txtsinf",
+    "txtsdur",      "txtlength",   "txtdepth",     "lblwid",  "lbltime", "rvdia",
+    "rvdepth",      "rvhalf",      "txtVRC",       "txtFOS",  "txtVR",   "txtoverflow",
+    "txthalfempty", "txtringfail", "txtringmargin"};
 constexpr std::array<std::string_view, kCheckCount> kCheckNames = {"chkbase", "chkringsur",
                                                                    "chkringbase"};
 constexpr std::array<std::string_view, kNoticeCount> kNoticeNames = {
-    "trenchwarning", "lblfttrench",     "lblringwarning", "lblfiltwarning",
-    "lblfiltflow",   "lblfiltertrench", "lblbaseincluded"};
+    "trenchwarning",   "lblfttrench",     "lblringwarning",  "lblfiltwarning", "lblfiltflow",
+    "lblfiltertrench", "lblbaseincluded", "lbltrenchnotice", "lblringnotice"};
 }  // namespace
 
-std::string_view nameOf(Field f) { return kFieldNames[index(f)]; }
-std::string_view nameOf(Check c) { return kCheckNames[index(c)]; }
-std::string_view nameOf(Notice n) { return kNoticeNames[index(n)]; }
+std::string_view nameOf(Field f) {
+    return kFieldNames[index(f)];
+}
+std::string_view nameOf(Check c) {
+    return kCheckNames[index(c)];
+}
+std::string_view nameOf(Notice n) {
+    return kNoticeNames[index(n)];
+}
 
 std::optional<Field> fieldNamed(std::string_view name) {
     for (Field f : kAllFields)
@@ -53,6 +59,8 @@ bool isNumericField(Field f) {
     }
 }
 
-bool isMainWindowField(Field f) { return index(f) < index(Field::txtVRC); }
+bool isMainWindowField(Field f) {
+    return index(f) < index(Field::txtVRC);
+}
 
 }  // namespace varnholt

@@ -46,8 +46,11 @@ enum class Notice {
     lblfiltflow,
     lblfiltertrench,
     lblbaseincluded,
+    // Why the trench or ring on show cannot be built from the inputs, and what to change.
+    lbltrenchnotice,
+    lblringnotice,
 };
-inline constexpr std::size_t kNoticeCount = 7;
+inline constexpr std::size_t kNoticeCount = 9;
 
 enum class DetailPage { tstrench, tsring };
 
@@ -68,16 +71,17 @@ constexpr std::size_t index(E e) {
 }
 
 inline constexpr std::array<Field, kFieldCount> kAllFields = {
-    Field::projtit,   Field::projnum,      Field::desname,     Field::txtarea,
-    Field::txtrain,   Field::txtsinf,      Field::txtsdur,     Field::txtlength,
-    Field::txtdepth,  Field::lblwid,       Field::lbltime,     Field::rvdia,
-    Field::rvdepth,   Field::rvhalf,       Field::txtVRC,      Field::txtFOS,
-    Field::txtVR,     Field::txtoverflow,  Field::txthalfempty, Field::txtringfail,
+    Field::projtit,      Field::projnum,     Field::desname,      Field::txtarea,
+    Field::txtrain,      Field::txtsinf,     Field::txtsdur,      Field::txtlength,
+    Field::txtdepth,     Field::lblwid,      Field::lbltime,      Field::rvdia,
+    Field::rvdepth,      Field::rvhalf,      Field::txtVRC,       Field::txtFOS,
+    Field::txtVR,        Field::txtoverflow, Field::txthalfempty, Field::txtringfail,
     Field::txtringmargin};
 inline constexpr std::array<Check, kCheckCount> kAllChecks = {Check::chkbase, Check::chkringsur,
                                                               Check::chkringbase};
 inline constexpr std::array<Notice, kNoticeCount> kAllNotices = {
-    Notice::trenchwarning,  Notice::lblfttrench, Notice::lblringwarning, Notice::lblfiltwarning,
-    Notice::lblfiltflow,    Notice::lblfiltertrench, Notice::lblbaseincluded};
+    Notice::trenchwarning,   Notice::lblfttrench,     Notice::lblringwarning,
+    Notice::lblfiltwarning,  Notice::lblfiltflow,     Notice::lblfiltertrench,
+    Notice::lblbaseincluded, Notice::lbltrenchnotice, Notice::lblringnotice};
 
 }  // namespace varnholt

@@ -10,11 +10,6 @@
 
 namespace varnholt {
 
-bool acceptsKey(std::string_view fieldText, char key) {
-    if (key == '.' && fieldText.find('.') != std::string_view::npos) return false;
-    return (key >= '0' && key <= '9') || key == '.' || key == '\b';
-}
-
 namespace {
 
 bool isBlank(char c) {

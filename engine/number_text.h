@@ -6,10 +6,6 @@
 
 namespace varnholt {
 
-// The key filter of every numeric field: digits, one "." and backspace ('\b') pass; a "." is
-// refused while the field's whole text already holds one, whatever is selected.
-bool acceptsKey(std::string_view fieldText, char key);
-
 // Converts a field text with "." as the decimal point, whatever the locale. Blanks around the
 // number, a sign and an exponent are accepted, as are "1." and ".5"; an empty text and a lone
 // "." are not. Of the texts for values that are not finite only the program's own ("INF",

@@ -11,16 +11,17 @@ bool Recalculation::allPositive(std::initializer_list<Field> fields) const {
 }
 
 void Recalculation::procshowtrench() {
-    record_.flags.trenchdrawable =
-        allPositive({Field::txtarea, Field::txtsinf, Field::txtrain, Field::txtsdur,
-                     Field::txtlength, Field::txtdepth, Field::lblwid}) &&
-        record_.detailPage == DetailPage::tstrench;
+    const bool ready = allPositive({Field::txtarea, Field::txtsinf, Field::txtrain, Field::txtsdur,
+                                    Field::txtlength, Field::txtdepth, Field::lblwid});
+    if (!ready) trench_.clearNotice();
+    record_.flags.trenchdrawable = ready && record_.detailPage == DetailPage::tstrench;
 }
 
 void Recalculation::procshowring() {
-    record_.flags.ringdrawable =
-        allPositive({Field::txtarea, Field::txtsinf, Field::txtrain, Field::txtsdur}) &&
-        record_.detailPage == DetailPage::tsring;
+    const bool ready =
+        allPositive({Field::txtarea, Field::txtsinf, Field::txtrain, Field::txtsdur});
+    if (!ready) ring_.clearNotice();
+    record_.flags.ringdrawable = ready && record_.detailPage == DetailPage::tsring;
 }
 
 void Recalculation::showwhat() {

@@ -2,6 +2,7 @@
 
 #include "filter_report.h"
 #include "sizing_values.h"
+#include "unbuildable.h"
 
 namespace varnholt {
 
@@ -52,7 +53,9 @@ void RingSizing::ringcalc() {
         size(RingDesign::radiusOf(row), load);
         const double failureDepth = record_.number(Field::txtringfail);
         const double limit = record_.number(Field::txthalfempty);
-        const RingDesign& ring = record_.ring;
+        RingDesign& ring = record_.ring;
+        ring.rowDepths[static_cast<std::size_t>(row - 1)] = ring.depth;
+        ring.rowHalfEmptyTimes[static_cast<std::size_t>(row - 1)] = ring.halfEmptyTime;
         // Written so that a time or depth that is not a number fails.
         if (failureDepth >= ring.depth && limit >= ring.halfEmptyTime) {
             cell(record_, row, 2) = kCellIndent + displayText(ring.halfEmptyTime);
@@ -67,19 +70,63 @@ void RingSizing::ringcalc() {
 void RingSizing::ringcalcvariable() {
     const RingLoad load = snapshot();
     size(record_.ring.radius, load);
-    record_.write(Field::rvdepth, displayText(record_.ring.depth));
-    record_.write(Field::rvhalf, displayText(record_.ring.halfEmptyTime));
+    RingDesign& ring = record_.ring;
+    ring.shownDepth = ring.depth;
+    ring.shownHalfEmptyTime = ring.halfEmptyTime;
+    if (!acceptDepth(ring.depth)) return;
+    record_.write(Field::rvdepth, displayText(ring.depth));
+    record_.write(Field::rvhalf, displayText(ring.halfEmptyTime));
+    judgeShownRing();
+}
+
+bool RingSizing::acceptDepth(double depth) {
+    if (isBuildable(depth)) {
+        clearNotice();
+        return true;
+    }
+    const RingLoad& load = ringLoadOf(record_);
+    NoticeState& notice = record_.notice(Notice::lblringnotice);
+    notice.text = ringNotice(load.effectiveArea * load.rainfallDepth * load.overflowFactor,
+                             load.overflowFactor, depth);
+    notice.visible = true;
+    for (Field f : {Field::rvdepth, Field::rvhalf}) record_.style(f) = kWarningStyle;
+    record_.ringcolour = colours::red;
+    return false;
+}
+
+void RingSizing::clearNotice() {
+    record_.hide(Notice::lblringnotice);
+}
+
+// The colours follow the ring in the panel, not whichever ring was sized last.
+void RingSizing::judgeShownRing() {
+    const RingDesign& ring = record_.ring;
+    const bool depthWithin = record_.number(Field::txtringfail) >= ring.shownDepth;
+    const bool timeWithin = record_.number(Field::txthalfempty) >= ring.shownHalfEmptyTime &&
+                            record_.text(Field::rvhalf) != kFail;
+    record_.style(Field::rvdepth) = depthWithin ? kNormalStyle : kWarningStyle;
+    record_.style(Field::rvhalf) = timeWithin ? kNormalStyle : kWarningStyle;
+    record_.ringcolour = depthWithin && timeWithin ? colours::black : colours::red;
 }
 
 bool RingSizing::rowFails(int row) const {
-    return trimLeadingSpaces(
-               record_.ring.cells[static_cast<std::size_t>(row)][1]) == kFail;
+    return trimLeadingSpaces(record_.ring.cells[static_cast<std::size_t>(row)][1]) == kFail;
 }
 
-void RingSizing::copyRowToPanel(int row) {
+bool RingSizing::copyRowToPanel(int row) {
+    RingDesign& ring = record_.ring;
+    ring.shownDepth = ring.rowDepths[static_cast<std::size_t>(row - 1)];
+    ring.shownHalfEmptyTime = ring.rowHalfEmptyTimes[static_cast<std::size_t>(row - 1)];
     record_.write(Field::rvdia, trimLeadingSpaces(cell(record_, row, 0)));
+    // A row that passes with a depth of nothing (the base takes the storm) is no ring to build.
+    if (rowFails(row))
+        clearNotice();
+    else if (!acceptDepth(ring.shownDepth))
+        return false;
     record_.write(Field::rvdepth, trimLeadingSpaces(cell(record_, row, 1)));
     record_.write(Field::rvhalf, trimLeadingSpaces(cell(record_, row, 2)));
+    judgeShownRing();
+    return true;
 }
 
 void RingSizing::showRingDesign() {
@@ -93,8 +140,7 @@ void RingSizing::showRingDesign() {
     selectRow(row);
     while (rowFails(row) && row < RingDesign::kRows) selectRow(++row);
 
-    if (!rowFails(row)) {
-        copyRowToPanel(row);
+    if (!rowFails(row) && copyRowToPanel(row)) {
         ringView_.ringboxtoviz();
         ringView_.showring();
         ringView_.drawringbase();
@@ -103,7 +149,8 @@ void RingSizing::showRingDesign() {
         ringView_.mirrorring();
     } else {
         ringView_.hidering();
-        record_.show(Notice::lblringwarning);
+        // Every row failing is said by its own warning; a ring of no depth by the notice.
+        record_.show(Notice::lblringwarning, rowFails(row));
         canvas_.repaint();
     }
 }
@@ -122,8 +169,12 @@ void RingSizing::chooseRow(int row) {
 void RingSizing::ringrowchange() {
     if (!record_.flags.ringdrawable) return;
     const int row = record_.ring.selectedRow;
-    copyRowToPanel(row);
-    if (!rowFails(row)) {
+    const bool buildable = copyRowToPanel(row);
+    if (!buildable) {
+        ringView_.hidering();
+        record_.hide(Notice::lblringwarning);
+        canvas_.repaint();
+    } else if (!rowFails(row)) {
         record_.ringcolour = colours::black;
         ringView_.showring();
         ringView_.mirrorring();
@@ -150,24 +201,17 @@ void RingSizing::rvdiaChange() {
     record_.blankTipPanel();
 }
 
-// Both panel handlers judge the ring most recently sized (after a table pass, the 2700 mm
-// ring), not necessarily the row on show.
 void RingSizing::rvdepthChange() {
     record_.flags.ProjectModified = true;
     record_.blankTipPanel();
-    const bool within = record_.number(Field::txtringfail) >= record_.ring.depth;
-    record_.ringcolour = within ? colours::black : colours::red;
-    record_.style(Field::rvdepth) = within ? kNormalStyle : kWarningStyle;
+    judgeShownRing();
     ringView_.ringlines();
     ringView_.diametermove();
     ringView_.depthmove();
 }
 
 void RingSizing::rvhalfChange() {
-    const bool within = record_.number(Field::txthalfempty) >= record_.ring.halfEmptyTime &&
-                        record_.text(Field::rvhalf) != kFail;
-    record_.ringcolour = within ? colours::black : colours::red;
-    record_.style(Field::rvhalf) = within ? kNormalStyle : kWarningStyle;
+    judgeShownRing();
     ringView_.ringlines();
     ringView_.diametermove();
     ringView_.depthmove();

@@ -36,11 +36,18 @@ public:
     void rvhalfChange();
 
     void clearTable();
+    // The inputs are no longer complete: what the notice said of them no longer holds.
+    void clearNotice();
 
 private:
     RingLoad snapshot();
     void size(double radius, const RingLoad& load);
-    void copyRowToPanel(int row);
+    // Writes the row into the panel; false when its depth is no ring to build (nothing but
+    // the diameter is written then).
+    bool copyRowToPanel(int row);
+    // A depth for the panel that cannot be built is not written: the notice says why.
+    bool acceptDepth(double depth);
+    void judgeShownRing();
     bool rowFails(int row) const;
 
     DesignRecord& record_;

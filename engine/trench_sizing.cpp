@@ -1,17 +1,24 @@
 #include "trench_sizing.h"
 
 #include "sizing_values.h"
+#include "unbuildable.h"
 
 namespace varnholt {
 
 TrenchLoad trenchLoadOf(const DesignRecord& record) {
     const SizingValues& s = record.sizing;
-    return {s.effectiveArea, s.rainfallDepth,      s.overflowFactor,
-            s.stormDuration, s.designInfiltrationRate, s.voidRatio,
+    return {s.effectiveArea,
+            s.rainfallDepth,
+            s.overflowFactor,
+            s.stormDuration,
+            s.designInfiltrationRate,
+            s.voidRatio,
             record.checked(Check::chkbase)};
 }
 
-TrenchLoad TrenchSizing::load() const { return trenchLoadOf(record_); }
+TrenchLoad TrenchSizing::load() const {
+    return trenchLoadOf(record_);
+}
 
 void TrenchSizing::designtrench() {
     refillSizingValues(record_);
@@ -25,26 +32,68 @@ void TrenchSizing::designtrench() {
         lengthcalc();
         record_.flags.solveLength = false;
     }
+    // The last solve that ran decides, and without one the last verdict stands: the fields
+    // still hold the texts of the last trench that could be built.
+    if (record_.notice(Notice::lbltrenchnotice).visible) {
+        // Nothing to time: the texts that stand are marked as not this design's.
+        record_.style(Field::lbltime) = kWarningStyle;
+        record_.flags.trenchdrawable = false;
+        return;
+    }
     halfempty();
+    if (restyle_) {
+        // The time's text may be the one it had before, which starts no check of its own.
+        restyle_ = false;
+        lbltimeChange();
+    }
+}
+
+void TrenchSizing::clearNotice() {
+    if (!record_.notice(Notice::lbltrenchnotice).visible) return;
+    record_.hide(Notice::lbltrenchnotice);
+    for (Field f : {Field::txtlength, Field::lblwid}) record_.style(f) = kNormalStyle;
+    restyle_ = true;
+}
+
+bool TrenchSizing::accept(Field solved, double size) {
+    if (isBuildable(size)) {
+        clearNotice();
+        return true;
+    }
+    const TrenchLoad l = load();
+    const double inflow = l.effectiveArea * l.rainfallDepth * l.overflowFactor;
+    NoticeState& notice = record_.notice(Notice::lbltrenchnotice);
+    notice.text = trenchNotice(solved == Field::lblwid ? TrenchSolve::width : TrenchSolve::length,
+                               inflow, l.overflowFactor, size);
+    notice.visible = true;
+    record_.style(solved) = kWarningStyle;
+    return false;
 }
 
 void TrenchSizing::widthcalc() {
+    // The width the user is typing stands; the length is solved for it instead.
+    if (record_.isTyping(Field::lblwid)) return;
     const double length = record_.number(Field::txtlength);
     const double depth = record_.number(Field::txtdepth);
+    const double width = solveTrenchWidth(load(), length, depth);
+    if (!accept(Field::lblwid, width)) return;
     TrenchNumbers& t = record_.trench;
     t.length = length;
     t.depth = depth;
-    t.width = solveTrenchWidth(load(), length, depth);
+    t.width = width;
     record_.write(Field::lblwid, displayText(t.width));
 }
 
 void TrenchSizing::lengthcalc() {
+    if (record_.isTyping(Field::txtlength)) return;
     const double depth = record_.number(Field::txtdepth);
     const double width = record_.number(Field::lblwid);  // the displayed width, as the user sees it
+    const double length = solveTrenchLength(load(), width, depth);
+    if (!accept(Field::txtlength, length)) return;
     TrenchNumbers& t = record_.trench;
     t.depth = depth;
     t.width = width;
-    t.length = solveTrenchLength(load(), width, depth);
+    t.length = length;
     record_.write(Field::txtlength, displayText(t.length));
 }
 

@@ -11,7 +11,8 @@ TrenchLoad trenchLoadOf(const DesignRecord& record);
 
 // Sizes the trench from the field texts: honours the solve requests, writes the solved
 // dimension and the half-empty time back into their fields, and checks the time against its
-// limit.
+// limit. A solve aimed at the field the user is typing in gives way to the typed text, and a
+// solve that gives no buildable size writes nothing and says why.
 class TrenchSizing {
 public:
     TrenchSizing(DesignRecord& record, TrenchView& view) : record_(record), view_(view) {}
@@ -21,6 +22,8 @@ public:
     void lengthcalc();
     void halfempty();
     void lbltimeChange();
+    // The inputs are no longer complete: what the notice said of them no longer holds.
+    void clearNotice();
 
     // The spin buttons of txtlength, txtdepth and lblwid.
     void stepUp(Field f);
@@ -28,9 +31,12 @@ public:
 
 private:
     TrenchLoad load() const;
+    // A solved size that cannot be built is not written: the notice says why instead.
+    bool accept(Field solved, double size);
 
     DesignRecord& record_;
     TrenchView& view_;
+    bool restyle_ = false;  // a failed sizing left its warning colours to be undone
 };
 
 }  // namespace varnholt

@@ -22,9 +22,13 @@ double OptionsDialogLogic::snapshotValue(Field f) const {
     return 0;  // the margin, which corrects an empty text to "0" on its own
 }
 
-void OptionsDialogLogic::keyReleased(Field f) {
+void OptionsDialogLogic::fieldLeft(Field f) {
     DesignRecord& record = design_.record();
-    record.write(f, correctedOptionText(f, record.text(f), snapshotValue(f)));
+    // A text that is no number is left behind like an empty one: nothing typed is lost that
+    // could be read.
+    const std::string& text = record.text(f);
+    const std::string typed = tryParseNumber(text) ? text : std::string();
+    record.write(f, correctedOptionText(f, typed, snapshotValue(f)));
     if (f == Field::txtFOS) colourcheck(record);
 }
 
@@ -63,6 +67,9 @@ void OptionsDialogLogic::writeStatusPanels() {
 }
 
 void OptionsDialogLogic::ok() {
+    for (Field f : {Field::txtFOS, Field::txtVR, Field::txtoverflow, Field::txthalfempty,
+                    Field::txtringfail, Field::txtringmargin})
+        fieldLeft(f);
     design_.filterReport().checkfilter();
     Recalculation& pass = design_.pass();
     pass.procshowtrench();

@@ -21,10 +21,11 @@ public:
     // On show: the factor-of-safety guidance, the snapshot, and the margin's enabled state.
     void shown();
 
-    // After every key released in one of the six fields: the typed value is brought back into
-    // its range (an empty field takes its snapshot value back). std::invalid_argument for a
-    // field that is not on the dialog.
-    void keyReleased(Field f);
+    // When the user leaves one of the six fields: the typed value is brought back into its
+    // range, and an empty field, or one left with no number in it ("."), takes its snapshot
+    // value back. Never while the user types, so that every key lands in the text typed so far.
+    // std::invalid_argument for a field that is not on the dialog.
+    void fieldLeft(Field f);
 
     // The spin buttons of the six fields (FOSspin, vrspin, overflowspin, halfemptyspin,
     // ringfailspin, ringmarginspin). std::invalid_argument for a field that is not on the dialog.
@@ -41,7 +42,9 @@ public:
 
     void restoreDefaults();
 
-    // OK and Cancel both end with the close handling; closed() alone is the close box.
+    // OK corrects every field as leaving it would, then commits the visit; Cancel puts back
+    // what the dialog was shown with. Escape and the close box are Cancel. Both end with the
+    // close handling, closed().
     void ok();
     void cancel();
     void closed();

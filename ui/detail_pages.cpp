@@ -54,6 +54,16 @@ QLabel* DetailPages::notice(Notice n, QWidget* parent) {
     return label;
 }
 
+// Why the soakaway on show cannot be built: in plain words, right under its fields.
+QLabel* DetailPages::designNotice(Notice n, QWidget* parent) {
+    QLabel* label = notice(n, parent);
+    applyTextColour(label, colours::red);
+    label->setWordWrap(true);
+    label->setFrameShape(QFrame::StyledPanel);
+    label->setMargin(3);
+    return label;
+}
+
 QWidget* DetailPages::buildTrenchPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("tstrench"));
@@ -98,6 +108,7 @@ QWidget* DetailPages::buildTrenchPage() {
     applyTextColour(warning, colours::red);
     warning->setWordWrap(true);
     grid->addWidget(warning, row++, 0, 1, 3);
+    grid->addWidget(designNotice(Notice::lbltrenchnotice, group), row++, 0, 1, 3);
 
     for (Notice n : {Notice::lblfiltwarning, Notice::lblfiltflow}) {
         QLabel* label = notice(n, group);
@@ -188,6 +199,7 @@ QWidget* DetailPages::buildRingPage() {
     grid->addWidget(sbringdia, 2, 1);
     grid->setColumnStretch(4, 1);
     layout->addWidget(panel);
+    layout->addWidget(designNotice(Notice::lblringnotice, group));
     return page;
 }
 

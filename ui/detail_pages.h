@@ -27,6 +27,7 @@ private:
     QWidget* buildRingPage();
     FieldEdit* edit(Field f, QWidget* parent);
     QLabel* notice(Notice n, QWidget* parent);
+    QLabel* designNotice(Notice n, QWidget* parent);
     void syncRingTable();
     void ringRowChosen(int tableRow);
 

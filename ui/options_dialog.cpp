@@ -110,7 +110,7 @@ QWidget* OptionsDialog::numberRow(Field f, const char* spinName, const char* uni
     layout->setContentsMargins(0, 0, 0, 0);
     auto* e = new FieldEdit(f, session_, row);
     e->setFixedWidth(60);
-    e->installEventFilter(this);  // the correction after every key release
+    e->installEventFilter(this);  // the correction when the field is left
     edits_.push_back(e);
     auto* spin = new SpinButtons(QString::fromLatin1(spinName), row);
     connect(spin, &SpinButtons::up, this, [this, f] { session_.act([&] { logic_.spinUp(f); }); });
@@ -330,26 +330,32 @@ void OptionsDialog::finish(void (OptionsDialogLogic::*step)()) {
     done(QDialog::Accepted);  // done() hides without the close box's handling
 }
 
+// The close box is Cancel: what was typed and not confirmed is put back, so that no option
+// the designer walked away from stays in force unseen.
 void OptionsDialog::closeEvent(QCloseEvent* event) {
-    session_.act([this] { logic_.closed(); });
+    if (!session_.act([this] { logic_.cancel(); })) {
+        event->ignore();
+        return;
+    }
     event->accept();
     QDialog::closeEvent(event);
 }
 
-// Escape closes the dialog the way its close box does.
 void OptionsDialog::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
-        close();
+        finish(&OptionsDialogLogic::cancel);
         return;
     }
     QDialog::keyPressEvent(event);
 }
 
 bool OptionsDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyRelease) {
+    // A pop-up menu over the field is not leaving it.
+    if (event->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
         if (auto* e = qobject_cast<FieldEdit*>(watched)) {
             const Field f = e->field();
-            session_.act([&] { logic_.keyReleased(f); });
+            session_.act([&] { logic_.fieldLeft(f); });
         }
     }
     return QDialog::eventFilter(watched, event);

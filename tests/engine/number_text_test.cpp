@@ -16,22 +16,6 @@
 namespace varnholt {
 namespace {
 
-std::string typeInto(std::string text, std::string_view keys) {
-    for (char key : keys)
-        if (acceptsKey(text, key))
-            text = key == '\b' ? text.substr(0, text.size() - !text.empty()) : text + key;
-    return text;
-}
-
-TEST(KeyFilter, SecondPointAndForeignKeysAreDropped) {
-    EXPECT_EQ(typeInto("", "1.2.3"), "1.23");
-    EXPECT_EQ(typeInto("", "-e+E, 5"), "5");
-    EXPECT_EQ(typeInto("12", "\b\b\b7"), "7");
-    // The whole text decides, whatever a selection would replace.
-    EXPECT_FALSE(acceptsKey("0.5", '.'));
-    EXPECT_TRUE(acceptsKey("05", '.'));
-}
-
 struct ParseCase {
     const char* text;
     double value;

@@ -22,11 +22,17 @@ using testing::start;
 using N = SceneNodeId;
 
 using Box = std::array<int, 4>;  // left, top, width, height
-Box box(const Rect& r) { return {r.left, r.top, r.width, r.height}; }
+Box box(const Rect& r) {
+    return {r.left, r.top, r.width, r.height};
+}
 using Spot = std::array<int, 2>;  // left, top
-Spot spot(const Rect& r) { return {r.left, r.top}; }
+Spot spot(const Rect& r) {
+    return {r.left, r.top};
+}
 using Segment = std::array<int, 4>;  // from x, from y, to x, to y
-Segment segment(const TracedLine& l) { return {l.from.x, l.from.y, l.to.x, l.to.y}; }
+Segment segment(const TracedLine& l) {
+    return {l.from.x, l.from.y, l.to.x, l.to.y};
+}
 
 // Where the top ellipse is at start (41 high); only drags move it.
 constexpr int kL = 384, kT = 256;
@@ -98,13 +104,12 @@ TEST(RingElevation, TheSurroundBoxGrowsWithTheMargin) {
         std::string margin;
         std::array<Spot, 4> top, bottom;
     };
-    for (const Case& c :
-         {Case{"0",
-               {{{407, 256}, {529, 256}, {479, 297}, {357, 297}}},
-               {{{407, 338}, {529, 338}, {479, 379}, {357, 379}}}},
-          Case{"0.3",  // 30 px above and below, the side corners 60 px further out
-               {{{407, 226}, {589, 226}, {479, 327}, {297, 327}}},
-               {{{407, 308}, {589, 308}, {479, 409}, {297, 409}}}}}) {
+    for (const Case& c : {Case{"0",
+                               {{{407, 256}, {529, 256}, {479, 297}, {357, 297}}},
+                               {{{407, 338}, {529, 338}, {479, 379}, {357, 379}}}},
+                          Case{"0.3",  // 30 px above and below, the side corners 60 px further out
+                               {{{407, 226}, {589, 226}, {479, 327}, {297, 327}}},
+                               {{{407, 308}, {589, 308}, {479, 409}, {297, 409}}}}}) {
         ShownRing r;
         r.design.setCheck(Check::chkringsur, true);
         r.design.write(Field::txtringmargin, c.margin);
@@ -220,22 +225,31 @@ TEST(RingElevation, AFailingRowLeavesTheDrawingAndThe3DRingAsTheyWere) {
 }
 
 // With the base counted, a fast soil takes more through the base during the storm than the
-// storm brings: the 900 mm ring comes out -0.22 m deep and is shown.
-TEST(RingElevation, ANegativeDepthPutsTheBottomAboveTheTop) {
+// storm brings: the 900 mm ring would be -0.22 m deep. No such ring is drawn or written.
+TEST(RingElevation, ARingOfNoDepthIsNotDrawnAndTheNoticeSaysWhy) {
     Design design;
     start(design);
     design.setCheck(Check::chkringbase, true);
     enter(design, {{Field::txtarea, "100"}, {Field::txtrain, "0.01"}, {Field::txtsinf, "0.001"}});
     design.switchPage(DetailPage::tsring);
-    ASSERT_EQ(design.record().text(Field::rvdia), "900");
-    ASSERT_EQ(design.record().text(Field::rvdepth), "-0.22");
+    const DesignRecord& r = design.record();
+    EXPECT_EQ(r.ring.cells[1][1], "        -0.22");  // the table still shows what it computed
+    EXPECT_EQ(r.text(Field::rvdia), "900");
+    EXPECT_EQ(r.text(Field::rvdepth), "1");  // the panel's text before any ring
+    for (Field f : {Field::rvdepth, Field::rvhalf}) EXPECT_EQ(r.style(f), kWarningStyle);
+    EXPECT_TRUE(r.notice(Notice::lblringnotice).visible);
+    EXPECT_EQ(r.notice(Notice::lblringnotice).text,
+              "No storage is needed: the soil takes this storm through the ring's base. Choose "
+              "a smaller ring or check the inputs.");
+    EXPECT_FALSE(r.notice(Notice::lblringwarning).visible);
+    EXPECT_FALSE(design.ringElevation().shapes().visible);
+    EXPECT_FALSE(design.scene().node(N::GLDummyRing).visible);
 
-    const RingElevation::Shapes& s = design.ringElevation().shapes();
-    EXPECT_TRUE(s.visible);
-    EXPECT_EQ(box(s.ringbottom), (Box{kL, kT - 22, 90, 41}));
-    EXPECT_EQ(box(s.shinringbot), (Box{kL + 16, kT - 22 + 8, 58, 25}));
-    EXPECT_TRUE(s.hatchedBase);
-    EXPECT_FLOAT_EQ(design.scene().node(N::GLPCRing).length, -0.22f);
+    // A slower soil needs storage again: the ring is drawn and the notice goes.
+    design.write(Field::txtsinf, "0.00001");
+    EXPECT_FALSE(r.notice(Notice::lblringnotice).visible);
+    EXPECT_TRUE(design.ringElevation().shapes().visible);
+    EXPECT_EQ(r.style(Field::rvhalf), kNormalStyle);
 }
 
 TEST(RingElevation, TheDiameterStepWidensOrNarrowsByOnePixel) {

@@ -65,13 +65,12 @@ class RingPage : public ::testing::Test {
 protected:
     void SetUp() override {
         start(design);
-        enter(design, {{Field::txtarea, "100"},
-                       {Field::txtrain, "0.015"},
-                       {Field::txtsinf, "0.00001"}});
+        enter(design,
+              {{Field::txtarea, "100"}, {Field::txtrain, "0.015"}, {Field::txtsinf, "0.00001"}});
     }
     std::string cell(int row, int column) const {
-        return design.record().ring.cells[static_cast<std::size_t>(row)]
-                                         [static_cast<std::size_t>(column)];
+        return design.record()
+            .ring.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
     }
     const DesignRecord& record() const { return design.record(); }
     const std::string& text(Field f) const { return design.record().text(f); }
@@ -105,6 +104,30 @@ TEST_F(RingPage, LimitsAreInclusiveAndFailingRowsSayFail) {
     EXPECT_EQ(cell(1, 2), "        6.25");
     EXPECT_EQ(cell(2, 1), "        Fail");
     EXPECT_EQ(cell(2, 2), "        Fail");
+}
+
+// The 900 mm ring passes a 10 h limit in 6.25 h while the 2700 mm ring, sized last, does
+// not: the panel's colours follow the ring it shows.
+TEST_F(RingPage, ThePanelIsColouredByTheRingItShows) {
+    design.write(Field::txthalfempty, "10");
+    design.switchPage(DetailPage::tsring);
+    ASSERT_EQ(cell(9, 2), "        Fail");
+    ASSERT_EQ(text(Field::rvhalf), "6.25");
+    EXPECT_EQ(record().style(Field::rvhalf).background, colours::white);
+    EXPECT_EQ(record().style(Field::rvdepth).background, colours::white);
+    EXPECT_EQ(record().ringcolour, colours::black);
+
+    // A ring dragged past the limit is marked, and one dragged back is not.
+    const auto drag = [&](double radius) {
+        design.record().ring.radius = radius;
+        design.ringSizing().ringcalcvariable();
+    };
+    drag(1.0);
+    EXPECT_EQ(record().style(Field::rvhalf), kWarningStyle);
+    EXPECT_EQ(record().ringcolour, colours::red);
+    drag(0.5);
+    EXPECT_EQ(record().style(Field::rvhalf), kNormalStyle);
+    EXPECT_EQ(record().ringcolour, colours::black);
 }
 
 TEST_F(RingPage, OnlyTheLargestRingPassing) {

@@ -16,7 +16,9 @@ using testing::enterWorkedInputs;
 using testing::start;
 
 // V = 2 m3, f.t = 0.036 m: 100 m2 x 0.02 m, 0.00001 m/s for an hour, void ratio 0.3.
-TrenchLoad workedLoad(bool base) { return {100, 0.02, 1, 60, 0.00001, 0.3, base}; }
+TrenchLoad workedLoad(bool base) {
+    return {100, 0.02, 1, 60, 0.00001, 0.3, base};
+}
 
 TEST(TrenchFormulas, SolveTheDesignBalance) {
     enum class Solve { width, length };
@@ -26,18 +28,16 @@ TEST(TrenchFormulas, SolveTheDesignBalance) {
         double known, depth;  // the length when solving the width, and the other way round
         double expected;
     };
-    for (const Case& c : {Case{Solve::width, false, 10, 1, 0.540184},
-                          Case{Solve::width, false, 10, 1.5, 0.320597},
-                          Case{Solve::width, true, 10, 1, 0.482921},
-                          Case{Solve::length, false, 0.5, 1.5, 7.071685},
-                          Case{Solve::length, true, 0.5, 1.5, 6.643098}}) {
+    for (const Case& c :
+         {Case{Solve::width, false, 10, 1, 0.540184}, Case{Solve::width, false, 10, 1.5, 0.320597},
+          Case{Solve::width, true, 10, 1, 0.482921}, Case{Solve::length, false, 0.5, 1.5, 7.071685},
+          Case{Solve::length, true, 0.5, 1.5, 6.643098}}) {
         const double got = c.solve == Solve::width
                                ? solveTrenchWidth(workedLoad(c.base), c.known, c.depth)
                                : solveTrenchLength(workedLoad(c.base), c.known, c.depth);
         EXPECT_NEAR(got, c.expected, 1e-6);
     }
-    EXPECT_NEAR(trenchHalfEmptyHours(workedLoad(false), 10, 0.540184453227931, 1), 2.135417,
-                1e-6);
+    EXPECT_NEAR(trenchHalfEmptyHours(workedLoad(false), 10, 0.540184453227931, 1), 2.135417, 1e-6);
 }
 
 class TrenchChain : public ::testing::Test {
@@ -123,17 +123,48 @@ TEST_F(TrenchChain, NewLimitAloneWaitsForTheNextChangeOfTheTime) {
     EXPECT_TRUE(record().notice(Notice::trenchwarning).visible);
 }
 
-TEST_F(TrenchChain, FullOverflowGivesANegativeWidthAndHidesTheTrench) {
+// A solve that gives no buildable size writes nothing: the fields keep the last trench that
+// could be built, marked, and the notice says why; the next solve starts from good texts.
+TEST_F(TrenchChain, ASizeThatCannotBeBuiltIsNotWrittenAndTheNoticeSaysWhy) {
     enter(design, {{Field::txtdepth, "1"}, {Field::lblwid, "1"}, {Field::txtlength, "10"}});
     ASSERT_TRUE(design.scene().node(SceneNodeId::GLDummyTrench).visible);
     design.write(Field::txtoverflow, "100");
     design.activate();
-    EXPECT_EQ(text(Field::lblwid), "-0.11");
+    EXPECT_EQ(text(Field::lblwid), "0.54");
+    EXPECT_EQ(text(Field::txtlength), "10.00");
+    EXPECT_EQ(text(Field::lbltime), "2.13");
+    for (Field f : {Field::lblwid, Field::lbltime}) EXPECT_EQ(record().style(f), kWarningStyle);
+    EXPECT_EQ(record().style(Field::txtlength), kNormalStyle);
+    const NoticeState& notice = record().notice(Notice::lbltrenchnotice);
+    EXPECT_TRUE(notice.visible);
+    EXPECT_EQ(notice.text,
+              "No water reaches the soakaway: the overflow takes all the runoff. Lower the "
+              "overflow percentage in the design options.");
     EXPECT_FALSE(record().flags.trenchdrawable);
     EXPECT_FALSE(design.scene().node(SceneNodeId::GLDummyTrench).visible);
-    // The length solve pending in the same pass still ran from that width.
-    EXPECT_EQ(text(Field::txtlength), "1.32");
-    EXPECT_EQ(text(Field::lbltime), "-0.5");
+    design.refreshView();  // nothing solved, nothing mended
+    EXPECT_TRUE(record().notice(Notice::lbltrenchnotice).visible);
+
+    // A fast soil: a 10 m trench takes the storm through its sides alone.
+    design.write(Field::txtoverflow, "0");
+    design.write(Field::txtsinf, "0.0001");
+    design.write(Field::txtlength, "");
+    design.type(Field::txtlength, '1');
+    ASSERT_EQ(text(Field::lblwid), "2.48");
+    design.type(Field::txtlength, '0');
+    EXPECT_EQ(text(Field::txtlength), "10");
+    EXPECT_EQ(text(Field::lblwid), "2.48");
+    EXPECT_EQ(record().notice(Notice::lbltrenchnotice).text,
+              "No storage is needed: the soil takes this storm through the trench's sides at "
+              "this length. Shorten the trench or check the inputs.");
+
+    // Back to a soil that needs storage: the first solve mends everything, colours included.
+    design.write(Field::txtsinf, "0.00001");  // the length is solved for the width shown
+    EXPECT_FALSE(record().notice(Notice::lbltrenchnotice).visible);
+    EXPECT_EQ(text(Field::lblwid), "2.48");
+    EXPECT_EQ(text(Field::txtlength), "2.44");
+    for (Field f : {Field::lblwid, Field::lbltime}) EXPECT_EQ(record().style(f), kNormalStyle);
+    EXPECT_TRUE(design.scene().node(SceneNodeId::GLDummyTrench).visible);
 }
 
 TEST_F(TrenchChain, SpinStepsAndTheirFloor) {
@@ -142,8 +173,12 @@ TEST_F(TrenchChain, SpinStepsAndTheirFloor) {
         bool up;
         const char* to;
     };
-    for (const Step& s : {Step{"0.2", false, "0.1"}, {"0.1", false, "0.15"}, {"", true, "0.15"},
-                          {"", false, "0.15"}, {"0.15", false, "0.15"}, {"0.25", true, "0.35"},
+    for (const Step& s : {Step{"0.2", false, "0.1"},
+                          {"0.1", false, "0.15"},
+                          {"", true, "0.15"},
+                          {"", false, "0.15"},
+                          {"0.15", false, "0.15"},
+                          {"0.25", true, "0.35"},
                           {"2", true, "2.1"}}) {
         design.record().place(Field::txtlength, s.from);
         s.up ? design.stepUp(Field::txtlength) : design.stepDown(Field::txtlength);
@@ -167,10 +202,10 @@ TEST_F(TrenchChain, ALonePointStopsTheActionAndKeepsWhatWasWritten) {
     EXPECT_THROW(design.type(Field::txtlength, '.'), ConversionError);
     EXPECT_EQ(text(Field::txtlength), ".");
     EXPECT_TRUE(record().flags.solveWidth);  // set before the readiness test failed
-    // Typing on makes it a number again and the design follows.
+    // Typing on makes it a number again: the typed length stands and the width follows.
     design.type(Field::txtlength, '5');
     EXPECT_EQ(text(Field::lblwid), "10.65");
-    EXPECT_EQ(text(Field::txtlength), "0.50");
+    EXPECT_EQ(text(Field::txtlength), ".5");
 }
 
 TEST_F(TrenchChain, ProjectChangedAndTipBlankedByEveryInput) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine/errors.h"
+#include "engine/number_entry.h"
 #include "engine/number_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -20,8 +21,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text(reinterpret_cast<const char*>(data) + sizeof value + 1,
                            size - sizeof value - 1);
 
-    // The key filter and the conversion agree on every text.
-    for (char key : text) (void)acceptsKey(text, key);
+    // What the key filter lets through is on its way to a number, and a finished number it
+    // let through converts: no key can leave a text that reads as another value.
+    for (Field f : {Field::txtarea, Field::txtsinf}) {
+        std::string typed;
+        for (char key : text) {
+            const char k = enteredKey(f, key);
+            const std::string result =
+                k == '\b' ? typed.substr(0, typed.size() - !typed.empty()) : typed + k;
+            if (checkKey(f, typed, result, key).accepted) typed = result;
+        }
+        if (!isPartialNumber(f, typed)) std::abort();
+        std::string entered = typed;
+        if (checkEnteredText(f, entered).accepted && !entered.empty() && !tryParseNumber(entered))
+            std::abort();
+    }
     const auto parsed = tryParseNumber(text);
     try {
         const double p = parseNumber(text);

@@ -1,5 +1,7 @@
-// Guards what a key release leaves in an option field: the range each field is brought back
-// to, the snapshot an emptied field takes back, and the factor-of-safety guidance that follows.
+// Guards what leaving an option field leaves in it: the range each field is brought back to,
+// the snapshot an emptied field takes back, and the factor-of-safety guidance that follows.
+// Nothing is corrected while the user types: "0.35" typed over a selection must not become
+// "0.0135" because its first "0" was raised to the minimum at once.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -14,12 +16,12 @@ namespace {
 class OptionCorrections : public ::testing::Test {
 protected:
     void SetUp() override { testing::start(design); }
-    // The field holds `shown` when the dialog opens; then `typed` stands there at a key release.
+    // The field holds `shown` when the dialog opens; then `typed` stands there when it is left.
     const std::string& release(Field f, const std::string& shown, const std::string& typed) {
         design.record().place(f, shown);
         dialog.shown();
         design.record().place(f, typed);
-        dialog.keyReleased(f);
+        dialog.fieldLeft(f);
         return design.record().text(f);
     }
 
@@ -73,9 +75,9 @@ TEST_F(OptionCorrections, EmptiedFieldTakesBackTheValueOfTheLastShowNotOfTheLast
     design.record().place(Field::txtVR, "0.3");
     dialog.shown();
     design.record().place(Field::txtVR, "0.45");
-    dialog.keyReleased(Field::txtVR);
+    dialog.fieldLeft(Field::txtVR);
     design.record().place(Field::txtVR, "");
-    dialog.keyReleased(Field::txtVR);
+    dialog.fieldLeft(Field::txtVR);
     EXPECT_EQ(design.record().text(Field::txtVR), "0.3");
 }
 
@@ -108,20 +110,33 @@ TEST_F(OptionCorrections, CorrectionStartsNoRecalculation) {
     EXPECT_FALSE(design.record().flags.ProjectModified);
 }
 
-TEST_F(OptionCorrections, ALonePointFailsAndStaysUntilCorrected) {
-    for (Field f : {Field::txtFOS, Field::txtVR, Field::txtoverflow, Field::txthalfempty,
-                    Field::txtringfail}) {
-        EXPECT_THROW(release(f, "1", "."), ConversionError) << nameOf(f);
-        EXPECT_EQ(design.record().text(f), ".");
-        design.record().place(f, "1");
-    }
-    // The margin is never converted when typed.
-    EXPECT_EQ(release(Field::txtringmargin, "0", "."), ".");
+// A field left with no number in it takes its snapshot back, as an emptied one does; no
+// message comes up while the focus moves on.
+TEST_F(OptionCorrections, AFieldLeftWithNoNumberTakesItsValueBack) {
+    for (Field f :
+         {Field::txtFOS, Field::txtVR, Field::txtoverflow, Field::txthalfempty, Field::txtringfail})
+        EXPECT_EQ(release(f, "2", "."), "2") << nameOf(f);
+    EXPECT_EQ(release(Field::txtringmargin, "0.5", "."), "0");
+}
+
+TEST_F(OptionCorrections, OkCorrectsEveryFieldAsLeavingItWould) {
+    dialog.shown();
+    for (auto [f, typed] : {std::pair{Field::txtVR, "0"},
+                            {Field::txtFOS, "15"},
+                            {Field::txthalfempty, ""},
+                            {Field::txtringmargin, "."}})
+        design.record().place(f, typed);
+    dialog.ok();
+    EXPECT_EQ(design.record().text(Field::txtVR), "0.01");
+    EXPECT_EQ(design.record().text(Field::txtFOS), "10");
+    EXPECT_EQ(design.record().text(Field::txthalfempty), "24");
+    EXPECT_EQ(design.record().text(Field::txtringmargin), "0");
+    EXPECT_EQ(design.record().status[2], "Void Ratio = 0.01");
 }
 
 TEST_F(OptionCorrections, FieldsOffTheDialogAreRefused) {
     design.record().place(Field::txtarea, "");
-    EXPECT_THROW(dialog.keyReleased(Field::txtarea), std::invalid_argument);
+    EXPECT_THROW(dialog.fieldLeft(Field::txtarea), std::invalid_argument);
     EXPECT_THROW(dialog.spinUp(Field::txtVRC), std::invalid_argument);
     EXPECT_THROW(dialog.spinDown(Field::lblwid), std::invalid_argument);
     EXPECT_EQ(design.record().text(Field::txtarea), "");

@@ -18,7 +18,7 @@ protected:
     const std::string& text(Field f) { return design.record().text(f); }
     void type(Field f, const std::string& typed) {
         record().place(f, typed);
-        dialog.keyReleased(f);
+        dialog.fieldLeft(f);
     }
     // The worked trench: 10.01 m long, 0.32 m wide, 1.5 m deep, half empty in 1.29 h.
     void sizeTheWorkedTrench() {
@@ -87,11 +87,11 @@ TEST_F(OptionsDialog, RestoreDefaultsLeavesSwitchesMarginAndGuidance) {
     EXPECT_EQ(record().fosGuidance.colour, colours::black);
 }
 
-// One visit that edits every kind of option, ended in each of the three ways. OK solves the
-// width under the new options; Cancel puts the options of the show back; the close box keeps
-// the edits for the pass (which solves nothing) but neither commits the ring fill nor reports.
-TEST(OptionsDialogVisit, OkCommitsCancelRestoresAndTheCloseBoxOnlyRecalculates) {
-    enum class End { ok, cancel, closeBox };
+// One visit that edits every kind of option, ended in each of two ways (the window's Escape
+// and close box are Cancel). OK solves the width under the new options; Cancel puts the
+// options of the show back.
+TEST(OptionsDialogVisit, OkCommitsAndCancelRestores) {
+    enum class End { ok, cancel };
     struct Case {
         End end;
         std::string vr, fos, overflow;
@@ -107,8 +107,6 @@ TEST(OptionsDialogVisit, OkCommitsCancelRestoresAndTheCloseBoxOnlyRecalculates) 
                   "Void Ratio = 0.4", "Factor of Safety = 3", true, 0.5, true},
              Case{End::cancel, "0.3", "1", "0", false, false, "10.01", "0.32", "1.29",
                   "Void Ratio = 0.3", "Factor of Safety = 1", false, 0, false},
-             Case{End::closeBox, "0.4", "3", "10", true, true, "10.01", "0.32", "4.28", "", "",
-                  false, 0, false},
          }) {
         SCOPED_TRACE(static_cast<int>(c.end));
         Design design;
@@ -125,7 +123,7 @@ TEST(OptionsDialogVisit, OkCommitsCancelRestoresAndTheCloseBoxOnlyRecalculates) 
                                     {Field::txtoverflow, "10"},
                                     {Field::txtringmargin, "0.5"}}) {
             record.place(field, typed);
-            dialog.keyReleased(field);
+            dialog.fieldLeft(field);
         }
         dialog.setSwitch(Check::chkbase, true);
         dialog.pictureClicked(Check::chkringsur);
@@ -135,9 +133,6 @@ TEST(OptionsDialogVisit, OkCommitsCancelRestoresAndTheCloseBoxOnlyRecalculates) 
                 break;
             case End::cancel:
                 dialog.cancel();
-                break;
-            case End::closeBox:
-                dialog.closed();
                 break;
         }
 

@@ -24,8 +24,6 @@ protected:
         return options().findChild<T*>(QString::fromLatin1(name));
     }
     // Selects the text from `from` on and types over it, as a designer replaces a value.
-    // Every key release corrects the option typed so far, so "0.4" is reached from "0.3" by
-    // typing over its last digit.
     static void typeOver(QWidget* parent, const char* field, const QString& keys, int from = 0) {
         auto* e = parent->findChild<QLineEdit*>(QString::fromLatin1(field));
         e->setFocus();
@@ -59,24 +57,62 @@ TEST_F(DialogTest, EveryPageOfTheOptionsShowsItsControlsWhole) {
     options().close();
 }
 
-TEST_F(DialogTest, TypedOptionsAreBroughtIntoRange) {
+// Nothing is corrected while the designer types, so every key lands in the text typed so far;
+// leaving the field brings the value into its range.
+TEST_F(DialogTest, TypedOptionsAreBroughtIntoRangeWhenTheFieldIsLeft) {
     options().openModeless();
+    ASSERT_TRUE(activate(&options()));  // the fields take focus only in the active window
+    auto* fos = inOptions<QLineEdit>("txtFOS");
     typeOver(&options(), "txtFOS", "15");
-    EXPECT_EQ(inOptions<QLineEdit>("txtFOS")->text(), "10");
+    EXPECT_EQ(fos->text(), "15");
+    QTest::keyClick(fos, Qt::Key_Tab);
+    EXPECT_EQ(fos->text(), "10");
     EXPECT_EQ(inOptions<QLabel>("lblfos")->text(),
               "5 - 10. Used where damage to buildings is likely due to the effects of flooding");
     EXPECT_EQ(inOptions<QLabel>("lblfos")->palette().color(QPalette::WindowText),
               QColor(255, 0, 0));
     typeOver(&options(), "txtFOS", "0");
-    EXPECT_EQ(inOptions<QLineEdit>("txtFOS")->text(), "1");
+    QTest::keyClick(fos, Qt::Key_Tab);
+    EXPECT_EQ(fos->text(), "1");
 
-    // Emptying the void ratio puts back the value it had when the dialog was shown.
+    // A void ratio typed over the whole text is the one typed, not its first key raised.
     auto* vr = inOptions<QLineEdit>("txtVR");
+    typeOver(&options(), "txtVR", "0.35");
+    EXPECT_EQ(vr->text(), "0.35");
+    QTest::keyClick(vr, Qt::Key_Tab);
+    EXPECT_EQ(vr->text(), "0.35");
+    // Emptying it puts back the value it had when the dialog was shown, once it is left.
     vr->setFocus();
     vr->selectAll();
     QTest::keyClick(vr, Qt::Key_Backspace);
+    EXPECT_EQ(vr->text(), "");
+    QTest::keyClick(vr, Qt::Key_Tab);
     EXPECT_EQ(vr->text(), "0.3");
     options().close();
+}
+
+// Escape and the close box put back what the dialog was shown with: the options, the design
+// and the status bar agree again.
+TEST_F(DialogTest, EscapeAndTheCloseBoxAreCancel) {
+    enterWorkedTrench();
+    for (const bool escape : {true, false}) {
+        SCOPED_TRACE(escape ? "Escape" : "close box");
+        options().openModeless();
+        ASSERT_TRUE(activate(&options()));
+        typeOver(&options(), "txtVR", "0.0135");
+        QTest::mouseClick(inOptions<QCheckBox>("chkbase"), Qt::LeftButton);
+        if (escape)
+            QTest::keyClick(inOptions<QLineEdit>("txtVR"), Qt::Key_Escape);
+        else
+            options().close();
+        EXPECT_FALSE(options().isVisible());
+        EXPECT_EQ(record().text(Field::txtVR), "0.3");
+        EXPECT_FALSE(record().checked(Check::chkbase));
+        EXPECT_EQ(program->mainWindow().statusPanels().panel(2), "Void Ratio = 0.3");
+        ASSERT_TRUE(activate(&program->mainWindow()));
+        EXPECT_EQ(text("lblwid"), "0.32");
+        EXPECT_EQ(text("txtlength"), "10.01");
+    }
 }
 
 TEST_F(DialogTest, SpinsStepAndSwitchesShowTheirPictures) {

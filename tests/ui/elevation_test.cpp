@@ -38,8 +38,8 @@ protected:
         type("txtrain", "0.02");
         type("txtsinf", "0.00001");
         type("txtdepth", "1");
-        type("txtlength", "10");
         type("lblwid", "1");
+        type("txtlength", "10");
         ASSERT_EQ(text("lblwid"), "0.54");
         ASSERT_TRUE(trench().visible);
     }

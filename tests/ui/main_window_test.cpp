@@ -1,6 +1,7 @@
 // The main window as a designer meets it: the start-up state, the key filter of the fields,
 // the design following every keystroke, the ring page and the status-bar tips.
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QMenu>
@@ -63,8 +64,8 @@ TEST_F(MainWindowTest, MenusAreInTheirOrderWithTheirShortcuts) {
     EXPECT_EQ(titles(menus[1]->menu()),
               QStringList({"Maintenance Schedule", "-", "Volumetric Runoff Coefficient",
                            "Soil Infiltration Rate Table", "Calculate Soil Infiltration Rate",
-                           "Design Check", "View M5-60 Map", "View Soakaway Drawings",
-                           "-", "Design Options", "Refresh View"}));
+                           "Design Check", "View M5-60 Map", "View Soakaway Drawings", "-",
+                           "Design Options", "Refresh View"}));
     EXPECT_EQ(titles(menus[2]->menu()), QStringList({"Report a Bug!", "Contents", "About"}));
     EXPECT_EQ(titles(find<QMenu>("PopupMenu1")),
               QStringList({"Design Options", "View M5-60 Map", "Design Check",
@@ -95,17 +96,131 @@ TEST_F(MainWindowTest, EveryKeystrokeResizesTheTrench) {
     type("txtdepth", "1");
     type("txtlength", "10");
     EXPECT_EQ(text("lbltime"), "");  // no width yet: nothing is sized
+    // The width typed last stands, and the length is solved for it.
     type("lblwid", "1");
-    EXPECT_EQ(text("lblwid"), "0.54");
-    EXPECT_EQ(text("txtlength"), "10.00");
-    EXPECT_EQ(text("lbltime"), "2.13");
+    EXPECT_EQ(text("lblwid"), "1");
+    EXPECT_EQ(text("txtlength"), "5.84");
+    EXPECT_EQ(text("lbltime"), "3.55");
     EXPECT_EQ(edit("lbltime")->palette().color(QPalette::Text), QColor(0, 0, 255));
     EXPECT_TRUE(find("lblfiltertrench")->isVisible());
 
     // A deeper trench needs less length; the depth's one change re-solves it at once.
     type("txtdepth", "5");  // "15" metres deep
     EXPECT_EQ(text("txtlength"), record().text(Field::txtlength));
-    EXPECT_NE(text("txtlength"), "10.00");
+    EXPECT_NE(text("txtlength"), "5.84");
+}
+
+// The write-back of the sizing never lands in the field being typed in: each sequence ends
+// with the text typed, and the other fields show the design for it.
+TEST_F(MainWindowTest, TypedDimensionsStandAsTyped) {
+    struct Case {
+        const char* what;
+        const char* field;
+        bool over;  // typed over the selected text rather than after emptying the field
+        const char* keys;
+        const char* length;
+        const char* width;
+        const char* depth;
+    };
+    type("txtarea", "150");
+    type("txtrain", "0.0248");
+    type("txtsinf", "0.00001");
+    for (const Case& c : {
+             Case{"length into an empty field", "txtlength", false, "12.5", "12.5", "0.53", "1.5"},
+             {"length over a selected one", "txtlength", true, "12.5", "12.5", "0.53", "1.5"},
+             {"width into an empty field", "lblwid", false, "0.6", "11.38", "0.6", "1.5"},
+             {"width over a selected one", "lblwid", true, "0.6", "11.38", "0.6", "1.5"},
+             {"depth into an empty field", "txtdepth", false, "2", "7.55", "0.69", "2"},
+             {"depth over a selected one", "txtdepth", true, "2", "7.55", "0.69", "2"},
+         }) {
+        SCOPED_TRACE(c.what);
+        Design& design = program->session().design();
+        program->session().act([&] {
+            design.write(Field::txtdepth, "1.5");
+            design.write(Field::lblwid, "0.6");
+            design.write(Field::txtlength, "10");
+        });
+        QLineEdit* e = edit(c.field);
+        e->setFocus();
+        e->selectAll();
+        if (!c.over) QTest::keyClick(e, Qt::Key_Backspace);
+        QTest::keyClicks(e, QString::fromLatin1(c.keys));
+        EXPECT_EQ(text("txtlength"), c.length);
+        EXPECT_EQ(text("lblwid"), c.width);
+        EXPECT_EQ(text("txtdepth"), c.depth);
+        EXPECT_EQ(e->text(), QString::fromLatin1(c.keys));
+        // Leaving the field changes nothing further.
+        QTest::keyClick(e, Qt::Key_Tab);
+        EXPECT_EQ(e->text(), QString::fromLatin1(c.keys));
+    }
+}
+
+TEST_F(MainWindowTest, RefusedKeysAndPastesSayWhatTheFieldTakes) {
+    StatusPanels& status = program->mainWindow().statusPanels();
+    type("txtarea", "1,");
+    EXPECT_EQ(text("txtarea"), "1");
+    EXPECT_EQ(status.panel(1), "Use a point for decimals.");
+
+    // The rate takes the exponent form the program writes into it; an "e" is written "E", and
+    // no message comes up while the exponent is on its way.
+    QString shown;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->close();
+        }
+    });
+    watch.start(10);
+    type("txtsinf", "1e-5");
+    watch.stop();
+    EXPECT_EQ(shown, "");
+    EXPECT_EQ(text("txtsinf"), "1E-5");
+    type("txtsinf", "-");
+    EXPECT_EQ(text("txtsinf"), "1E-5");
+    EXPECT_EQ(status.panel(1),
+              "This field takes a number: digits, one decimal point and an exponent such as "
+              "1E-5.");
+
+    // A paste that would leave no number is refused whole; one that leaves a number is taken.
+    QLineEdit* area = edit("txtarea");
+    area->setFocus();
+    area->selectAll();
+    QApplication::clipboard()->setText(QStringLiteral("12a"));
+    QTest::keyClick(area, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(text("txtarea"), "1");
+    EXPECT_EQ(record().text(Field::txtarea), "1");
+    EXPECT_EQ(status.panel(1), "This field takes a number: digits and one decimal point.");
+    area->selectAll();
+    QApplication::clipboard()->setText(QStringLiteral(" 150 "));
+    QTest::keyClick(area, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(record().text(Field::txtarea), "150");
+}
+
+// A length whose sides alone take the storm: the width is not written, both it and the time
+// are marked, and the notice under the fields says what it means.
+TEST_F(MainWindowTest, ASizeThatCannotBeBuiltIsExplainedUnderTheFields) {
+    type("txtarea", "100");
+    type("txtrain", "0.02");
+    type("txtsinf", "0.0001");
+    type("txtdepth", "1");
+    type("lblwid", "1");
+    type("txtlength", "10");
+    EXPECT_EQ(text("txtlength"), "10");
+    EXPECT_EQ(text("lblwid"), "2.48");  // as solved for the "1" typed first
+    auto* notice = find<QLabel>("lbltrenchnotice");
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_EQ(notice->text(),
+              "No storage is needed: the soil takes this storm through the trench's sides at "
+              "this length. Shorten the trench or check the inputs.");
+    for (const char* marked : {"lblwid", "lbltime"})
+        EXPECT_EQ(edit(marked)->palette().color(QPalette::Base), QColor(0, 255, 255)) << marked;
+    EXPECT_FALSE(program->session().design().trenchElevation().shapes().visible);
+    expectWhole(find("tstrench"));
+
+    QTest::keyClick(edit("txtlength"), Qt::Key_Backspace);  // 1 m: storage is needed again
+    EXPECT_FALSE(notice->isVisible());
+    EXPECT_NE(edit("lblwid")->palette().color(QPalette::Base), QColor(0, 255, 255));
 }
 
 TEST_F(MainWindowTest, ALonePointShowsTheMessageAndTheProgramCarriesOn) {
@@ -122,8 +237,8 @@ TEST_F(MainWindowTest, OverTheLimitTheTimeTurnsRedAndTheWarningShows) {
     type("txtrain", "0.02");
     type("txtsinf", "0.00001");
     type("txtdepth", "1");
-    type("txtlength", "10");
     type("lblwid", "1");
+    type("txtlength", "10");
     EXPECT_EQ(text("lbltime"), "2.13");
     EXPECT_TRUE(find("trenchwarning")->isVisible());
     EXPECT_EQ(edit("lbltime")->palette().color(QPalette::Text), QColor(255, 0, 0));

@@ -27,8 +27,8 @@ TEST_F(NoOpenGLTest, ThePaneSaysWhyAndEverythingElseWorks) {
     type("txtrain", "0.02");
     type("txtsinf", "0.00001");
     type("txtdepth", "1");
-    type("txtlength", "10");
     type("lblwid", "1");
+    type("txtlength", "10");
     EXPECT_EQ(text("lblwid"), "0.54");
     for (const char* name : {"btnzoomin", "btnzoomout"})
         QTest::mouseClick(find<QPushButton>(name), Qt::LeftButton);
