@@ -143,18 +143,17 @@ TEST(CriticalStorm, OnlySitesThatExistAreTaken) {
         double v;
         bool taken;
     };
-    for (const Case& c : {Case{&StormSite::m560Rainfall, 5, true},
-                          Case{&StormSite::m560Rainfall, 100, true},
-                          Case{&StormSite::m560Rainfall, 4.99, false},
-                          Case{&StormSite::m560Rainfall, 100.01, false},
-                          Case{&StormSite::m560Rainfall, kHuge, false},
-                          Case{&StormSite::m560Rainfall, nan, false},
-                          Case{&StormSite::allowancePercent, 100, true},
-                          Case{&StormSite::allowancePercent, 100.01, false},
-                          Case{&StormSite::allowancePercent, kHuge, false},
-                          Case{&StormSite::urbanCreepPercent, 100, true},
-                          Case{&StormSite::urbanCreepPercent, 100.01, false},
-                          Case{&StormSite::urbanCreepPercent, kHuge, false}}) {
+    for (const Case& c :
+         {Case{&StormSite::m560Rainfall, 5, true}, Case{&StormSite::m560Rainfall, 100, true},
+          Case{&StormSite::m560Rainfall, 4.99, false},
+          Case{&StormSite::m560Rainfall, 100.01, false},
+          Case{&StormSite::m560Rainfall, kHuge, false}, Case{&StormSite::m560Rainfall, nan, false},
+          Case{&StormSite::allowancePercent, 100, true},
+          Case{&StormSite::allowancePercent, 100.01, false},
+          Case{&StormSite::allowancePercent, kHuge, false},
+          Case{&StormSite::urbanCreepPercent, 100, true},
+          Case{&StormSite::urbanCreepPercent, 100.01, false},
+          Case{&StormSite::urbanCreepPercent, kHuge, false}}) {
         SCOPED_TRACE(c.v);
         StormSite site;
         site.*c.value = c.v;
