@@ -10,6 +10,7 @@
 #include "project/command_line.h"
 #include "project/project_lifecycle.h"
 #include "project/qt/file_storage.h"
+#include "project/text_encoding.h"
 #include "tools/options_dialog_logic.h"
 #include "tools/rainfall_dialog_logic.h"
 #include "tools/runoff_dialog_logic.h"
@@ -193,6 +194,9 @@ bool parseDesignRequest(const std::vector<std::string>& args, DesignRequest& req
                 error = arg + " takes FIELD=TEXT, not '" + value + "'";
                 return false;
             }
+            // A field holds text, never stray bytes: an argument in another code page is
+            // read as the project reader reads old files.
+            text = lineToUtf8(text);
             const auto field = fieldNamed(name);
             if (!field) {
                 error = "unknown field '" + name + "'";
@@ -291,10 +295,10 @@ bool runSession(const DesignRequest& request, const SessionEnd& atEnd) {
     return started;
 }
 
-int runDesign(const DesignRequest& request, std::string& out) {
-    const bool ok = runSession(request, [&](Design& design, std::vector<std::string>& messages,
-                                            bool) {
-        out = request.json ? jsonReport(design, messages) : textReport(design, messages);
+int runDesign(const DesignRequest& request, std::string& out, std::string& messages) {
+    const bool ok = runSession(request, [&](Design& design, std::vector<std::string>& shown, bool) {
+        out = request.json ? jsonReport(design, shown) : textReport(design, shown);
+        messages = joinedLines(shown);
     });
     return ok ? 0 : 1;
 }

@@ -61,10 +61,10 @@ struct DesignRequest {
 bool parseDesignRequest(const std::vector<std::string>& args, DesignRequest& request,
                         std::string& error);
 
-// Runs the program's start-up without windows, then the actions; prints the report on out.
-// Returns the exit code: 0, or 1 when the file could not be read or was not a project file, or
-// a --save could not write its file.
-int runDesign(const DesignRequest& request, std::string& out);
+// Runs the program's start-up without windows, then the actions; prints the report on out
+// and every message shown, one a line, on `messages`. Returns the exit code: 0, or 1 when the
+// file could not be read or was not a project file, or a --save could not write its file.
+int runDesign(const DesignRequest& request, std::string& out, std::string& messages);
 
 // Runs last on the design, with every message shown so far, to which it may add its own;
 // `started` is false when the file could not be read or a --save failed.

@@ -4,9 +4,14 @@
 #include <cmath>
 #include <cstdio>
 
+#include "project/text_encoding.h"
+
 namespace varnholt {
 
-std::string jsonEscape(std::string_view text) {
+std::string jsonEscape(std::string_view raw) {
+    // JSON is UTF-8: a text that is not (a file name in another code page) is read as
+    // Windows-1252, as the project reader reads old files.
+    const std::string text = lineToUtf8(raw);
     std::string out = "\"";
     for (char c : text) {
         switch (c) {

@@ -7,8 +7,8 @@
 
 namespace varnholt {
 
-// A small streaming JSON writer: enough for the driver's report, with correct string escapes
-// and locale-free numbers.
+// A small streaming JSON writer: enough for the driver's report, with correct string escapes,
+// valid UTF-8 whatever bytes it is given, and locale-free numbers.
 class JsonWriter {
 public:
     void beginObject();
@@ -39,6 +39,7 @@ private:
     bool afterKey_ = false;
 };
 
+// A JSON string, always valid UTF-8.
 std::string jsonEscape(std::string_view text);
 
 }  // namespace varnholt

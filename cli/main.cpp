@@ -4,10 +4,11 @@
 
 #include <QGuiApplication>
 
-#include "design_command.h"
 #include "check_command.h"
 #include "critical_command.h"
+#include "design_command.h"
 #include "sheet_command.h"
+#include "utf8_output.h"
 
 namespace {
 
@@ -58,12 +59,12 @@ constexpr const char* kUsage =
     "(atomically) instead of the printer.\n"
     "\n"
     "critical: after the actions, the critical storm table of every duration of the Z1\n"
-    "table (5 to 1440 minutes) for the M5-60 rainfall MM (20), the ratio r R (0.3, from\n"
-    "0.12 to 0.45), the region (ew) and the climate change allowance PCT (0); with -o the\n"
-    "same as a PDF (atomically).\n"
+    "table (5 to 1440 minutes) for the M5-60 rainfall MM (20, from 5 to 100), the ratio r R\n"
+    "(0.3, from 0.12 to 0.45), the region (ew) and the climate change allowance PCT (0, up\n"
+    "to 100); with -o the same as a PDF (atomically).\n"
     "\n"
     "check: the design check of the soakaway on show (the trench, or the ring on the ring\n"
-    "page): the critical storm table with the climate change and urban creep (PCT, 0)\n"
+    "page): the critical storm table with the climate change and urban creep (PCT, 0 to 100)\n"
     "allowances, the factor of safety against CIRIA C753 Table 25.2 for the consequence of\n"
     "failure (minor; --fos the six minimums of the two area bands, none/minor/buildings\n"
     "under A m2 then from A to B m2; --fos-areas A,B, 100,1000), the base's clearance\n"
@@ -76,65 +77,94 @@ constexpr const char* kUsage =
     "\n"
     "exit status: 0; 1 when FILE could not be read or is not a project file, or a --save\n"
     "failed, or (sheet) when a main input is empty, a value is not a number or OUT.pdf could\n"
-    "not be written; 2 on a usage error.\n";
+    "not be written; 2 on a usage error.\n"
+    "\n"
+    "Standard output holds the report, standard error every message the program shows (one\n"
+    "a line, whatever the output form) and the reason for exit status 1 or 2. All output is\n"
+    "UTF-8. PDFs are drawn offscreen: no display is opened.\n";
 
-// PDFs are drawn with Qt Gui, which needs a platform even without a screen.
-void drawWithoutScreenIfNeeded() {
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+// Qt Gui draws the PDFs. It never opens a display, whatever DISPLAY or QT_QPA_PLATFORM say:
+// one that is named but gone would abort the run before a PDF is drawn, and nothing here is
+// ever shown. It gets the program's name only: the driver's arguments are not Qt's to read.
+template <typename Run>
+int withGui(char* program, Run&& run) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char* argv[] = {program, nullptr};
+    QGuiApplication app(argc, argv);
+    return run();
 }
 
-int runSheetCommand(int argc, char** argv, const std::vector<std::string>& args) {
+// The driver's standard error carries its own messages only: Qt's warnings (XDG_RUNTIME_DIR
+// not set, as on every run as root) say nothing about the design. A fatal one still says why
+// the driver stops.
+void dropQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtFatalMsg)
+        std::cerr << "varnholt-cli: " << varnholt::utf8Lines(text.toStdString()) << "\n";
+}
+
+void print(const std::string& out) {
+    std::cout << varnholt::utf8Lines(out);
+}
+
+// Every message of the session reaches standard error, one a line, whatever the output form.
+void printMessages(const std::string& messages) {
+    if (!messages.empty()) std::cerr << varnholt::utf8Lines(messages) << "\n";
+}
+
+int usageError(const std::string& error) {
+    std::cerr << "varnholt-cli: " << varnholt::utf8Lines(error) << "\n";
+    return 2;
+}
+
+int runSheetCommand(char* program, const std::vector<std::string>& args) {
     varnholt::SheetRequest request;
     std::string error;
-    if (!varnholt::parseSheetRequest(args, request, error)) {
-        std::cerr << "varnholt-cli: " << error << "\n";
-        return 2;
-    }
-    drawWithoutScreenIfNeeded();
-    QGuiApplication app(argc, argv);
+    if (!varnholt::parseSheetRequest(args, request, error)) return usageError(error);
     std::string messages;
-    const int code = varnholt::runSheet(request, messages);
-    if (!messages.empty()) std::cerr << messages << "\n";
+    const int code = withGui(program, [&] { return varnholt::runSheet(request, messages); });
+    printMessages(messages);
     return code;
 }
 
-int runCheckCommand(int argc, char** argv, const std::vector<std::string>& args) {
+int runCheckCommand(char* program, const std::vector<std::string>& args) {
     varnholt::CheckRequest request;
     std::string error;
-    if (!varnholt::parseCheckRequest(args, request, error)) {
-        std::cerr << "varnholt-cli: " << error << "\n";
-        return 2;
-    }
-    drawWithoutScreenIfNeeded();
-    QGuiApplication app(argc, argv);
+    if (!varnholt::parseCheckRequest(args, request, error)) return usageError(error);
     std::string out, messages;
-    const int code = varnholt::runCheck(request, out, messages);
-    std::cout << out;
-    if (code == 1 && !messages.empty()) std::cerr << messages << "\n";
+    const int code = withGui(program, [&] { return varnholt::runCheck(request, out, messages); });
+    print(out);
+    printMessages(messages);
     return code;
 }
 
-int runCriticalCommand(int argc, char** argv, const std::vector<std::string>& args) {
+int runCriticalCommand(char* program, const std::vector<std::string>& args) {
     varnholt::CriticalRequest request;
     std::string error;
-    if (!varnholt::parseCriticalRequest(args, request, error)) {
-        std::cerr << "varnholt-cli: " << error << "\n";
-        return 2;
-    }
-    drawWithoutScreenIfNeeded();
-    QGuiApplication app(argc, argv);
+    if (!varnholt::parseCriticalRequest(args, request, error)) return usageError(error);
     std::string out, messages;
-    const int code = varnholt::runCritical(request, out, messages);
-    std::cout << out;
-    if (code != 0 && !messages.empty()) std::cerr << messages << "\n";
+    const int code =
+        withGui(program, [&] { return varnholt::runCritical(request, out, messages); });
+    print(out);
+    printMessages(messages);
+    return code;
+}
+
+int runDesignCommand(const std::vector<std::string>& args) {
+    varnholt::DesignRequest request;
+    std::string error;
+    if (!varnholt::parseDesignRequest(args, request, error)) return usageError(error);
+    std::string report, messages;
+    const int code = varnholt::runDesign(request, report, messages);
+    print(report);
+    printMessages(messages);
     return code;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    qInstallMessageHandler(dropQtMessages);
     std::vector<std::string> args(argv + 1, argv + argc);
     if (!args.empty() && (args[0] == "--help" || args[0] == "-h" || args[0] == "help")) {
         std::cout << kUsage;
@@ -149,18 +179,8 @@ int main(int argc, char** argv) {
     }
     const std::string command = args[0];
     args.erase(args.begin());
-    if (command == "sheet") return runSheetCommand(argc, argv, args);
-    if (command == "critical") return runCriticalCommand(argc, argv, args);
-    if (command == "check") return runCheckCommand(argc, argv, args);
-
-    varnholt::DesignRequest request;
-    std::string error;
-    if (!varnholt::parseDesignRequest(args, request, error)) {
-        std::cerr << "varnholt-cli: " << error << "\n";
-        return 2;
-    }
-    std::string report;
-    const int code = varnholt::runDesign(request, report);
-    std::cout << report;
-    return code;
+    if (command == "sheet") return runSheetCommand(argv[0], args);
+    if (command == "critical") return runCriticalCommand(argv[0], args);
+    if (command == "check") return runCheckCommand(argv[0], args);
+    return runDesignCommand(args);
 }

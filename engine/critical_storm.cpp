@@ -11,15 +11,32 @@
 namespace varnholt {
 
 namespace {
+// An M5-60 rainfall or an allowance far outside what any site has is a typing slip (1e308,
+// 200 for 20); taken, it sizes for storms that cannot happen and Use in Design writes a
+// rainfall that is not a number. The ends are generous round figures around the UK's range.
+constexpr double kLeastM560 = 5;        // mm
+constexpr double kMostM560 = 100;       // mm
+constexpr double kMostAllowance = 100;  // %, a doubling
+
+bool within(double v, double least, double most) {
+    return v >= least && v <= most;
+}
+
 void checkSite(const StormSite& site) {
-    if (!(site.m560Rainfall > 0 && std::isfinite(site.m560Rainfall)))
-        throw std::domain_error("The M5-60 rainfall must be a number above 0 mm.");
+    if (!within(site.m560Rainfall, kLeastM560, kMostM560))
+        throw std::domain_error(
+            "The M5-60 rainfall must lie between 5 and 100 mm: the UK's lies between about 10 and "
+            "60 mm.");
     if (!(site.ratio >= kMinimumRatio && site.ratio <= kMaximumRatio))
         throw std::domain_error("The ratio r must lie between 0.12 and 0.45.");
-    if (!(site.allowancePercent >= 0 && std::isfinite(site.allowancePercent)))
-        throw std::domain_error("The climate change allowance must be 0 % or more.");
-    if (!(site.urbanCreepPercent >= 0 && std::isfinite(site.urbanCreepPercent)))
-        throw std::domain_error("The urban creep allowance must be 0 % or more.");
+    if (!within(site.allowancePercent, 0, kMostAllowance))
+        throw std::domain_error(
+            "The climate change allowance must lie between 0 and 100 %: 100 % doubles every "
+            "storm.");
+    if (!within(site.urbanCreepPercent, 0, kMostAllowance))
+        throw std::domain_error(
+            "The urban creep allowance must lie between 0 and 100 %: 100 % doubles the "
+            "impermeable area.");
 }
 
 StormRainfall rainfallOf(const StormSite& site, std::size_t duration) {

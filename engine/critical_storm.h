@@ -58,9 +58,9 @@ struct CriticalStormTable {
 };
 
 // M5 = M5-60 x Z1, M10 = M5 x Z2 and the depth in metres with the allowance, for the duration
-// kStormDurations[duration]. Refuses (std::domain_error) an M5-60 rainfall that is not above
-// zero, a ratio outside the Z1 table and an allowance below zero (either), so that no storm is
-// made lighter than the tables give.
+// kStormDurations[duration]. Refuses (std::domain_error) an M5-60 rainfall outside 5 to 100 mm,
+// a ratio outside the Z1 table and an allowance (either) outside 0 to 100 %, so that no storm is
+// made lighter than the tables give, nor one no site has.
 StormRainfall stormRainfall(const StormSite& site, std::size_t duration);
 
 // Every duration of the Z1 table through the trench and ring formulas of the sizing, the

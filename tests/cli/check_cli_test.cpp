@@ -85,6 +85,8 @@ TEST(CliCheck, RefusesBadArgumentsAndValues) {
                           Case{{"--pit", "2,0.6", "--pit-gravel", "1.5", "--pit-test", "1,30"}, 1,
                                "void ratio"},
                           Case{{"--building", "-1"}, 1, "0 m or more"},
+                          Case{{"--creep", "1e308"}, 1, "between 0 and 100 %"},
+                          Case{{"--m560", "1e308"}, 1, "between 5 and 100 mm"},
                           Case{{"--fos-areas", "1000,100"}, 1, "areas must rise"}}) {
         const CliRun r = run("check", c.args);
         EXPECT_EQ(r.status, c.status) << c.args[0];

@@ -69,20 +69,25 @@ TEST(CliCritical, AllowanceScalesEveryRainfallAndTheTextMarksTheGoverningRows) {
     EXPECT_NE(text.out.find("Use in Design: txtsdur 1440, txtrain 0.065992512"), std::string::npos);
 }
 
+// Nor storms no site has: --m560 1e308 once went through to a "Use in Design" of INF.
 TEST(CliCritical, RefusesWhatTheTablesDoNotCover) {
     struct Case {
         std::vector<std::string> args;
         int status;
         std::string says;
     };
-    for (const Case& c : {Case{{"--r", "0.5"}, 1, "between 0.12 and 0.45"},
-                          Case{{"--allowance", "-20"}, 1, "0 % or more"},
-                          Case{{"--m560", "0"}, 1, "above 0 mm"},
-                          Case{{"--region", "fr"}, 2, "ew or sni"},
-                          Case{{"--r", "x"}, 2, "needs a number"}}) {
+    for (const Case& c :
+         {Case{{"--r", "0.5"}, 1, "between 0.12 and 0.45"},
+          Case{{"--allowance", "-20"}, 1, "between 0 and 100 %"},
+          Case{{"--allowance", "1e308"}, 1, "between 0 and 100 %"},
+          Case{{"--m560", "0"}, 1, "between 5 and 100 mm"},
+          Case{{"--m560", "1e308"}, 1, "between 5 and 100 mm: the UK's lies between about 10"},
+          Case{{"--m560", "100.5", "--json"}, 1, "between 5 and 100 mm"},
+          Case{{"--region", "fr"}, 2, "ew or sni"}, Case{{"--r", "x"}, 2, "needs a number"}}) {
         const CliRun run = critical(c.args);
         EXPECT_EQ(run.status, c.status) << c.args[1];
         EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, "") << c.args[1];
     }
 }
 

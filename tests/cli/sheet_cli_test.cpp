@@ -72,6 +72,14 @@ TEST_F(SheetCli, AppliesTheActionsFirstAsTheDesignCommandDoes) {
     EXPECT_EQ(lineAt(words, 150.5, 80), "WARNING! HALF EMPTY TIME EXCEEDS 24hour LIMIT!");
 }
 
+// A title typed on a Latin-1 terminal prints as typed, not as a replacement mark.
+TEST_F(SheetCli, ATitleInAnotherCodePagePrintsAsTyped) {
+    const fs::path out = dir / "cafe.pdf";
+    const CliRun run = sheet({kSample, "--set", "projtit=Caf\xe9 Royal"}, out);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(lineAt(testing::pdfWords(out.string()), 42.3, 38), "Caf\xc3\xa9 Royal");
+}
+
 TEST_F(SheetCli, MakesNoSheetAndSaysWhyWhenItCannot) {
     struct Case {
         std::vector<std::string> args;

@@ -133,6 +133,46 @@ TEST(CriticalStorm, TheAllowanceRaisesEveryDepth) {
     }
 }
 
+// A slip of the keyboard (1e308, 200 for 20) must not become a storm: 1e308 mm once reached
+// Use in Design as a rainfall of "INF".
+TEST(CriticalStorm, OnlySitesThatExistAreTaken) {
+    constexpr double kHuge = std::numeric_limits<double>::max();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Case {
+        double StormSite::*value;
+        double v;
+        bool taken;
+    };
+    for (const Case& c :
+         {Case{&StormSite::m560Rainfall, 5, true}, Case{&StormSite::m560Rainfall, 100, true},
+          Case{&StormSite::m560Rainfall, 4.99, false},
+          Case{&StormSite::m560Rainfall, 100.01, false},
+          Case{&StormSite::m560Rainfall, kHuge, false}, Case{&StormSite::m560Rainfall, nan, false},
+          Case{&StormSite::allowancePercent, 100, true},
+          Case{&StormSite::allowancePercent, 100.01, false},
+          Case{&StormSite::allowancePercent, kHuge, false},
+          Case{&StormSite::urbanCreepPercent, 100, true},
+          Case{&StormSite::urbanCreepPercent, 100.01, false},
+          Case{&StormSite::urbanCreepPercent, kHuge, false}}) {
+        SCOPED_TRACE(c.v);
+        StormSite site;
+        site.*c.value = c.v;
+        if (c.taken)
+            EXPECT_NO_THROW(criticalStormTable(site, workedDesign()));
+        else
+            EXPECT_THROW(criticalStormTable(site, workedDesign()), std::domain_error);
+    }
+
+    // The heaviest site taken still sizes a trench and a ring for every storm.
+    const StormSite heaviest{100, kMinimumRatio, Region::englandAndWales, 100, 100};
+    for (const CriticalStormRow& row : criticalStormTable(heaviest, workedDesign()).rows) {
+        SCOPED_TRACE(row.rain.minutes);
+        EXPECT_TRUE(std::isfinite(row.rain.depth));
+        EXPECT_TRUE(std::isfinite(row.trenchLength));
+        EXPECT_TRUE(std::isfinite(row.ringDepth));
+    }
+}
+
 TEST(CriticalStorm, ReadsTheDesignAsTheMainWindowSizesIt) {
     Design design;
     testing::start(design);

@@ -22,13 +22,17 @@ inline std::string quote(const std::string& arg) {
     return q + "'";
 }
 
-// Runs the headless driver with these arguments.
-inline CliRun runCli(const std::vector<std::string>& args) {
+// Runs the headless driver with these arguments; `env` is given to env(1) first, to set
+// ("NAME=VALUE") or take away ("-u", "NAME") what the driver finds in its environment.
+inline CliRun runCli(const std::vector<std::string>& args,
+                     const std::vector<std::string>& env = {}) {
     // Tests run side by side: each keeps its own copy of what the driver says on stderr.
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     const std::string errFile = ::testing::TempDir() + "cli-stderr-" + test->test_suite_name() +
                                 "-" + test->name() + ".txt";
-    std::string command = quote(VARNHOLT_CLI);
+    std::string command = env.empty() ? "" : "env ";
+    for (const std::string& e : env) command += quote(e) + " ";
+    command += quote(VARNHOLT_CLI);
     for (const std::string& a : args) command += " " + quote(a);
     command += " 2>" + quote(errFile);
     CliRun run;
