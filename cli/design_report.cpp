@@ -8,7 +8,9 @@ namespace varnholt {
 
 namespace {
 
-const char* pageName(DetailPage page) { return page == DetailPage::tstrench ? "trench" : "ring"; }
+const char* pageName(DetailPage page) {
+    return page == DetailPage::tstrench ? "trench" : "ring";
+}
 
 void writeRect(JsonWriter& json, const char* name, const Rect& r, bool visible) {
     json.key(name);
@@ -166,6 +168,13 @@ std::string jsonReport(const Design& design, const std::vector<std::string>& mes
     }
     json.endObject();
 
+    // What the window shows in words, as the text report's "!" lines.
+    json.key("notices");
+    json.beginArray();
+    for (Notice n : kAllNotices)
+        if (r.notice(n).visible) json.value(r.notice(n).text);
+    json.endArray();
+
     json.key("flags");
     json.beginObject();
     json.key("ProjectModified");
@@ -223,7 +232,8 @@ std::string jsonReport(const Design& design, const std::vector<std::string>& mes
 
     json.key("styles");
     json.beginObject();
-    for (Field f : {Field::lbltime, Field::rvdia, Field::rvdepth, Field::rvhalf, Field::txtFOS}) {
+    for (Field f : {Field::txtlength, Field::lblwid, Field::lbltime, Field::rvdia, Field::rvdepth,
+                    Field::rvhalf, Field::txtFOS}) {
         json.key(nameOf(f));
         writeStyle(json, r.style(f));
     }
@@ -249,7 +259,9 @@ std::string jsonReport(const Design& design, const std::vector<std::string>& mes
 }
 
 namespace {
-std::string orDash(const std::string& text) { return text.empty() ? "-" : text; }
+std::string orDash(const std::string& text) {
+    return text.empty() ? "-" : text;
+}
 }  // namespace
 
 std::string textReport(const Design& design, const std::vector<std::string>& messages) {
@@ -276,8 +288,7 @@ std::string textReport(const Design& design, const std::vector<std::string>& mes
     line("Ring failure depth (m):         ", r.text(Field::txtringfail));
     line("Base in trench:                 ", r.checked(Check::chkbase) ? "yes" : "no");
     line("Ring surround / margin (m):     ",
-         std::string(r.appliedRingSurround ? "yes / " : "no / ") +
-             plainText(r.appliedRingMargin));
+         std::string(r.appliedRingSurround ? "yes / " : "no / ") + plainText(r.appliedRingMargin));
     line("Base in ring:                   ", r.checked(Check::chkringbase) ? "yes" : "no");
 
     if (r.detailPage == DetailPage::tstrench) {

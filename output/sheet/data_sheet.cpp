@@ -65,6 +65,17 @@ public:
         text(cx, cy, caption, kCaption);
         value(name, vx, vy);
     }
+    // A fixed text that gives way to a notice.
+    void caption(const char* name, const char* fixed, double x, double y) {
+        value(name, x, y, kCaption).text = QString::fromUtf8(fixed);
+    }
+    // Two lines at most, wrapped within the box; hidden while it has nothing to say.
+    void notice(const char* name, double x, double y, double width) {
+        Label& l = value(name, x, y, kWarning);
+        l.fixedWidth = width;
+        l.fixedHeight = 9.5;
+        l.wordWrap = true;
+    }
     void box(double x, double y, double w, double h) {
         page.elements.emplace_back(Box{QRectF(x, y, w, h), true});
     }
@@ -128,9 +139,13 @@ Page dataSheetLayout(const QString& webAddress) {
     l.pair("Length :-", 18.5, 144.2, "QRtxtlength", 34.4, 144.2);
     l.pair("Width :-", 82.5, 144.2, "QRlblwid", 96.0, 144.2);
     l.pair("Depth :-", 138.9, 144.2, "QRtxtdepth", 152.4, 144.2);
-    l.pair("Half empty time :-", 18.5, 150.5, "QRlbltime", 48.7, 150.5);
+    l.caption("qrtimecaption", "Half empty time :-", 18.5, 150.5);
+    l.value("QRlbltime", 48.7, 150.5);
     l.value("QRwarning", 88.9, 150.5, kWarning);
-    l.pair("Surface area of exfiltration :- ", 18.5, 156.9, "qrsurface", 67.7, 156.9);
+    l.caption("qrsurfacecaption", "Surface area of exfiltration :- ", 18.5, 156.9);
+    l.value("qrsurface", 67.7, 156.9);
+    // In the place of the two lines it makes meaningless.
+    l.notice("qrtrenchnotice", 18.5, 150.5, 174.0);
 
     l.text(15.3, 165.9, "Precast Concrete Ring Soakaway", kHeading);
     l.box(15.3, 172.2, 179.7, 71.7);
@@ -158,6 +173,7 @@ Page dataSheetLayout(const QString& webAddress) {
     l.value("qrvardia", 23.3, 261.4);
     l.value("qrvardepth", 86.8, 261.4);
     l.value("qrvarhalf", 139.7, 261.4);
+    l.notice("qrringnotice", 16.9, 270.9, 176.0);
 
     l.value("QRcurrentfile", 11.9, 280.5, kFooter);
     l.value("QRdate", 193.7, 280.5, kFooter).alignment = Qt::AlignRight;
@@ -196,6 +212,15 @@ void fillDataSheet(Page& page, const SheetContent& c) {
     };
     for (const auto& [name, text] : values)
         if (Label* label = page.label(QString::fromLatin1(name))) label->text = q(*text);
+    const bool trenchNotice = !c.qrtrenchnotice.empty();
+    for (const char* name : {"qrtimecaption", "qrsurfacecaption"})
+        if (Label* label = page.label(QString::fromLatin1(name))) label->visible = !trenchNotice;
+    for (const auto& [name, text] :
+         {std::pair{"qrtrenchnotice", &c.qrtrenchnotice}, {"qrringnotice", &c.qrringnotice}})
+        if (Label* label = page.label(QString::fromLatin1(name))) {
+            label->text = q(*text);
+            label->visible = !text->empty();
+        }
     for (int row = 1; row <= RingDesign::kRows; ++row) {
         const auto i = static_cast<std::size_t>(row - 1);
         if (Label* depth = page.label(ringCell(1, row))) depth->text = q(c.ringDepths[i]);

@@ -53,6 +53,15 @@ SheetContent fillSheet(const DesignRecord& record, const std::string& today) {
     }
     if (record.trench.halfEmptyTime > kSheetWarningHours)
         s.QRwarning = "WARNING! HALF EMPTY TIME EXCEEDS 24hour LIMIT!";
+    if (const NoticeState& n = record.notice(Notice::lbltrenchnotice); n.visible) {
+        // The texts the window keeps and marks belong to no trench these inputs can have.
+        s.qrtrenchnotice = n.text;
+        s.QRlbltime.clear();
+        s.qrsurface.clear();
+        s.QRwarning.clear();
+        if (record.style(Field::txtlength) == kWarningStyle) s.QRtxtlength.clear();
+        if (record.style(Field::lblwid) == kWarningStyle) s.QRlblwid.clear();
+    }
 
     for (std::size_t row = 1; row <= RingDesign::kRows; ++row) {
         s.ringDepths[row - 1] = record.ring.cells[row][1];
@@ -61,6 +70,11 @@ SheetContent fillSheet(const DesignRecord& record, const std::string& today) {
     s.qrvardia = text(Field::rvdia);
     s.qrvardepth = text(Field::rvdepth);
     s.qrvarhalf = text(Field::rvhalf);
+    if (const NoticeState& n = record.notice(Notice::lblringnotice); n.visible) {
+        s.qrringnotice = n.text;
+        s.qrvardepth.clear();
+        s.qrvarhalf.clear();
+    }
     // An unsaved project has no file: the footer shows a single blank.
     const std::string& file = record.CurrentFileName;
     s.QRcurrentfile = file.empty() || file == "*.vhl" ? " " : file;

@@ -18,6 +18,9 @@ struct SheetContent {
     std::array<std::string, RingDesign::kRows> ringDepths;     // QR11 ... QR19
     std::array<std::string, RingDesign::kRows> ringHalfTimes;  // QR21 ... QR29
     std::string qrvardia, qrvardepth, qrvarhalf;
+    // Why the trench or the ring on show cannot be built; such a sheet prints no stale value
+    // where the window marks one.
+    std::string qrtrenchnotice, qrringnotice;
     std::string QRcurrentfile, QRdate;
 };
 

@@ -239,6 +239,33 @@ TEST(DataSheetPdf, SurfaceAreaAndWarningOfTheTrench) {
     }
 }
 
+// A trench or ring these inputs cannot have: the notice takes the place of the values it makes
+// meaningless, on two lines within the box, and no stale value is printed.
+TEST(DataSheetPdf, ANoticeReplacesTheValuesOfASoakawayThatCannotBeBuilt) {
+    DesignRecord record = trench(false, 2.13, "24");
+    record.place(Field::lbltime, "2.13");
+    record.place(Field::rvdia, "900");
+    record.place(Field::rvdepth, "2.18");
+    record.place(Field::rvhalf, "6.25");
+    record.style(Field::lblwid) = kWarningStyle;
+    const std::string trenchText =
+        "No storage is needed: the soil takes this storm through the trench's sides at this "
+        "length. Shorten the trench or check the inputs.";
+    const std::string ringText =
+        "No storage is needed: the soil takes this storm through the ring's base. Choose a "
+        "smaller ring or check the inputs.";
+    record.notice(Notice::lbltrenchnotice) = {true, trenchText};
+    record.notice(Notice::lblringnotice) = {true, ringText};
+    const std::vector<PdfWord> words = render(record);
+    EXPECT_EQ(lineAt(words, 144.2, 80, 130), "Width :-");
+    const std::string trenchLines = lineAt(words, 150.5) + " " + lineAt(words, 150.5 + 4.2);
+    EXPECT_EQ(trenchLines, trenchText);
+    EXPECT_EQ(lineAt(words, 261.4, 80), "");
+    EXPECT_EQ(lineAt(words, 261.4, 0, 80), "900");
+    EXPECT_EQ(lineAt(words, 270.9) + " " + lineAt(words, 270.9 + 4.2), ringText);
+    for (const PdfWord& w : words) EXPECT_LE(w.right, 195.0) << w.text;
+}
+
 TEST(DataSheetPdf, FailedRingsShowFailInBothColumnsAndUnsavedProjectsNoFileName) {
     DesignRecord record;
     for (std::size_t row = 1; row <= 9; ++row) {

@@ -67,6 +67,22 @@ TEST(SheetContent, TrenchValuesNeedAllThreeDimensionsAndTheRestIsFilledRegardles
     }
 }
 
+TEST(SheetContent, ASoakawayThatCannotBeBuiltPrintsItsNoticeAndNoStaleValue) {
+    DesignRecord record = trench(false);
+    record.trench.halfEmptyTime = 30;
+    record.style(Field::txtlength) = kWarningStyle;  // the length solve gave no length
+    record.notice(Notice::lbltrenchnotice) = {true, "No storage is needed: ..."};
+    record.place(Field::rvdepth, "2.18");
+    record.notice(Notice::lblringnotice) = {true, "No storage is needed: ring"};
+    const SheetContent s = fill(record);
+    EXPECT_EQ(s.qrtrenchnotice, "No storage is needed: ...");
+    for (const std::string& cleared : {s.QRtxtlength, s.QRlbltime, s.qrsurface, s.QRwarning})
+        EXPECT_EQ(cleared, "");
+    EXPECT_EQ(s.QRlblwid, "0.6 metres");
+    EXPECT_EQ(s.qrringnotice, "No storage is needed: ring");
+    EXPECT_EQ(s.qrvardepth, "");
+}
+
 TEST(SheetContent, ADimensionThatIsNotANumberStopsTheFilling) {
     DesignRecord record = trench(false);
     record.place(Field::txtdepth, "1.5.");

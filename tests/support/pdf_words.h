@@ -25,6 +25,20 @@ inline std::string commandOutput(const std::string& command) {
     return out;
 }
 
+// poppler writes the words as XML text.
+inline std::string unescapeXml(std::string text) {
+    for (const auto& [entity, plain] : {std::pair{"&apos;", "'"},
+                                        {"&quot;", "\""},
+                                        {"&lt;", "<"},
+                                        {"&gt;", ">"},
+                                        {"&amp;", "&"}}) {
+        const std::string e = entity;
+        for (auto at = text.find(e); at != std::string::npos; at = text.find(e, at + 1))
+            text.replace(at, e.size(), plain);
+    }
+    return text;
+}
+
 inline std::vector<PdfWord> pdfWords(const std::string& path) {
     const std::string html = commandOutput("pdftotext -bbox '" + path + "' - 2>/dev/null");
     static const std::regex word(
@@ -34,8 +48,9 @@ inline std::vector<PdfWord> pdfWords(const std::string& path) {
     for (auto it = std::sregex_iterator(html.begin(), html.end(), word);
          it != std::sregex_iterator(); ++it) {
         const std::smatch& m = *it;
-        words.push_back({m[5].str(), std::stod(m[1].str()) * mm, std::stod(m[2].str()) * mm,
-                         std::stod(m[3].str()) * mm, std::stod(m[4].str()) * mm});
+        words.push_back({unescapeXml(m[5].str()), std::stod(m[1].str()) * mm,
+                         std::stod(m[2].str()) * mm, std::stod(m[3].str()) * mm,
+                         std::stod(m[4].str()) * mm});
     }
     return words;
 }
