@@ -2,6 +2,7 @@
 
 #include <ctime>
 #include <functional>
+#include <iostream>
 #include <stdexcept>
 
 #include "design_report.h"
@@ -25,7 +26,6 @@ namespace {
 class ScriptedPrompts : public ProjectPrompts {
 public:
     void inform(const std::string& text) override { texts.push_back(text); }
-    Answer askYesNo(const std::string&) override { return Answer::no; }
     Answer askYesNoCancel(const std::string&) override { return Answer::cancel; }
     std::optional<std::string> chooseFileToOpen() override { return std::nullopt; }
     std::optional<std::string> chooseFileToSave(SaveTitle) override { return savePath; }
@@ -277,6 +277,7 @@ bool runSession(const DesignRequest& request, const SessionEnd& atEnd) {
         outcome = commandload(design, lifecycle, request.fileArguments);
     });
     guarded(messages, [&] { design.activate(); });
+    lifecycle.rememberAsSaved();
 
     OptionsDialogLogic options(design);
     RunoffDialogLogic runoff(design);
@@ -284,18 +285,25 @@ bool runSession(const DesignRequest& request, const SessionEnd& atEnd) {
     SoilTableLogic soilTable(design);
     RainfallDialogLogic rainfall;
     Session session{design, options, runoff, rainfall, messages, lifecycle, trialPit, soilTable};
-    for (const Action& action : request.actions) guarded(messages, [&] { apply(session, action); });
+    // A file that failed to load is never worked on, let alone saved over: the actions are
+    // for the project it names.
+    const bool loaded = shown && outcome != LoadOutcome::failed;
+    if (loaded)
+        for (const Action& action : request.actions)
+            guarded(messages, [&] { apply(session, action); });
 
-    const bool started = shown && outcome != LoadOutcome::failed && !session.saveFailed;
+    const bool started = loaded && !session.saveFailed;
     atEnd(design, messages.texts, started);
     return started;
 }
 
 int runDesign(const DesignRequest& request, std::string& out) {
-    const bool ok = runSession(request, [&](Design& design, std::vector<std::string>& messages,
-                                            bool) {
-        out = request.json ? jsonReport(design, messages) : textReport(design, messages);
-    });
+    const bool ok =
+        runSession(request, [&](Design& design, std::vector<std::string>& messages, bool started) {
+            out = request.json ? jsonReport(design, messages) : textReport(design, messages);
+            // What made the run fail is said where a script looks for it, whatever the report.
+            if (!started) std::cerr << joinedLines(messages) << "\n";
+        });
     return ok ? 0 : 1;
 }
 
