@@ -45,11 +45,13 @@ std::optional<std::string> notARegularFile(const std::string& path, const char* 
 
 std::optional<std::string> writeFileAtomically(const std::string& path,
                                                const std::string& contents) {
-    // Saved through a temporary renamed over it, a device, a pipe or a folder would be
-    // replaced by a plain file: it is left alone, before anything is written.
-    if (auto refused = notARegularFile(path, "write")) return refused;
+    // Saved through a temporary renamed over it, a device or a pipe would be replaced by a
+    // plain file: it is left alone, before anything is written. A folder cannot be replaced,
+    // and the system's own text says so.
     struct stat old {};
     const bool replacing = ::stat(path.c_str(), &old) == 0;  // through a link, its file
+    if (replacing && !S_ISDIR(old.st_mode))
+        if (auto refused = notARegularFile(path, "write")) return refused;
     QSaveFile file(q(path));
     errno = 0;
     if (!file.open(QIODevice::WriteOnly)) return cannot("create", path, reason(file, errno));
