@@ -26,7 +26,6 @@ namespace {
 class ScriptedPrompts : public ProjectPrompts {
 public:
     void inform(const std::string& text) override { texts.push_back(text); }
-    Answer askYesNo(const std::string&) override { return Answer::no; }
     Answer askYesNoCancel(const std::string&) override { return Answer::cancel; }
     std::optional<std::string> chooseFileToOpen() override { return std::nullopt; }
     std::optional<std::string> chooseFileToSave(SaveTitle) override { return savePath; }
@@ -281,6 +280,7 @@ bool runSession(const DesignRequest& request, const SessionEnd& atEnd) {
         outcome = commandload(design, lifecycle, request.fileArguments);
     });
     guarded(messages, [&] { design.activate(); });
+    lifecycle.rememberAsSaved();
 
     OptionsDialogLogic options(design);
     RunoffDialogLogic runoff(design);
@@ -288,9 +288,14 @@ bool runSession(const DesignRequest& request, const SessionEnd& atEnd) {
     SoilTableLogic soilTable(design);
     RainfallDialogLogic rainfall;
     Session session{design, options, runoff, rainfall, messages, lifecycle, trialPit, soilTable};
-    for (const Action& action : request.actions) guarded(messages, [&] { apply(session, action); });
+    // A file that failed to load is never worked on, let alone saved over: the actions are
+    // for the project it names.
+    const bool loaded = shown && outcome != LoadOutcome::failed;
+    if (loaded)
+        for (const Action& action : request.actions)
+            guarded(messages, [&] { apply(session, action); });
 
-    const bool started = shown && outcome != LoadOutcome::failed && !session.saveFailed;
+    const bool started = loaded && !session.saveFailed;
     atEnd(design, messages.texts, started);
     return started;
 }

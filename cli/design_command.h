@@ -63,7 +63,8 @@ bool parseDesignRequest(const std::vector<std::string>& args, DesignRequest& req
 
 // Runs the program's start-up without windows, then the actions; prints the report on out
 // and every message shown, one a line, on `messages`. Returns the exit code: 0, or 1 when the
-// file could not be read or was not a project file, or a --save could not write its file.
+// file could not be read or was not a project file (no action is then applied, so nothing is
+// written), or a --save refused the project or could not write its file.
 int runDesign(const DesignRequest& request, std::string& out, std::string& messages);
 
 // Runs last on the design, with every message shown so far, to which it may add its own;
@@ -72,7 +73,7 @@ using SessionEnd =
     std::function<void(Design&, std::vector<std::string>& messages, bool started)>;
 
 // The start-up and actions of runDesign, then `atEnd`. Returns false when the file could not
-// be read or was not a project file, or a --save failed.
+// be read or was not a project file (and no action was applied), or a --save failed.
 bool runSession(const DesignRequest& request, const SessionEnd& atEnd);
 
 // The messages of a session, one a line, as the commands report them.

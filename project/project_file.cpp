@@ -1,9 +1,10 @@
 #include "project_file.h"
 
-#include <array>
+#include <filesystem>
 
 #include "engine/fos_guidance.h"
 #include "engine/number_text.h"
+#include "field_texts.h"
 #include "text_encoding.h"
 
 namespace varnholt {
@@ -11,21 +12,36 @@ namespace varnholt {
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
+constexpr const char* kNotAProject = "Not a valid Soakaway File.";
+
+// The texts a New project gives the options that an older, shorter file leaves out.
+constexpr const char* kDefaultVRC = "1.0";
+constexpr const char* kDefaultVR = "0.3";
+constexpr const char* kDefaultFOS = "1";
+
+// The most bytes a file the writer makes can have: every text line at its longest, each unit
+// three bytes of UTF-8. The reader must take all of it.
+constexpr std::size_t kLargestWrittenFile = ProjectFileMagic.size() +
+                                            kProjectFileLines * kCrLf.size() +
+                                            kFieldLines.size() * kFieldTextLimit * 3 + 3;
+static_assert(kLargestWrittenFile <= kProjectFileReadLimit,
+              "every project file the program writes must open again");
 
 // Lines end at CR LF or at a LF alone; lines the file does not have read as empty texts.
-std::array<std::string, kProjectFileLines + 1> splitLines(std::string_view contents) {
-    std::array<std::string, kProjectFileLines + 1> lines;  // [0] unused, numbered as in the file
-    std::size_t number = 1;
+ProjectFileLines splitLines(std::string_view contents) {
+    ProjectFileLines file;
+    int number = 1;
     while (!contents.empty() && number <= kProjectFileLines) {
         const auto lf = contents.find('\n');
         std::string_view line = contents.substr(0, lf);
         if (lf != std::string_view::npos && !line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        lines[number++] = lineToUtf8(line);
+        file.line[number] = lineToUtf8(line);
+        file.count = number++;
         if (lf == std::string_view::npos) break;
         contents.remove_prefix(lf + 1);
     }
-    return lines;
+    return file;
 }
 
 const char* checkText(bool on) {
@@ -36,6 +52,17 @@ const char* checkText(bool on) {
 void readCheck(Design& design, Check check, const std::string& line) {
     if (line == "1") design.setCheck(check, true);
     if (line == "0" || line.empty()) design.setCheck(check, false);
+}
+
+std::string missingLinesNote(const ProjectFileLines& file) {
+    const int first = file.count + 1;
+    const std::string missing =
+        first == kProjectFileLines
+            ? "line " + std::to_string(first) +
+                  " was missing and its field takes its default value."
+            : "lines " + std::to_string(first) + " to " + std::to_string(kProjectFileLines) +
+                  " were missing and their fields take their default values.";
+    return file.name + " ends after line " + std::to_string(file.count) + "; " + missing;
 }
 
 }  // namespace
@@ -75,14 +102,41 @@ std::string writeProjectFile(const DesignRecord& r) {
     return out;
 }
 
-bool readProjectFile(Design& design, std::string_view contents, MessageSink& messages) {
-    const auto line = splitLines(contents);
+std::optional<std::string> unsaveableField(const DesignRecord& record) {
+    for (const FieldLine& l : kFieldLines) {
+        const std::string& text = record.text(l.field);
+        std::optional<std::string> problem = fieldTextProblem(l.field, text);
+        if (!problem && isOption(l.field) && text.empty()) problem = "no value is given";
+        if (problem) return std::string(fieldLabel(l.field)) + ": " + *problem;
+    }
+    return std::nullopt;
+}
+
+std::optional<ProjectFileLines> checkProjectFile(std::string_view contents,
+                                                 std::string_view fileName, MessageSink& messages) {
+    ProjectFileLines file = splitLines(contents);
+    file.name = fileName;
+    // A file larger than any project file could be, or one holding NUL bytes, is not a project
+    // file, even when its first line is right: reading its junk would only destroy the design.
     const bool junk =
         contents.size() > kProjectFileReadLimit || contents.find('\0') != std::string_view::npos;
-    if (line[1] != ProjectFileMagic || junk) {
-        messages.inform("Not a valid Soakaway File.");
-        return false;
+    if (file.line[1] != ProjectFileMagic || junk) {
+        messages.inform(kNotAProject);
+        return std::nullopt;
     }
+    // Every line is checked before any is read, so that a bad one leaves the design whole.
+    for (const FieldLine& l : kFieldLines) {
+        if (const auto problem = fieldTextProblem(l.field, file.line[l.number])) {
+            messages.inform(file.name + ", line " + std::to_string(l.number) + " (" +
+                            std::string(fieldLabel(l.field)) + "): " + *problem);
+            return std::nullopt;
+        }
+    }
+    return file;
+}
+
+std::optional<std::string> loadProjectFile(Design& design, const ProjectFileLines& file) {
+    const auto& line = file.line;
     DesignRecord& record = design.record();
 
     design.write(Field::projtit, line[2]);
@@ -94,16 +148,19 @@ bool readProjectFile(Design& design, std::string_view contents, MessageSink& mes
     record.place(Field::txtsdur, line[8]);  // the list takes its text without starting anything
     design.write(Field::txtlength, line[9]);
     design.write(Field::txtdepth, line[10]);
-    design.write(Field::txtVRC, line[11]);
+    // An empty option would stop every recalculation that follows: it takes its default.
+    design.write(Field::txtVRC, line[11].empty() ? kDefaultVRC : line[11]);
 
-    design.write(Field::txtVR, line[12]);
-    record.status[2] = "Void Ratio = " + line[12];
+    design.write(Field::txtVR, line[12].empty() ? kDefaultVR : line[12]);
+    record.status[2] = "Void Ratio = " + record.text(Field::txtVR);
 
     readCheck(design, Check::chkbase, line[13]);
 
+    // A factor of safety of zero is taken as 1; the status bar shows the line as read, or
+    // the default that a missing line gives.
     design.write(Field::txtFOS, line[14]);
-    record.status[3] = "Factor of Safety = " + line[14];
-    if (isZeroOrEmpty(line[14])) design.write(Field::txtFOS, "1");
+    record.status[3] = "Factor of Safety = " + (line[14].empty() ? kDefaultFOS : line[14]);
+    if (isZeroOrEmpty(line[14])) design.write(Field::txtFOS, kDefaultFOS);
     colourcheck(record);
 
     readCheck(design, Check::chkringsur, line[15]);
@@ -122,17 +179,35 @@ bool readProjectFile(Design& design, std::string_view contents, MessageSink& mes
     if (!line[21].empty()) design.write(Field::txtringmargin, line[21]);
 
     design.takeRingFillOver();
+    if (file.count < kProjectFileLines) return missingLinesNote(file);
+    return std::nullopt;
+}
+
+bool readProjectFile(Design& design, std::string_view contents, std::string_view fileName,
+                     MessageSink& messages) {
+    const auto file = checkProjectFile(contents, fileName, messages);
+    if (!file) return false;
+    if (const auto note = loadProjectFile(design, *file)) messages.inform(*note);
     return true;
+}
+
+std::optional<ProjectFileLines> checkProjectPath(ProjectStorage& storage, const std::string& path,
+                                                 MessageSink& messages) {
+    const ProjectStorage::Read read = storage.read(path);
+    if (!read.ok) {
+        messages.inform(read.error);
+        return std::nullopt;
+    }
+    return checkProjectFile(read.contents, std::filesystem::path(path).filename().string(),
+                            messages);
 }
 
 bool readProjectPath(Design& design, ProjectStorage& storage, const std::string& path,
                      MessageSink& messages) {
-    const ProjectStorage::Read file = storage.read(path);
-    if (!file.ok) {
-        messages.inform(file.error);
-        return false;
-    }
-    return readProjectFile(design, file.contents, messages);
+    const auto file = checkProjectPath(storage, path, messages);
+    if (!file) return false;
+    if (const auto note = loadProjectFile(design, *file)) messages.inform(*note);
+    return true;
 }
 
 }  // namespace varnholt

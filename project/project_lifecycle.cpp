@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "project_file.h"
+#include "engine/errors.h"
 
 namespace varnholt {
 
@@ -28,12 +28,12 @@ bool ProjectLifecycle::hasFile() const {
     return !name.empty() && name != " " && name != "*.vhl";
 }
 
-bool ProjectLifecycle::isEmpty() const {
-    const DesignRecord& r = design_.record();
-    for (Field f : {Field::projtit, Field::projnum, Field::desname, Field::txtarea, Field::txtrain,
-                    Field::txtsinf, Field::txtsdur, Field::txtlength, Field::txtdepth})
-        if (!r.isEmpty(f)) return false;
-    return true;
+void ProjectLifecycle::rememberAsSaved() {
+    savedText_ = writeProjectFile(design_.record());
+}
+
+bool ProjectLifecycle::hasUnsavedChanges() const {
+    return writeProjectFile(design_.record()) != savedText_;
 }
 
 void ProjectLifecycle::clearmain() {
@@ -61,8 +61,25 @@ void ProjectLifecycle::clearmain() {
     design_.repaintWindow();  // wipes the outlines the emptied fields traced on their way
 }
 
+bool ProjectLifecycle::offerToSave(const char* question, bool sayWhenSaved) {
+    if (!hasUnsavedChanges()) return true;
+    switch (prompts_.askYesNoCancel(question)) {
+        case ProjectPrompts::Answer::yes:
+            // A save dialog cancelled, a name refused or a write that failed: nothing may be
+            // lost, so the command goes no further.
+            if (save(false) != SaveResult::written) return false;
+            if (sayWhenSaved) prompts_.inform(kSaved);
+            return true;
+        case ProjectPrompts::Answer::no:
+            return true;
+        case ProjectPrompts::Answer::cancel:
+            return false;
+    }
+    return false;
+}
+
 void ProjectLifecycle::newProject(bool fromToolBar) {
-    if (prompts_.askYesNo(kSaveQuestion) == ProjectPrompts::Answer::yes) savefile();
+    if (!offerToSave(kSaveQuestion, false)) return;
     clearmain();
     DesignRecord& r = design_.record();
     r.appliedRingSurround = false;
@@ -70,43 +87,64 @@ void ProjectLifecycle::newProject(bool fromToolBar) {
     r.flags.ProjectModified = false;
     r.CurrentFileName = " ";
     if (fromToolBar) r.hide(Notice::trenchwarning);
+    rememberAsSaved();
+}
+
+std::optional<std::string> ProjectLifecycle::load(const ProjectFileLines& file,
+                                                  const std::string& path,
+                                                  const std::string& caption) {
+    DesignRecord& r = design_.record();
+    std::optional<std::string> note;
+    try {
+        note = loadProjectFile(design_, file);
+    } catch (const ActionStopped&) {
+        r.CurrentFileName = " ";
+        r.caption = kNewCaption;
+        throw;
+    }
+    r.CurrentFileName = path;
+    r.caption = caption + path;
+    return note;
 }
 
 void ProjectLifecycle::openfile() {
-    if (!isEmpty()) {
-        if (prompts_.askYesNo(kSaveQuestion) == ProjectPrompts::Answer::yes && savefile())
-            prompts_.inform(kSaved);
-        clearmain();
-    }
-    if (const auto path = prompts_.chooseFileToOpen()) {
-        // A file that is not a project ends the command; what was cleared stays cleared.
-        if (!readInto(*path)) return;
-        DesignRecord& r = design_.record();
-        r.CurrentFileName = *path;
-        r.caption = "Varnholt 4 - " + *path;
-    }
+    if (!offerToSave(kSaveQuestion, true)) return;
+    const auto path = prompts_.chooseFileToOpen();
+    if (!path) return;
+    // Read and checked whole before anything is cleared: a file that fails leaves the
+    // project, its file name and its caption as they were.
+    const auto file = checkProjectPath(storage_, *path, prompts_);
+    if (!file) return;
+    clearmain();
+    const auto note = load(*file, *path, "Varnholt 4 - ");
     design_.takeRingFillOver();
     design_.record().flags.ProjectModified = false;
     design_.activate();
+    rememberAsSaved();
+    if (note) prompts_.inform(*note);
 }
 
 bool ProjectLifecycle::openFromCommandLine(const std::string& path) {
-    if (!readInto(path)) return false;
-    DesignRecord& r = design_.record();
-    r.CurrentFileName = path;
-    r.caption = "Varnholt - " + path;
+    const auto file = checkProjectPath(storage_, path, prompts_);
+    if (!file) return false;
+    if (const auto note = load(*file, path, "Varnholt - ")) prompts_.inform(*note);
     return true;
 }
 
-bool ProjectLifecycle::readInto(const std::string& path) {
-    return readProjectPath(design_, storage_, path, prompts_);
+bool ProjectLifecycle::refusesToSave() {
+    const auto why = unsaveableField(design_.record());
+    if (!why) return false;
+    prompts_.inform("Project NOT Saved! " + *why + ".");
+    return true;
 }
 
 bool ProjectLifecycle::writeTo(const std::string& path) {
-    if (const auto error = storage_.write(path, writeProjectFile(design_.record()))) {
+    const std::string text = writeProjectFile(design_.record());
+    if (const auto error = storage_.write(path, text)) {
         prompts_.inform(*error);
         return false;
     }
+    savedText_ = text;
     return true;
 }
 
@@ -125,6 +163,7 @@ ProjectLifecycle::SaveResult ProjectLifecycle::saveThroughDialog(ProjectPrompts:
 }
 
 ProjectLifecycle::SaveResult ProjectLifecycle::save(bool reportInStatusBar) {
+    if (refusesToSave()) return SaveResult::failed;
     SaveResult result = SaveResult::written;
     if (hasFile())
         result = writeTo(design_.record().CurrentFileName) ? SaveResult::written : SaveResult::failed;
@@ -142,24 +181,14 @@ bool ProjectLifecycle::savefile(bool reportInStatusBar) {
 
 // Saved under a new name, the project is as its file: nothing is left to ask about on exit.
 bool ProjectLifecycle::savefileas() {
+    if (refusesToSave()) return false;
     if (saveThroughDialog(ProjectPrompts::SaveTitle::saveAs) != SaveResult::written) return false;
     design_.record().flags.ProjectModified = false;
     return true;
 }
 
 bool ProjectLifecycle::closeprog() {
-    if (!design_.record().flags.ProjectModified || isEmpty()) return true;
-    switch (prompts_.askYesNoCancel(kExitQuestion)) {
-        case ProjectPrompts::Answer::yes:
-            // The program ends also when the save dialog is cancelled; a project that could not
-            // be written (or was given no usable name) keeps it running, so nothing is lost.
-            return save(false) != SaveResult::failed;
-        case ProjectPrompts::Answer::no:
-            return true;
-        case ProjectPrompts::Answer::cancel:
-            return false;
-    }
-    return false;
+    return offerToSave(kExitQuestion, false);
 }
 
 }  // namespace varnholt

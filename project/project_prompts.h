@@ -15,9 +15,7 @@ public:
     enum class SaveTitle { save, saveAs };
 
     virtual ~ProjectPrompts() = default;
-    // A question with Yes and No; closing the box counts as No.
-    virtual Answer askYesNo(const std::string& question) = 0;
-    // A question with Yes, No and Cancel; closing the box counts as Cancel.
+    // A question with Yes, No and Cancel; Escape or closing the box counts as Cancel.
     virtual Answer askYesNoCancel(const std::string& question) = 0;
     // The open dialog ("Open Varnholt File"); nothing when the user cancels.
     virtual std::optional<std::string> chooseFileToOpen() = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -23,8 +24,8 @@ public:
                                              const std::string& contents) = 0;
 };
 
-// A project file is a few hundred bytes; a file past this size cannot be one, and its contents
-// are not read further.
-inline constexpr std::size_t kProjectFileReadLimit = 1 << 20;
+// A project file is a few hundred bytes, and even with every field at its longest well under
+// this size; a file past it cannot be one, and its contents are not read further.
+inline constexpr std::size_t kProjectFileReadLimit = 2 << 20;
 
 }  // namespace varnholt

@@ -95,8 +95,13 @@ QWidget* MainWindow::buildBody() {
 
 void MainWindow::sync() {
     const DesignRecord& record = session_.record();
-    const QString caption = QString::fromStdString(record.caption);
+    // The window system shows the mark of unsaved changes where the placeholder stands; a
+    // "[*]" in a path is doubled to be shown as it is.
+    QString caption = QString::fromStdString(record.caption);
+    caption.replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
+    caption += QLatin1String("[*]");
     if (windowTitle() != caption) setWindowTitle(caption);
+    setWindowModified(unsavedChanges_ && unsavedChanges_());
     inputPages_->sync();
     detailPages_->sync();
     drawingArea_->sync();

@@ -37,6 +37,8 @@ public:
     void setFirstShowAction(std::function<void()> action) { firstShow_ = std::move(action); }
     // Decides whether the window may close (the exit question).
     void setCloseRequest(std::function<bool()> request) { closeRequest_ = std::move(request); }
+    // Whether the project has unsaved changes, which the caption marks.
+    void setUnsavedChanges(std::function<bool()> query) { unsavedChanges_ = std::move(query); }
 
     void sync();
 
@@ -64,6 +66,7 @@ private:
     StatusPanels* status_ = nullptr;
     std::function<void()> firstShow_;
     std::function<bool()> closeRequest_;
+    std::function<bool()> unsavedChanges_;
     bool shown_ = false;
 };
 

@@ -88,6 +88,9 @@ void Program::start() {
     waitUntilOnScreen(*main_);
     session_.act([this] { commandload(session_.design(), lifecycle_, arguments_); });
     activated();
+    // What start-up and the project it opened hold is nothing the user has changed.
+    lifecycle_.rememberAsSaved();
+    main_->sync();
 }
 
 void Program::firstShow() {
@@ -217,6 +220,7 @@ void Program::wireCommands() {
     connect(main_->inputPages().soilTableButton(), &QPushButton::clicked, this,
             &Program::openSoilTable);
     main_->setCloseRequest([this] { return closeRequested(); });
+    main_->setUnsavedChanges([this] { return lifecycle_.hasUnsavedChanges(); });
 }
 
 }  // namespace varnholt

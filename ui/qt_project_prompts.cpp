@@ -15,16 +15,15 @@ namespace {
 const QString kTitle = QStringLiteral("Varnholt");
 const QString kFilter = QStringLiteral("Soakaway Files (*.vhl)");
 
-ProjectPrompts::Answer ask(QWidget* parent, const std::string& question,
-                           QMessageBox::StandardButtons buttons,
-                           QMessageBox::StandardButton onClose) {
-    QMessageBox box(QMessageBox::Question, kTitle, QString::fromStdString(question), buttons,
-                    frontWindow(parent));
+// Escape and the close box are Cancel: a question the user backs out of loses nothing.
+ProjectPrompts::Answer ask(QWidget* parent, const std::string& question) {
+    QMessageBox box(QMessageBox::Question, kTitle, QString::fromStdString(question),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, frontWindow(parent));
     box.setObjectName(QStringLiteral("question"));
-    box.setEscapeButton(onClose);  // closing the box counts as this answer
+    box.setEscapeButton(QMessageBox::Cancel);
     box.exec();
     const auto clicked = box.standardButton(box.clickedButton());
-    switch (clicked == QMessageBox::NoButton ? onClose : clicked) {
+    switch (clicked) {
         case QMessageBox::Yes:
             return ProjectPrompts::Answer::yes;
         case QMessageBox::No:
@@ -53,15 +52,9 @@ void QtProjectPrompts::beforeModal() {
     if (beforeModal_) beforeModal_();
 }
 
-ProjectPrompts::Answer QtProjectPrompts::askYesNo(const std::string& question) {
-    beforeModal();
-    return ask(parent_, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-}
-
 ProjectPrompts::Answer QtProjectPrompts::askYesNoCancel(const std::string& question) {
     beforeModal();
-    return ask(parent_, question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-               QMessageBox::Cancel);
+    return ask(parent_, question);
 }
 
 void QtProjectPrompts::inform(const std::string& message) {

@@ -18,7 +18,6 @@ public:
     // Runs before each question, message or file dialog comes up.
     void setBeforeModal(std::function<void()> action) { beforeModal_ = std::move(action); }
 
-    Answer askYesNo(const std::string& question) override;
     Answer askYesNoCancel(const std::string& question) override;
     void inform(const std::string& message) override;
     std::optional<std::string> chooseFileToOpen() override;

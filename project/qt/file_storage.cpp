@@ -19,8 +19,10 @@ std::string cannot(const char* what, const std::string& path, const QString& err
 }  // namespace
 
 ProjectStorage::Read FileStorage::read(const std::string& path) {
-    // A folder opens fine for reading on Linux and reads as nothing; say what it is instead.
+    // A folder opens fine for reading on Linux and reads as nothing, and a named pipe would
+    // wait for a writer for ever; say what it is instead.
     if (QFileInfo(q(path)).isDir()) return {false, {}, cannot("open", path, "Is a directory")};
+    if (auto refused = notARegularFile(path, "open")) return {false, {}, *refused};
     QFile file(q(path));
     if (!file.open(QIODevice::ReadOnly)) return {false, {}, cannot("open", path, file.errorString())};
     const QByteArray bytes = file.read(static_cast<qint64>(kProjectFileReadLimit) + 1);

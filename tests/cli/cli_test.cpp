@@ -1,6 +1,8 @@
 // End-to-end through the headless driver, as an engineer scripting designs would use it: the
 // program's start, scripted edits in order, the JSON report and the exit status.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <array>
 #include <filesystem>
@@ -199,23 +201,119 @@ TEST(CliDesign, OpensAProjectFileAndNamesIt) {
     EXPECT_EQ(j["status"][2], "Void Ratio = 0.3");
 }
 
-TEST(CliDesign, FilesThatCannotBeOpenedExitWithOne) {
-    const std::string bad = ::testing::TempDir() + "not-a-project.vhl";
-    std::ofstream(bad) << "hello\n";
+std::string slurp(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), {});
+}
+
+const std::string kWorkedProject =
+    "Varnholt-Corvane Systems-Version2\r\nT\r\nN\r\nD\r\n100\r\n0.00001\r\n0.02\r\n60\r\n"
+    "10\r\n1.5\r\n1.00\r\n0.3\r\n0\r\n1\r\n1\r\n4\r\n5\r\n0.5\r\n0\r\n24\r\n0.2\r\n";
+
+// A file that failed to load is never a save target: the driver stops before any action,
+// writes nothing and says why on standard error as well as in its report.
+TEST(CliDesign, FilesThatCannotBeOpenedStopBeforeAnyAction) {
+    std::string misspelt = kWorkedProject;
+    misspelt.replace(misspelt.find("Varnholt"), 8, "Varnhalt");
+    std::string abc = kWorkedProject;
+    abc.replace(abc.find("\r\n100\r\n") + 2, 3, "abc");
     struct Case {
-        std::string path, message;
+        std::string name, contents, message;
     };
     for (const Case& c :
-         {Case{bad, "Not a valid Soakaway File."},
-          Case{::testing::TempDir() + "missing.vhl", "No such file or directory"}}) {
-        const CliRun run = runCli({"design", c.path, "--json"});
+         {Case{"misspelt.vhl", misspelt, "Not a valid Soakaway File."},
+          Case{"notes.txt", "notes\n", "Not a valid Soakaway File."},
+          Case{"garage.vhl", abc, "garage.vhl, line 5 (Impermeable Area): 'abc' is not a number"},
+          Case{"missing.vhl", "", "No such file or directory"}}) {
+        SCOPED_TRACE(c.name);
+        const std::string path = ::testing::TempDir() + c.name;
+        std::remove(path.c_str());
+        if (!c.contents.empty()) std::ofstream(path, std::ios::binary) << c.contents;
+        const CliRun run =
+            runCli({"design", path, "--set", "projtit=Over", "--save", path, "--json"});
         EXPECT_EQ(run.status, 1);
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_EQ(slurp(path), c.contents);
         const json j = json::parse(run.out);
         ASSERT_EQ(j["messages"].size(), 1u);
         EXPECT_NE(j["messages"][0].get<std::string>().find(c.message), std::string::npos);
+        EXPECT_EQ(j["fields"]["projtit"], "");  // no action was applied
         EXPECT_EQ(j["caption"], "Corvane Systems - Varnholt 4.0");
+        EXPECT_EQ(j["CurrentFileName"], " ");
         EXPECT_EQ(j["flags"]["OpenFromCommandLine"], true);
     }
+}
+
+// --save writes only a project that opens again: a number field holding a text the reader
+// refuses, or an empty option, makes it exit 1, saying which field, with nothing written.
+TEST(CliDesign, SaveRefusesTextsTheFileCouldNotBeOpenedWith) {
+    const std::string path = ::testing::TempDir() + "refused.vhl";
+    for (const char* field : {"txtarea", "txtFOS"}) {
+        for (const char* text :
+             {"1e400", "1e-400", "abc", "\xc3\xa9", "1,5", "1e", "-", ".", "0x1"}) {
+            SCOPED_TRACE(std::string(field) + "=" + text);
+            std::remove(path.c_str());
+            const CliRun run =
+                runCli({"design", "--set", std::string(field) + "=" + text, "--save", path});
+            EXPECT_EQ(run.status, 1);
+            const std::string label =
+                std::string(field) == "txtarea" ? "Impermeable Area" : "Factor of Safety";
+            EXPECT_NE(
+                run.err.find("Project NOT Saved! " + label + ": '" + text + "' is not a number."),
+                std::string::npos)
+                << run.err;
+            EXPECT_FALSE(std::filesystem::exists(path));
+        }
+    }
+    const CliRun empty = runCli({"design", "--set", "txtVR=", "--save", path});
+    EXPECT_EQ(empty.status, 1);
+    EXPECT_NE(empty.err.find("Project NOT Saved! Void Ratio: no value is given."),
+              std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+// Saving never turns a named pipe into a file, and a read-only project stays read-only.
+TEST(CliDesign, SaveLeavesWhatIsNotAFileAndKeepsAFilesMode) {
+    const std::string pipe = ::testing::TempDir() + "pipe.vhl";
+    std::remove(pipe.c_str());
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    const CliRun run = runCli({"design", "--save", pipe});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("It is a named pipe, not a regular file."), std::string::npos)
+        << run.err;
+    EXPECT_TRUE(std::filesystem::is_fifo(pipe));
+    std::remove(pipe.c_str());
+
+    const std::string kept = ::testing::TempDir() + "read-only.vhl";
+    std::filesystem::remove(kept);
+    std::ofstream(kept, std::ios::binary) << kWorkedProject;
+    std::filesystem::permissions(
+        kept, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+    const CliRun over = runCli({"design", kept, "--set", "projtit=New", "--save", kept});
+    const auto mode = std::filesystem::status(kept).permissions();
+    EXPECT_EQ(mode, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+    if (::geteuid() == 0) {
+        EXPECT_EQ(over.status, 0) << over.err;
+        EXPECT_NE(slurp(kept).find("\r\nNew\r\n"), std::string::npos);
+    } else {
+        EXPECT_EQ(over.status, 1);
+        EXPECT_EQ(slurp(kept), kWorkedProject);
+    }
+    std::filesystem::permissions(kept, std::filesystem::perms::owner_all);
+}
+
+// An older, shorter file opens, with the options' defaults, and says what it lacked.
+TEST(CliDesign, AShortFileOpensAndSaysWhichLinesWereMissing) {
+    const std::string path = ::testing::TempDir() + "short.vhl";
+    std::ofstream(path, std::ios::binary)
+        << kWorkedProject.substr(0, kWorkedProject.find("\r\n0.3\r\n") + 2);
+    const json j = designJson({path});
+    EXPECT_EQ(j["messages"], json({"short.vhl ends after line 11; lines 12 to 21 were missing "
+                                   "and their fields take their default values."}));
+    EXPECT_EQ(j["fields"]["txtVR"], "0.3");
+    EXPECT_EQ(j["status"][2], "Void Ratio = 0.3");
+    EXPECT_EQ(j["status"][3], "Factor of Safety = 1");
+    EXPECT_EQ(j["CurrentFileName"], path);
 }
 
 TEST(CliDesign, EachRunoffDialogCloseWidensTheTrench) {

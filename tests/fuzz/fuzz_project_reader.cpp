@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Quiet messages;
     try {
         if (!readProjectFile(design, std::string_view(reinterpret_cast<const char*>(data), size),
-                             messages))
+                             "fuzzed.vhl", messages))
             return 0;
     } catch (const ActionStopped&) {
         // A line stopped with a message; the lines before it stand.

@@ -1,11 +1,14 @@
 // Guards project files on disk: a save that cannot complete leaves the previous file as it
-// was, and files that cannot be projects (missing, a folder, binary, megabytes of junk behind
-// the right first line) are refused with a clear message and change nothing.
+// was, a save keeps the file's mode and never replaces what is not a file, and files that
+// cannot be projects (missing, a folder, a pipe, binary, megabytes of junk behind the right
+// first line) are refused with a clear message and change nothing.
 #include "project/qt/file_storage.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -69,6 +72,68 @@ TEST_F(FileStorageTest, AFolderWhereTheFileShouldGoIsReportedAndNothingIsLost) {
     ASSERT_TRUE(error.has_value());
     EXPECT_NE(error->find(path("taken.vhl")), std::string::npos);
     EXPECT_TRUE(QFileInfo(dir.filePath("taken.vhl")).isDir());
+}
+
+// Saved through a temporary renamed over it, a device or a named pipe would be replaced by a
+// plain file: it is refused with what it is, before anything is written, and stays as it was.
+// Read, a pipe would wait for ever: it is refused too.
+TEST_F(FileStorageTest, WhatIsNotARegularFileIsNeitherWrittenNorReplaced) {
+    ASSERT_EQ(::mkfifo(path("pipe.vhl").c_str(), 0644), 0);
+    const bool device = ::mknod(path("null.vhl").c_str(), S_IFCHR | 0666, ::makedev(1, 3)) == 0;
+    struct Case {
+        const char* name;
+        const char* kind;
+        mode_t type;
+    };
+    for (const Case& c : {Case{"pipe.vhl", "a named pipe", S_IFIFO},
+                          Case{"null.vhl", "a character device", S_IFCHR}}) {
+        if (c.type == S_IFCHR && !device) continue;  // making a device needs root
+        SCOPED_TRACE(c.name);
+        const auto error = storage.write(path(c.name), "Varnholt-Corvane Systems-Version2\r\n");
+        ASSERT_TRUE(error.has_value());
+        EXPECT_EQ(*error, "Cannot write file \"" + path(c.name) + "\". It is " + c.kind +
+                              ", not a regular file.");
+        struct stat after {};
+        ASSERT_EQ(::stat(path(c.name).c_str(), &after), 0);
+        EXPECT_EQ(after.st_mode & S_IFMT, c.type);
+    }
+    const ProjectStorage::Read pipe = storage.read(path("pipe.vhl"));
+    EXPECT_FALSE(pipe.ok);
+    EXPECT_EQ(pipe.error, "Cannot open file \"" + path("pipe.vhl") +
+                              "\". It is a named pipe, not a regular file.");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 0);
+}
+
+// A save replaces the file's contents only: a read-only file stays read-only (root may write
+// over it), a private one private, and, where the system lets the saver, it keeps its owners.
+TEST_F(FileStorageTest, ASavedFileKeepsItsModeAndOwners) {
+    const bool root = ::geteuid() == 0;
+    for (const mode_t mode : {0444, 0640, 0600, 0664}) {
+        SCOPED_TRACE(mode);
+        const std::string target = path("site.vhl");
+        ASSERT_EQ(storage.write(target, "old"), std::nullopt);
+        ASSERT_EQ(::chmod(target.c_str(), mode), 0);
+        if (root) {
+            ASSERT_EQ(::chown(target.c_str(), 65534, 65534), 0);
+        }
+        const auto error = storage.write(target, "new");
+        struct stat after {};
+        ASSERT_EQ(::stat(target.c_str(), &after), 0);
+        EXPECT_EQ(after.st_mode & 07777, mode);
+        if (!root && !(mode & S_IWUSR)) {
+            EXPECT_NE(error, std::nullopt);  // only root writes over a read-only file
+            EXPECT_EQ(slurp(QString::fromStdString(target)), "old");
+        } else {
+            EXPECT_EQ(error, std::nullopt);
+            EXPECT_EQ(slurp(QString::fromStdString(target)), "new");
+        }
+        if (root) {
+            EXPECT_EQ(after.st_uid, 65534u);
+            EXPECT_EQ(after.st_gid, 65534u);
+        }
+        ::chmod(target.c_str(), 0644);
+        QFile::remove(QString::fromStdString(target));
+    }
 }
 
 // A save killed while it writes (the program killed, the power cut) leaves the previous file

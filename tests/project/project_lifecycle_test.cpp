@@ -1,8 +1,11 @@
-// Guards the project commands as a designer meets them: which question comes when, what New
-// and Open clear, the captions, the name check, and that a save which fails loses nothing.
+// Guards the project commands as a designer meets them: which question comes when and what
+// each answer does, what New and Open clear, the captions, the name check, and that no answer,
+// no failed save and no broken file loses the project.
 #include "project/project_lifecycle.h"
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 #include "project/command_line.h"
 #include "project/project_file.h"
@@ -21,7 +24,10 @@ constexpr const char* kExitQuestion = "Do you want to save the project before ex
 
 class Lifecycle : public ::testing::Test {
 protected:
-    void SetUp() override { start(design); }
+    void SetUp() override {
+        start(design);
+        lifecycle.rememberAsSaved();
+    }
     const DesignRecord& record() const { return design.record(); }
     void typeTitle() { design.type(Field::projtit, 'T'); }
     void sizeARingProjectWithFill() {
@@ -38,43 +44,168 @@ protected:
     ProjectLifecycle lifecycle{design, prompts, storage};
 };
 
-TEST_F(Lifecycle, RightAfterStartOpenAsksAndExitDoesNot) {
-    EXPECT_FALSE(lifecycle.isEmpty());  // the storm duration holds 60
+// Nothing changed since the start, a save or an open: no command asks. Typed back to what it
+// was, the project has nothing to save either; an option changed alone has.
+TEST_F(Lifecycle, AsksOnlyWhenTheProjectDiffersFromItsFile) {
+    EXPECT_FALSE(lifecycle.hasUnsavedChanges());
+    EXPECT_TRUE(lifecycle.closeprog());
+    lifecycle.openfile();  // the open dialog is cancelled
+    lifecycle.newProject(false);
+    EXPECT_TRUE(prompts.questions.empty());
+
+    typeTitle();
+    EXPECT_TRUE(lifecycle.hasUnsavedChanges());
+    design.type(Field::projtit, "\b");
+    EXPECT_FALSE(lifecycle.hasUnsavedChanges());
+
+    typeTitle();
+    prompts.saveAnswers = {std::string("/p/site.vhl")};
+    ASSERT_TRUE(lifecycle.savefile());
+    EXPECT_FALSE(lifecycle.hasUnsavedChanges());
+    lifecycle.openfile();
     EXPECT_TRUE(lifecycle.closeprog());
     EXPECT_TRUE(prompts.questions.empty());
 
-    prompts.answers = {Answer::no};
-    lifecycle.openfile();  // the open dialog is cancelled
-    EXPECT_EQ(prompts.questions, std::vector<std::string>{kSaveQuestion});
-    EXPECT_EQ(record().text(Field::txtsdur), "");  // No clears the window all the same
-    EXPECT_EQ(record().caption, "Varnholt");
-    EXPECT_TRUE(lifecycle.isEmpty());
-
-    prompts.questions.clear();
-    lifecycle.openfile();
-    EXPECT_TRUE(prompts.questions.empty());  // an empty project is not asked about
+    design.write(Field::txtVR, "0.4");  // an option alone, on the design options
+    EXPECT_TRUE(lifecycle.hasUnsavedChanges());
+    prompts.answers = {Answer::cancel};
+    EXPECT_FALSE(lifecycle.closeprog());
+    EXPECT_EQ(prompts.questions, std::vector<std::string>{kExitQuestion});
 }
 
-TEST_F(Lifecycle, ExitAsksOnlyAboutAChangedProjectWithSomethingInIt) {
+// Every question offers Yes, No and Cancel. Cancel, or Yes and then no save, stops the whole
+// command with the project as it was; No goes on without saving; Yes saves, then goes on.
+TEST(LifecycleQuestions, EachAnswerOfNewOpenAndExit) {
+    enum class Command { newProject, open, exit };
     struct Case {
+        Command command;
         Answer answer;
-        bool ends;
+        std::optional<std::string> saveAs;  // what the save dialog that Yes opens answers
+        bool goesOn;
     };
-    for (const Case& c : {Case{Answer::cancel, false}, {Answer::no, true}}) {
-        typeTitle();
-        prompts.answers = {c.answer};
-        prompts.questions.clear();
-        EXPECT_EQ(lifecycle.closeprog(), c.ends);
-        EXPECT_EQ(prompts.questions, std::vector<std::string>{kExitQuestion});
-    }
-    EXPECT_EQ(record().text(Field::projtit), "TT");  // Cancel kept everything
+    const std::string other = "/p/other.vhl", site = "/p/site.vhl";
+    for (const Case& c : {
+             Case{Command::newProject, Answer::yes, site, true},
+             Case{Command::newProject, Answer::yes, std::nullopt, false},
+             Case{Command::newProject, Answer::no, std::nullopt, true},
+             Case{Command::newProject, Answer::cancel, std::nullopt, false},
+             Case{Command::open, Answer::yes, site, true},
+             Case{Command::open, Answer::yes, std::nullopt, false},
+             Case{Command::open, Answer::no, std::nullopt, true},
+             Case{Command::open, Answer::cancel, std::nullopt, false},
+             Case{Command::exit, Answer::yes, site, true},
+             Case{Command::exit, Answer::yes, std::nullopt, false},
+             Case{Command::exit, Answer::no, std::nullopt, true},
+             Case{Command::exit, Answer::cancel, std::nullopt, false},
+         }) {
+        SCOPED_TRACE(static_cast<int>(c.command) * 10 + static_cast<int>(c.answer));
+        Design design;
+        start(design);
+        testing::ScriptedPrompts prompts;
+        testing::MemoryStorage storage;
+        Design saved;
+        start(saved);
+        saved.write(Field::projtit, "Other");
+        storage.files[other] = writeProjectFile(saved.record());
+        ProjectLifecycle lifecycle{design, prompts, storage};
+        lifecycle.rememberAsSaved();
+        design.write(Field::projtit, "Mine");
 
-    prompts.answers = {Answer::no};
-    lifecycle.newProject(false);
-    design.write(Field::txtVR, "0.4");  // an option alone, on an empty project
-    prompts.questions.clear();
-    EXPECT_TRUE(lifecycle.closeprog());
-    EXPECT_TRUE(prompts.questions.empty());
+        prompts.answers = {c.answer};
+        prompts.saveAnswers = {c.saveAs};
+        prompts.openAnswers = {other};
+        bool ends = false;
+        switch (c.command) {
+            case Command::newProject:
+                lifecycle.newProject(false);
+                break;
+            case Command::open:
+                lifecycle.openfile();
+                break;
+            case Command::exit:
+                ends = lifecycle.closeprog();
+                break;
+        }
+        const std::string question = c.command == Command::exit ? kExitQuestion : kSaveQuestion;
+        EXPECT_EQ(prompts.questions, std::vector<std::string>{question});
+        EXPECT_EQ(storage.files.count(site), c.saveAs ? 1u : 0u);
+        const std::string title = design.record().text(Field::projtit);
+        if (c.command == Command::exit) {
+            EXPECT_EQ(ends, c.goesOn);
+            EXPECT_EQ(title, "Mine");
+        } else if (!c.goesOn) {
+            EXPECT_EQ(title, "Mine");
+            EXPECT_EQ(design.record().caption, "Corvane Systems - Varnholt 4.0");
+            EXPECT_TRUE(lifecycle.hasUnsavedChanges());
+        } else {
+            EXPECT_EQ(title, c.command == Command::open ? "Other" : "");
+            EXPECT_FALSE(lifecycle.hasUnsavedChanges());
+        }
+    }
+}
+
+// Open clears nothing until a file is chosen and read whole: cancelled, or given a file that
+// cannot be read, it leaves the fields, the file name, the caption and the changes as they
+// were, so that Save still writes to the project's own file.
+TEST_F(Lifecycle, AnOpenThatFailsLeavesTheProjectAsItWas) {
+    std::string bad = writeProjectFile(record());
+    bad.replace(bad.find("\r\n\r\n\r\n\r\n") + 8, 0, "abc");  // line 5, the area
+    storage.files["/p/bad.vhl"] = bad;
+    storage.files["/p/notes.vhl"] = "not a project\r\n";
+    prompts.saveAnswers = {std::string("/p/mine.vhl")};
+    ASSERT_TRUE(lifecycle.savefileas());
+    typeTitle();
+    const std::string before = writeProjectFile(record());
+    const auto status = record().status;
+
+    struct Case {
+        std::optional<std::string> path;
+        std::vector<std::string> says;
+    };
+    for (const Case& c : {
+             Case{std::nullopt, {}},
+             Case{std::string("/p/notes.vhl"), {"Not a valid Soakaway File."}},
+             Case{std::string("/p/bad.vhl"),
+                  {"bad.vhl, line 5 (Impermeable Area): 'abc' is not a number"}},
+             Case{std::string("/p/gone.vhl"),
+                  {"Cannot open file \"/p/gone.vhl\". No such file or directory."}},
+         }) {
+        SCOPED_TRACE(c.path.value_or("cancelled"));
+        prompts.answers = {Answer::no};
+        prompts.openAnswers = {c.path};
+        prompts.messages.clear();
+        lifecycle.openfile();
+        EXPECT_EQ(prompts.messages, c.says);
+        EXPECT_EQ(writeProjectFile(record()), before);
+        EXPECT_EQ(record().status, status);
+        EXPECT_EQ(record().CurrentFileName, "/p/mine.vhl");
+        EXPECT_EQ(record().caption, "Varnholt - /p/mine.vhl");
+        EXPECT_TRUE(lifecycle.hasUnsavedChanges());
+    }
+    ASSERT_TRUE(lifecycle.savefile());
+    EXPECT_EQ(storage.files["/p/mine.vhl"], before);
+}
+
+// A project holding a text its file could not be opened with again is not saved: the message
+// names the field, nothing is written, and a command that wanted the save stops.
+TEST_F(Lifecycle, SaveRefusesATextTheFileCouldNotBeOpenedWith) {
+    prompts.saveAnswers = {std::string("/p/site.vhl")};
+    ASSERT_TRUE(lifecycle.savefileas());
+    const std::string old = storage.files["/p/site.vhl"];
+    design.record().place(Field::txtarea, "12a");
+
+    EXPECT_FALSE(lifecycle.savefile(true));
+    EXPECT_FALSE(lifecycle.savefileas());
+    EXPECT_EQ(
+        prompts.messages,
+        std::vector<std::string>(2, "Project NOT Saved! Impermeable Area: '12a' is not a number."));
+    EXPECT_EQ(storage.files["/p/site.vhl"], old);
+    EXPECT_EQ(storage.files.size(), 1u);
+    EXPECT_EQ(prompts.dialogs.size(), 1u);  // no save dialog for a project that cannot be saved
+    EXPECT_NE(record().status[1], "Project Saved.");
+
+    prompts.answers = {Answer::yes};
+    EXPECT_FALSE(lifecycle.closeprog());
 }
 
 TEST_F(Lifecycle, SaveWithoutAFileAsksForOneAndCancellingWritesNothing) {
@@ -133,32 +264,20 @@ TEST_F(Lifecycle, AFailedSaveChangesNothingAndKeepsTheProgramRunning) {
     EXPECT_FALSE(lifecycle.closeprog());  // Yes, but the save failed: nothing may be lost
 }
 
-TEST_F(Lifecycle, ExitWithYesEndsEvenWhenTheSaveDialogIsCancelled) {
+TEST_F(Lifecycle, OpenCaptionsTheFileItRead) {
+    Design other;
+    start(other);
+    storage.files["/p/good.vhl"] = writeProjectFile(other.record());
     typeTitle();
-    prompts.answers = {Answer::yes};
-    EXPECT_TRUE(lifecycle.closeprog());
-    EXPECT_EQ(prompts.dialogs, std::vector<std::string>{"Save Varnholt File"});
-}
-
-TEST_F(Lifecycle, OpenCaptionsTheFileAndAnInvalidOneLeavesTheClearedProject) {
-    storage.files["/p/good.vhl"] = writeProjectFile(record());
-    storage.files["/p/bad.vhl"] = "not a project\r\n";
-    typeTitle();
-
     prompts.answers = {Answer::no};
-    prompts.openAnswers = {std::string("/p/bad.vhl")};
-    lifecycle.openfile();
-    EXPECT_EQ(prompts.messages, std::vector<std::string>{"Not a valid Soakaway File."});
-    EXPECT_EQ(record().caption, "Varnholt");
-    EXPECT_EQ(record().text(Field::projtit), "");
-    EXPECT_EQ(record().CurrentFileName, " ");
-
     prompts.openAnswers = {std::string("/p/good.vhl")};
     lifecycle.openfile();
     EXPECT_EQ(record().caption, "Varnholt 4 - /p/good.vhl");
     EXPECT_EQ(record().CurrentFileName, "/p/good.vhl");
+    EXPECT_EQ(record().text(Field::projtit), "");
     EXPECT_EQ(record().text(Field::txtsdur), "60");
     EXPECT_FALSE(record().flags.ProjectModified);
+    EXPECT_TRUE(prompts.messages.empty());
 }
 
 TEST_F(Lifecycle, YesToOpensQuestionSavesAndSaysSo) {
@@ -172,7 +291,6 @@ TEST_F(Lifecycle, YesToOpensQuestionSavesAndSaysSo) {
 }
 
 TEST_F(Lifecycle, SavedRightAfterNewTheFileHoldsTheDefaults) {
-    prompts.answers = {Answer::no};
     lifecycle.newProject(false);
     prompts.saveAnswers = {std::string("/p/new.vhl")};
     ASSERT_TRUE(lifecycle.savefile());

@@ -15,7 +15,6 @@ namespace varnholt::testing {
 // asked and said.
 class ScriptedPrompts : public ProjectPrompts {
 public:
-    Answer askYesNo(const std::string& q) override { return next(q); }
     Answer askYesNoCancel(const std::string& q) override { return next(q); }
     void inform(const std::string& m) override { messages.push_back(m); }
     std::optional<std::string> chooseFileToOpen() override {

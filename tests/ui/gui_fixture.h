@@ -46,6 +46,9 @@ protected:
     QLineEdit* edit(const char* name) const { return find<QLineEdit>(name); }
     std::string text(const char* name) const { return edit(name)->text().toStdString(); }
     const DesignRecord& record() const { return program->session().record(); }
+    // The main window's caption as the window system shows it, with the mark of unsaved
+    // changes in place of its placeholder.
+    QString caption() const { return program->mainWindow().windowHandle()->title(); }
 
     // Keys typed one by one into a field, as the user types them.
     void type(QWidget* field, const QString& keys) {

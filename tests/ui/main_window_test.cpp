@@ -26,7 +26,7 @@ using MainWindowTest = testing::GuiTest;
 
 TEST_F(MainWindowTest, StartsAsTheDesignerExpects) {
     MainWindow& w = program->mainWindow();
-    EXPECT_EQ(w.windowTitle(), "Corvane Systems - Varnholt 4.0");
+    EXPECT_EQ(caption(), "Corvane Systems - Varnholt 4.0");
     EXPECT_EQ(find<QTabWidget>("pcmain")->currentWidget()->objectName(), "tsglobvar");
     EXPECT_EQ(find<QTabWidget>("pcdetail")->currentWidget()->objectName(), "tstrench");
     EXPECT_EQ(find<QComboBox>("txtsdur")->currentText(), "60");

@@ -1,6 +1,7 @@
 // The project commands through the real message boxes and file dialogs: Save As typed into the
-// save dialog, the close box's question, New from the tool bar, Open of a file that is not a
-// project, and a project named on the command line.
+// save dialog, the questions and every way out of them, the caption's mark of unsaved changes,
+// New from the tool bar, Open of a file that is not a project, and a project named on the
+// command line.
 #include <sys/mount.h>
 
 #include <QAction>
@@ -51,7 +52,7 @@ TEST_F(ProjectCommandsTest, SaveAsThroughTheDialogWritesTheFileAndNamesIt) {
     EXPECT_EQ(title, "Save Varnholt file As...");
     const QString path = dir.filePath("garage.vhl");
     ASSERT_TRUE(QFile::exists(path));
-    EXPECT_EQ(program->mainWindow().windowTitle(), "Varnholt - " + path);
+    EXPECT_EQ(caption(), "Varnholt - " + path);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().startsWith("Varnholt-Corvane Systems-Version2\r\nGarage\r\n"));
@@ -76,21 +77,21 @@ TEST_F(ProjectCommandsTest, NewFromTheToolBarClearsTheProject) {
     EXPECT_EQ(asked, "Do you want to save the current project?");
     EXPECT_EQ(text("txtarea"), "");
     EXPECT_EQ(text("txtsdur_edit"), "");
-    EXPECT_EQ(program->mainWindow().windowTitle(), "Varnholt");
+    EXPECT_EQ(caption(), "Varnholt");
     EXPECT_FALSE(record().flags.ProjectModified);
 }
 
-TEST_F(ProjectCommandsTest, OpeningAFileThatIsNotAProjectSaysSo) {
+TEST_F(ProjectCommandsTest, OpeningAFileThatIsNotAProjectSaysSoAndKeepsTheProject) {
     QFile notes(dir.filePath("notes.vhl"));
     ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
     notes.write("shopping list\n");
     notes.close();
     type("projtit", "Old site");
     QStringList said;
-    // Behind the file dialog and the message the window already shows the cleared project.
-    auto showsCleared = [&] {
-        EXPECT_EQ(text("projtit"), "");
-        EXPECT_EQ(program->mainWindow().windowTitle(), "Varnholt");
+    // Behind the file dialog and the message the window still shows the project as it was.
+    auto showsUnchanged = [&] {
+        EXPECT_EQ(text("projtit"), "Old site");
+        EXPECT_EQ(caption(), "Corvane Systems - Varnholt 4.0*");
     };
     withModals([&] { QTest::keyClick(&program->mainWindow(), Qt::Key_O, Qt::ControlModifier); },
                {[&](QWidget* question) {
@@ -98,18 +99,93 @@ TEST_F(ProjectCommandsTest, OpeningAFileThatIsNotAProjectSaysSo) {
                     qobject_cast<QMessageBox*>(question)->button(QMessageBox::No)->click();
                 },
                 [&](QWidget* open) {
-                    showsCleared();
+                    showsUnchanged();
                     said << open->windowTitle();
                     answerFileDialog(open, "notes.vhl");
                 },
                 [&](QWidget* message) {
-                    showsCleared();
+                    showsUnchanged();
                     said << qobject_cast<QMessageBox*>(message)->text();
                     qobject_cast<QMessageBox*>(message)->button(QMessageBox::Ok)->click();
                 }});
     EXPECT_EQ(said, QStringList({"Do you want to save the current project?", "Open Varnholt File",
                                  "Not a valid Soakaway File."}));
-    EXPECT_EQ(program->mainWindow().windowTitle(), "Varnholt");
+    showsUnchanged();
+}
+
+// Every "save changes?" question offers Yes, No and Cancel; Escape and the close box are
+// Cancel, and Cancel leaves the project and the program as they were.
+TEST_F(ProjectCommandsTest, BackingOutOfAQuestionKeepsTheProject) {
+    struct Command {
+        const char* name;
+        std::function<void()> start;
+        const char* question;
+    };
+    const Command commands[] = {
+        {"New", [&] { find<QToolButton>("tbfilenew")->click(); },
+         "Do you want to save the current project?"},
+        {"Open", [&] { QTest::keyClick(&program->mainWindow(), Qt::Key_O, Qt::ControlModifier); },
+         "Do you want to save the current project?"},
+        {"Exit", [&] { program->mainWindow().close(); },
+         "Do you want to save the project before exiting?"},
+    };
+    struct WayOut {
+        const char* name;
+        std::function<void(QMessageBox*)> take;
+    };
+    const WayOut waysOut[] = {
+        {"Escape", [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); }},
+        {"close box", [](QMessageBox* box) { box->close(); }},
+        {"Cancel", [](QMessageBox* box) { box->button(QMessageBox::Cancel)->click(); }},
+    };
+    type("projtit", "Garage");
+    for (const Command& command : commands) {
+        for (const WayOut& way : waysOut) {
+            SCOPED_TRACE(std::string(command.name) + ", " + way.name);
+            QString asked;
+            QList<QMessageBox::StandardButton> buttons;
+            // Only the question comes up: no save or open dialog follows it.
+            whileModal(command.start, [&](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                ASSERT_NE(box, nullptr);
+                asked = box->text();
+                for (QAbstractButton* b : box->buttons()) buttons << box->standardButton(b);
+                way.take(box);
+            });
+            EXPECT_EQ(asked, command.question);
+            EXPECT_EQ(buttons.size(), 3);
+            for (auto b : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
+                EXPECT_TRUE(buttons.contains(b)) << b;
+            EXPECT_TRUE(program->mainWindow().isVisible());
+            EXPECT_EQ(text("projtit"), "Garage");
+            EXPECT_EQ(caption(), "Corvane Systems - Varnholt 4.0*");
+        }
+    }
+}
+
+// The caption marks unsaved changes as the desktop does: an asterisk after the caption's text
+// while the project differs from its file, none once it is saved or typed back.
+TEST_F(ProjectCommandsTest, TheCaptionMarksUnsavedChanges) {
+    MainWindow& w = program->mainWindow();
+    EXPECT_FALSE(w.isWindowModified());
+    EXPECT_EQ(caption(), "Corvane Systems - Varnholt 4.0");
+    type("projtit", "G");
+    EXPECT_TRUE(w.isWindowModified());
+    EXPECT_EQ(caption(), "Corvane Systems - Varnholt 4.0*");
+    QTest::keyClick(edit("projtit"), Qt::Key_Backspace);
+    EXPECT_FALSE(w.isWindowModified());
+
+    type("projtit", "Garage");
+    whileModal([&] { QTest::keyClick(&w, Qt::Key_F12); },
+               [&](QWidget* modal) { answerFileDialog(modal, "garage"); });
+    EXPECT_EQ(caption(), "Varnholt - " + dir.filePath("garage.vhl"));
+    EXPECT_FALSE(w.isWindowModified());
+
+    // An option counts as much as a field: it is saved in the file.
+    program->session().act([&] { program->session().design().write(Field::txtVR, "0.35"); });
+    EXPECT_EQ(caption(), "Varnholt - " + dir.filePath("garage.vhl") + "*");
+    QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_FALSE(w.isWindowModified());
 }
 
 // Saving onto a full disk: the write fails only when the buffer is flushed at the end.
@@ -200,7 +276,7 @@ TEST_F(BrokenCommandLineTest, IsReportedOverTheShownWindow) {
                });
     EXPECT_EQ(said, "Not a valid Soakaway File.");
     EXPECT_TRUE(windowOnScreen);
-    EXPECT_EQ(program->mainWindow().windowTitle(), "Corvane Systems - Varnholt 4.0");
+    EXPECT_EQ(caption(), "Corvane Systems - Varnholt 4.0");
 }
 
 class CommandLineStartTest : public testing::GuiTest {
@@ -224,7 +300,8 @@ protected:
 
 TEST_F(CommandLineStartTest, OpensTheNamedProjectAtStart) {
     EXPECT_EQ(text("projtit"), "From the desktop");
-    EXPECT_EQ(program->mainWindow().windowTitle(), "Varnholt - " + dir.filePath("site plan.vhl"));
+    EXPECT_FALSE(program->mainWindow().isWindowModified());
+    EXPECT_EQ(caption(), "Varnholt - " + dir.filePath("site plan.vhl"));
 }
 
 }  // namespace
