@@ -9,6 +9,7 @@ namespace varnholt {
 namespace {
 const std::string kCellIndent = "        ";  // eight spaces before every result cell
 const std::string kFail = "Fail";
+const std::string kNoneNeeded = "none";
 
 std::string& cell(DesignRecord& record, int row, int column) {
     return record.ring.cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
@@ -58,8 +59,11 @@ void RingSizing::ringcalc() {
         ring.rowHalfEmptyTimes[static_cast<std::size_t>(row - 1)] = ring.halfEmptyTime;
         // Written so that a time or depth that is not a number fails.
         if (failureDepth >= ring.depth && limit >= ring.halfEmptyTime) {
-            cell(record_, row, 2) = kCellIndent + displayText(ring.halfEmptyTime);
-            cell(record_, row, 1) = kCellIndent + displayText(ring.depth);
+            // A ring of no depth passes both limits, but there is nothing to build or time.
+            const bool needed = isBuildable(ring.depth);
+            cell(record_, row, 2) =
+                kCellIndent + (needed ? displayText(ring.halfEmptyTime) : kNoneNeeded);
+            cell(record_, row, 1) = kCellIndent + (needed ? displayText(ring.depth) : kNoneNeeded);
         } else {
             cell(record_, row, 2) = kCellIndent + kFail;
             cell(record_, row, 1) = kCellIndent + kFail;

@@ -36,8 +36,8 @@ std::string trenchNotice(TrenchSolve solve, double inflow, double overflowFactor
 std::string ringNotice(double inflow, double overflowFactor, double depth) {
     if (std::isfinite(inflow) && !(inflow > 0)) return noInflowNotice(overflowFactor);
     if (!std::isfinite(depth)) return kOutOfRange;
-    return "No storage is needed: the soil takes this storm through the ring's base. Choose a "
-           "smaller ring or check the inputs.";
+    return "No storage is needed: the soil takes this storm through the ring's base alone. "
+           "Check the inputs, or leave the base out of the calculation in the design options.";
 }
 
 }  // namespace varnholt

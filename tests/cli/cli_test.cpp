@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <fstream>
@@ -119,6 +120,72 @@ TEST(CliDesign, TypedKeysGoThroughTheKeyFilter) {
     EXPECT_EQ(j["fields"]["txtrain"], "0.02");
     EXPECT_EQ(j["flags"]["ProjectModified"], true);
     EXPECT_EQ(j["status"][1], " ");
+}
+
+// --type is the user typing: the sizing never writes back into the field being typed in, so
+// each run ends with the text typed and the other fields sized for it. --set is the program
+// writing, which the chain still settles.
+TEST(CliDesign, TypedDimensionsStandAsTyped) {
+    struct Case {
+        std::vector<std::string> actions;
+        const char *length, *width, *depth;
+    };
+    const std::vector<std::string> site = {"--set", "txtarea=150",     "--set", "txtrain=0.0248",
+                                           "--set", "txtsinf=0.00001", "--set", "txtdepth=1.5",
+                                           "--set", "lblwid=0.6"};
+    for (const Case& c : {
+             Case{{"--type", "txtlength=12.5"}, "12.5", "0.53", "1.5"},
+             {{"--set", "txtlength=10", "--type", "txtlength=\\b\\b\\b\\b\\b12.5"},
+              "12.5",
+              "0.53",
+              "1.5"},
+             {{"--set", "txtlength=10", "--set", "lblwid=", "--type", "lblwid=0.6"},
+              "11.38",
+              "0.6",
+              "1.5"},
+             {{"--set", "txtlength=10", "--type", "lblwid=\\b\\b\\b\\b0.6"}, "11.38", "0.6", "1.5"},
+             {{"--set", "txtlength=10", "--set", "txtdepth=", "--type", "txtdepth=2"},
+              "7.55",
+              "0.69",
+              "2"},
+             {{"--set", "txtlength=10", "--type", "txtdepth=\\b\\b\\b2"}, "7.55", "0.69", "2"},
+             {{"--set", "txtlength=12.5"}, "12.62", "0.53", "1.5"},
+         }) {
+        std::vector<std::string> args = site;
+        args.insert(args.end(), c.actions.begin(), c.actions.end());
+        const json j = designJson(args);
+        SCOPED_TRACE(c.actions.back());
+        EXPECT_EQ(j["fields"]["txtlength"], c.length);
+        EXPECT_EQ(j["fields"]["lblwid"], c.width);
+        EXPECT_EQ(j["fields"]["txtdepth"], c.depth);
+        EXPECT_TRUE(j["messages"].empty()) << j["messages"];
+    }
+}
+
+// The rate is typed as the program writes it; a key the field refuses is said on the status
+// bar; a solve that gives no buildable width writes nothing and the notice says why.
+TEST(CliDesign, TypedRatesRefusedKeysAndNoticesAreReported) {
+    const json rate = designJson({"--type", "txtsinf=1e-5", "--type", "txtarea=1,"});
+    EXPECT_EQ(rate["fields"]["txtsinf"], "1E-5");
+    EXPECT_EQ(rate["fields"]["txtarea"], "1");
+    EXPECT_EQ(rate["status"][1], "Use a point for decimals.");
+    EXPECT_TRUE(rate["messages"].empty());
+
+    const json full = designJson(with({"--set", "txtdepth=1", "--set", "lblwid=1", "--set",
+                                       "txtlength=10", "--set", "txtoverflow=100", "--activate"}));
+    EXPECT_EQ(full["fields"]["lblwid"], "0.54");
+    EXPECT_EQ(full["visible"]["lbltrenchnotice"], true);
+    const std::string notice =
+        "No water reaches the soakaway: the overflow takes all the runoff. Lower the overflow "
+        "percentage in the design options.";
+    EXPECT_EQ(full["notice_texts"]["lbltrenchnotice"], notice);
+    EXPECT_NE(std::find(full["notices"].begin(), full["notices"].end(), notice),
+              full["notices"].end());
+    EXPECT_EQ(full["styles"]["lblwid"]["background"], "#00ffff");
+    const CliRun text = runCli({"design", "--set", "txtarea=100", "--set", "txtrain=0.02", "--set",
+                                "txtsinf=0.00001", "--set", "txtdepth=1", "--set", "lblwid=1",
+                                "--set", "txtlength=10", "--set", "txtoverflow=100", "--activate"});
+    EXPECT_NE(text.out.find("! " + notice), std::string::npos) << text.out;
 }
 
 TEST(CliDesign, ALonePointIsReportedAndTheSessionGoesOn) {

@@ -233,14 +233,16 @@ TEST(RingElevation, ARingOfNoDepthIsNotDrawnAndTheNoticeSaysWhy) {
     enter(design, {{Field::txtarea, "100"}, {Field::txtrain, "0.01"}, {Field::txtsinf, "0.001"}});
     design.switchPage(DetailPage::tsring);
     const DesignRecord& r = design.record();
-    EXPECT_EQ(r.ring.cells[1][1], "        -0.22");  // the table still shows what it computed
+    // A ring of no depth passes both limits, but there is nothing to build or time.
+    EXPECT_EQ(r.ring.cells[1][1], "        none");
+    EXPECT_EQ(r.ring.cells[1][2], "        none");
     EXPECT_EQ(r.text(Field::rvdia), "900");
     EXPECT_EQ(r.text(Field::rvdepth), "1");  // the panel's text before any ring
     for (Field f : {Field::rvdepth, Field::rvhalf}) EXPECT_EQ(r.style(f), kWarningStyle);
     EXPECT_TRUE(r.notice(Notice::lblringnotice).visible);
     EXPECT_EQ(r.notice(Notice::lblringnotice).text,
-              "No storage is needed: the soil takes this storm through the ring's base. Choose "
-              "a smaller ring or check the inputs.");
+              "No storage is needed: the soil takes this storm through the ring's base alone. "
+              "Check the inputs, or leave the base out of the calculation in the design options.");
     EXPECT_FALSE(r.notice(Notice::lblringwarning).visible);
     EXPECT_FALSE(design.ringElevation().shapes().visible);
     EXPECT_FALSE(design.scene().node(N::GLDummyRing).visible);

@@ -252,8 +252,8 @@ TEST(DataSheetPdf, ANoticeReplacesTheValuesOfASoakawayThatCannotBeBuilt) {
         "No storage is needed: the soil takes this storm through the trench's sides at this "
         "length. Shorten the trench or check the inputs.";
     const std::string ringText =
-        "No storage is needed: the soil takes this storm through the ring's base. Choose a "
-        "smaller ring or check the inputs.";
+        "No storage is needed: the soil takes this storm through the ring's base alone. Check "
+        "the inputs, or leave the base out of the calculation in the design options.";
     record.notice(Notice::lbltrenchnotice) = {true, trenchText};
     record.notice(Notice::lblringnotice) = {true, ringText};
     const std::vector<PdfWord> words = render(record);
