@@ -132,8 +132,9 @@ void apply(Session& session, const Action& action) {
                 // the recalculation the rate starts still returns to the main window.
                 bool closed = false;
                 session.trialPit.boxes = a.boxes;
-                guarded(session.messages,
-                        [&] { session.trialPit.calculate(session.messages, [&] { closed = true; }); });
+                guarded(session.messages, [&] {
+                    session.trialPit.calculate(session.messages, [&] { closed = true; });
+                });
                 if (closed) design.activate();
             } else if constexpr (std::is_same_v<A, SoilTableAction>) {
                 session.soilTable.select(a.row);
@@ -245,8 +246,10 @@ bool parseDesignRequest(const std::vector<std::string>& args, DesignRequest& req
             if (!next(value)) return false;
             const auto row = soilRowNamed(value);
             if (!row) {
-                error = "--soil-table takes a row 1 to 5 or Sand, Sandy Loam, Loam, Clay Loam or "
-                        "Clay, not '" + value + "'";
+                error =
+                    "--soil-table takes a row 1 to 5 or Sand, Sandy Loam, Loam, Clay Loam or "
+                    "Clay, not '" +
+                    value + "'";
                 return false;
             }
             request.actions.emplace_back(SoilTableAction{*row});

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "engine/design.h"
-#include "tools/trial_pit_logic.h"
 #include "rainfall_choice.h"
+#include "tools/trial_pit_logic.h"
 
 namespace varnholt {
 
@@ -48,8 +48,8 @@ struct SaveAction {
     std::string path;
 };
 using Action = std::variant<SetAction, TypeAction, CheckAction, PageAction, ActivateAction,
-                            RefreshAction, OptionsOkAction, VrcOkAction, SaveAction,
-                            TrialPitAction, SoilTableAction, RainfallAction>;
+                            RefreshAction, OptionsOkAction, VrcOkAction, SaveAction, TrialPitAction,
+                            SoilTableAction, RainfallAction>;
 
 struct DesignRequest {
     std::vector<std::string> fileArguments;  // the program's command line: empty or the file
@@ -69,8 +69,7 @@ int runDesign(const DesignRequest& request, std::string& out, std::string& messa
 
 // Runs last on the design, with every message shown so far, to which it may add its own;
 // `started` is false when the file could not be read or a --save failed.
-using SessionEnd =
-    std::function<void(Design&, std::vector<std::string>& messages, bool started)>;
+using SessionEnd = std::function<void(Design&, std::vector<std::string>& messages, bool started)>;
 
 // The start-up and actions of runDesign, then `atEnd`. Returns false when the file could not
 // be read or was not a project file (and no action was applied), or a --save failed.

@@ -91,8 +91,8 @@ CriticalStormTable criticalStormTable(const StormSite& site, const StormDesign& 
         const RingResult sized = sizeRing(ring, design.ringRadius);
         row.ringDepth = sized.depth;
         row.ringHalfEmpty = sized.halfEmptyTime;
-        row.ringPasses = design.ringFailureDepth >= sized.depth &&
-                         design.halfEmptyLimit >= sized.halfEmptyTime;
+        row.ringPasses =
+            design.ringFailureDepth >= sized.depth && design.halfEmptyLimit >= sized.halfEmptyTime;
 
         if (i == 0) continue;
         if (governsOver(row.trenchLength, table.rows[table.trenchGoverning].trenchLength))

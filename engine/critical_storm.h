@@ -12,11 +12,11 @@ namespace varnholt {
 
 // Where the storms of every duration come from.
 struct StormSite {
-    double m560Rainfall = 20;       // mm
-    double ratio = 0.3;             // r, M5-60 over M5-2-day
+    double m560Rainfall = 20;  // mm
+    double ratio = 0.3;        // r, M5-60 over M5-2-day
     Region region = Region::englandAndWales;
-    double allowancePercent = 0;    // climate change, added to every rainfall depth
-    double urbanCreepPercent = 0;   // added to the impermeable area for paving yet to come
+    double allowancePercent = 0;   // climate change, added to every rainfall depth
+    double urbanCreepPercent = 0;  // added to the impermeable area for paving yet to come
 };
 
 // The design as it stands, less the storm: the trench of the current width and depth and the
@@ -25,29 +25,29 @@ struct StormDesign {
     TrenchLoad trench;  // rainfallDepth and stormMinutes are replaced per duration
     double trenchWidth;
     double trenchDepth;
-    RingLoad ring;      // likewise
+    RingLoad ring;  // likewise
     double ringRadius;
-    double halfEmptyLimit;     // h
-    double ringFailureDepth;   // m
+    double halfEmptyLimit;    // h
+    double ringFailureDepth;  // m
 };
 
 struct StormRainfall {
     double minutes;
     double z1;
-    double m5;       // mm
+    double m5;  // mm
     double z2;
-    bool z2Held;     // M5 beyond the Z2 table; its end row was taken
-    double m10;      // mm, without the allowance
-    double depth;    // m, with the allowance
+    bool z2Held;   // M5 beyond the Z2 table; its end row was taken
+    double m10;    // mm, without the allowance
+    double depth;  // m, with the allowance
 };
 
 struct CriticalStormRow {
     StormRainfall rain;
-    double trenchLength;       // m, for the current width and depth
-    double trenchHalfEmpty;    // h
+    double trenchLength;     // m, for the current width and depth
+    double trenchHalfEmpty;  // h
     bool trenchPasses;
-    double ringDepth;          // m, of the ring on show
-    double ringHalfEmpty;      // h
+    double ringDepth;      // m, of the ring on show
+    double ringHalfEmpty;  // h
     bool ringPasses;
 };
 

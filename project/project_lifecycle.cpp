@@ -38,8 +38,8 @@ bool ProjectLifecycle::hasUnsavedChanges() const {
 
 void ProjectLifecycle::clearmain() {
     DesignRecord& r = design_.record();
-    for (Field f : {Field::projtit, Field::projnum, Field::desname, Field::txtarea,
-                    Field::txtrain, Field::txtsinf}) {
+    for (Field f : {Field::projtit, Field::projnum, Field::desname, Field::txtarea, Field::txtrain,
+                    Field::txtsinf}) {
         design_.write(f, "");
     }
     r.place(Field::txtsdur, "");  // the list takes its text without starting anything
@@ -53,7 +53,8 @@ void ProjectLifecycle::clearmain() {
     design_.write(Field::txtoverflow, "0");
     design_.write(Field::txthalfempty, "24");
     design_.write(Field::txtringmargin, "0");
-    for (Check c : {Check::chkringsur, Check::chkringbase, Check::chkbase}) design_.setCheck(c, false);
+    for (Check c : {Check::chkringsur, Check::chkringbase, Check::chkbase})
+        design_.setCheck(c, false);
     r.hide(Notice::lblbaseincluded);
     r.hide(Notice::lblfttrench);
     design_.ringSizing().clearTable();
@@ -166,7 +167,8 @@ ProjectLifecycle::SaveResult ProjectLifecycle::save(bool reportInStatusBar) {
     if (refusesToSave()) return SaveResult::failed;
     SaveResult result = SaveResult::written;
     if (hasFile())
-        result = writeTo(design_.record().CurrentFileName) ? SaveResult::written : SaveResult::failed;
+        result =
+            writeTo(design_.record().CurrentFileName) ? SaveResult::written : SaveResult::failed;
     else
         result = saveThroughDialog(ProjectPrompts::SaveTitle::save);
     if (result != SaveResult::written) return result;

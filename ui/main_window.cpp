@@ -1,14 +1,14 @@
 #include "main_window.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QCheckBox>
-#include <QPushButton>
-#include <QWheelEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSplitter>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "detail_pages.h"
@@ -74,8 +74,7 @@ QWidget* MainWindow::buildBody() {
     splitter1_->addWidget(soakawayView_);
     connect(zoomPanel_->zoomIn(), &QPushButton::clicked, soakawayView_, &SoakawayView::zoomIn);
     connect(zoomPanel_->zoomOut(), &QPushButton::clicked, soakawayView_, &SoakawayView::zoomOut);
-    connect(zoomPanel_->showAxes(), &QCheckBox::toggled, soakawayView_,
-            &SoakawayView::setShowAxes);
+    connect(zoomPanel_->showAxes(), &QCheckBox::toggled, soakawayView_, &SoakawayView::setShowAxes);
     connect(zoomPanel_->showSiltTrap(), &QCheckBox::toggled, soakawayView_,
             &SoakawayView::setShowSiltTrap);
     splitter1_->setStretchFactor(0, 1);

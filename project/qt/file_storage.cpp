@@ -8,7 +8,9 @@
 namespace varnholt {
 
 namespace {
-QString q(const std::string& s) { return QString::fromStdString(s); }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 std::string cannot(const char* what, const std::string& path, const QString& error) {
     QString text = error;
@@ -24,7 +26,8 @@ ProjectStorage::Read FileStorage::read(const std::string& path) {
     if (QFileInfo(q(path)).isDir()) return {false, {}, cannot("open", path, "Is a directory")};
     if (auto refused = notARegularFile(path, "open")) return {false, {}, *refused};
     QFile file(q(path));
-    if (!file.open(QIODevice::ReadOnly)) return {false, {}, cannot("open", path, file.errorString())};
+    if (!file.open(QIODevice::ReadOnly))
+        return {false, {}, cannot("open", path, file.errorString())};
     const QByteArray bytes = file.read(static_cast<qint64>(kProjectFileReadLimit) + 1);
     if (file.error() != QFileDevice::NoError)
         return {false, {}, cannot("read", path, file.errorString())};

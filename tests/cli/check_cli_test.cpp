@@ -18,10 +18,10 @@ using varnholt::testing::CliRun;
 using varnholt::testing::runCli;
 
 // The worked trench with the factor of safety C753 asks for 100 m2 and minor damage.
-const std::vector<std::string> kWorked = {
-    "--set", "txtarea=100",  "--set", "txtrain=0.0248", "--set", "txtsinf=0.00001",
-    "--set", "txtdepth=1.5", "--set", "lblwid=0.5",     "--set", "txtlength=10",
-    "--set", "txtFOS=3"};
+const std::vector<std::string> kWorked = {"--set", "txtarea=100",     "--set", "txtrain=0.0248",
+                                          "--set", "txtsinf=0.00001", "--set", "txtdepth=1.5",
+                                          "--set", "lblwid=0.5",      "--set", "txtlength=10",
+                                          "--set", "txtFOS=3"};
 
 CliRun run(const std::string& command, std::vector<std::string> extra) {
     std::vector<std::string> args = {command};
@@ -42,8 +42,8 @@ TEST(CliCheck, ExitsWith3WhileACheckFailsAnd0OnceEveryCheckPasses) {
     // Designed for it, as the critical storm table's Use in Design would.
     const json storm = json::parse(run("critical", {"--json"}).out);
     const std::vector<std::string> designed = {
-        "--set", "txtsdur=" + storm["useInDesign"]["txtsdur"].get<std::string>(),
-        "--set", "txtrain=" + storm["useInDesign"]["txtrain"].get<std::string>()};
+        "--set", "txtsdur=" + storm["useInDesign"]["txtsdur"].get<std::string>(), "--set",
+        "txtrain=" + storm["useInDesign"]["txtrain"].get<std::string>()};
     std::vector<std::string> args = designed;
     args.push_back("--json");
     const CliRun passing = run("check", args);
@@ -54,13 +54,13 @@ TEST(CliCheck, ExitsWith3WhileACheckFailsAnd0OnceEveryCheckPasses) {
         std::vector<std::string> args;
         int status;
     };
-    for (const Case& c : {Case{{"--groundwater", "2.5"}, 0}, Case{{"--groundwater", "2.49"}, 3},
-                          Case{{"--building", "5"}, 0}, Case{{"--building", "4.9"}, 3},
-                          Case{{"--consequence", "buildings"}, 3},
-                          Case{{"--fos", "1.5,2,10,1.5,2,10"}, 0},
-                          Case{{"--creep", "10"}, 3},
-                          Case{{"--pit", "2,0.6", "--pit-test", "1,30", "--pit-test", "0.8,40"}, 0},
-                          Case{{"--set", "txtsinf=0.0001", "--pit", "2,0.6", "--pit-test", "1,30"}, 3}}) {
+    for (const Case& c :
+         {Case{{"--groundwater", "2.5"}, 0}, Case{{"--groundwater", "2.49"}, 3},
+          Case{{"--building", "5"}, 0}, Case{{"--building", "4.9"}, 3},
+          Case{{"--consequence", "buildings"}, 3}, Case{{"--fos", "1.5,2,10,1.5,2,10"}, 0},
+          Case{{"--creep", "10"}, 3},
+          Case{{"--pit", "2,0.6", "--pit-test", "1,30", "--pit-test", "0.8,40"}, 0},
+          Case{{"--set", "txtsinf=0.0001", "--pit", "2,0.6", "--pit-test", "1,30"}, 3}}) {
         std::vector<std::string> a = designed;
         a.insert(a.end(), c.args.begin(), c.args.end());
         const CliRun r = run("check", a);
@@ -74,20 +74,22 @@ TEST(CliCheck, RefusesBadArgumentsAndValues) {
         int status;
         std::string says;
     };
-    for (const Case& c : {Case{{"--consequence", "grave"}, 2, "none, minor or buildings"},
-                          Case{{"--pit-test", "1,30"}, 2, "needs --pit"},
-                          Case{{"--pit", "2,0.6"}, 2, "at least one --pit-test"},
-                          Case{{"--pit", "2,0.6", "--pit-test", "1,30", "--pit-test", "1,30",
-                                "--pit-test", "1,30", "--pit-test", "1,30"}, 2, "at most three"},
-                          Case{{"--fos", "1,2,3,4,5"}, 2, "needs 6 numbers"},
-                          Case{{"--groundwater", "deep"}, 2, "needs 1 number"},
-                          Case{{"--pit", "2,0.6", "--pit-test", "0,30"}, 1, "Test 1"},
-                          Case{{"--pit", "2,0.6", "--pit-gravel", "1.5", "--pit-test", "1,30"}, 1,
-                               "void ratio"},
-                          Case{{"--building", "-1"}, 1, "0 m or more"},
-                          Case{{"--creep", "1e308"}, 1, "between 0 and 100 %"},
-                          Case{{"--m560", "1e308"}, 1, "between 5 and 100 mm"},
-                          Case{{"--fos-areas", "1000,100"}, 1, "areas must rise"}}) {
+    for (const Case& c :
+         {Case{{"--consequence", "grave"}, 2, "none, minor or buildings"},
+          Case{{"--pit-test", "1,30"}, 2, "needs --pit"},
+          Case{{"--pit", "2,0.6"}, 2, "at least one --pit-test"},
+          Case{{"--pit", "2,0.6", "--pit-test", "1,30", "--pit-test", "1,30", "--pit-test", "1,30",
+                "--pit-test", "1,30"},
+               2,
+               "at most three"},
+          Case{{"--fos", "1,2,3,4,5"}, 2, "needs 6 numbers"},
+          Case{{"--groundwater", "deep"}, 2, "needs 1 number"},
+          Case{{"--pit", "2,0.6", "--pit-test", "0,30"}, 1, "Test 1"},
+          Case{{"--pit", "2,0.6", "--pit-gravel", "1.5", "--pit-test", "1,30"}, 1, "void ratio"},
+          Case{{"--building", "-1"}, 1, "0 m or more"},
+          Case{{"--creep", "1e308"}, 1, "between 0 and 100 %"},
+          Case{{"--m560", "1e308"}, 1, "between 5 and 100 mm"},
+          Case{{"--fos-areas", "1000,100"}, 1, "areas must rise"}}) {
         const CliRun r = run("check", c.args);
         EXPECT_EQ(r.status, c.status) << c.args[0];
         EXPECT_NE(r.err.find(c.says), std::string::npos) << c.args[0] << ": " << r.err;
@@ -97,26 +99,54 @@ TEST(CliCheck, RefusesBadArgumentsAndValues) {
 TEST(CliCheck, TheRecordHoldsEverySectionWithItsVerdictsAndReasons) {
     const std::string path = ::testing::TempDir() + "design-check.pdf";
     std::remove(path.c_str());
-    const CliRun r = run("check", {"--set", "projtit=Mill Lane", "--set", "desname=J. Checker",
-                                   "--allowance", "20", "--creep", "10", "--groundwater", "2.3",
-                                   "--building", "6", "--pit", "2,0.6", "--pit-gravel", "0.3",
-                                   "--pit-test", "1,30", "--pit-test", "0.8,40", "-o", path});
+    const CliRun r = run("check", {"--set",
+                                   "projtit=Mill Lane",
+                                   "--set",
+                                   "desname=J. Checker",
+                                   "--allowance",
+                                   "20",
+                                   "--creep",
+                                   "10",
+                                   "--groundwater",
+                                   "2.3",
+                                   "--building",
+                                   "6",
+                                   "--pit",
+                                   "2,0.6",
+                                   "--pit-gravel",
+                                   "0.3",
+                                   "--pit-test",
+                                   "1,30",
+                                   "--pit-test",
+                                   "0.8,40",
+                                   "-o",
+                                   path});
     ASSERT_EQ(r.status, 3) << r.err;
     // One line per placed label: joined without line breaks, the words read as placed.
     std::string text = varnholt::testing::commandOutput("pdftotext -layout '" + path + "' -");
     text = std::regex_replace(text, std::regex("\\s+"), " ");
     for (const char* expected :
-         {"Design Check", "Project Title: Mill Lane", "Designer: J. Checker",
-          "Inputs and options", "Factor of safety 3, void ratio 0.3",
+         {"Design Check",
+          "Project Title: Mill Lane",
+          "Designer: J. Checker",
+          "Inputs and options",
+          "Factor of safety 3, void ratio 0.3",
           "Climate change allowance 20 % on every rainfall depth; urban creep allowance 10 %",
           "Drained area with the urban creep allowance: 110 m2",
           "Pit 2 m long x 0.6 m wide, filled with gravel of void ratio 0.3",
           "Test 2: effective depth 0.8 m, fall from 75 % to 25 % in 40 min: 1.82E-5 m/s",
           "Design rate, the lowest (BRE 365): 1.82E-5 m/s, test 2",
-          "CIRIA C753 Table 25.2", "Critical storm duration", "Length (m)",
-          "Critical storm Fail", "Half-empty time Pass", "Factor of safety Pass",
-          "Groundwater Fail", "a clearance of only 0.8 m", "Building distance Pass",
-          "Infiltration rate Pass", "not above the lowest trial pit rate, 1.82E-5 m/s of test 2",
+          "CIRIA C753 Table 25.2",
+          "Critical storm duration",
+          "Length (m)",
+          "Critical storm Fail",
+          "Half-empty time Pass",
+          "Factor of safety Pass",
+          "Groundwater Fail",
+          "a clearance of only 0.8 m",
+          "Building distance Pass",
+          "Infiltration rate Pass",
+          "not above the lowest trial pit rate, 1.82E-5 m/s of test 2",
           "2 checks fail."}) {
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n---\n" << text;
     }

@@ -17,9 +17,9 @@ using varnholt::testing::CliRun;
 using varnholt::testing::runCli;
 
 // A slow soil: the day-long storm needs the longest trench.
-const std::vector<std::string> kWorked = {
-    "--set", "txtarea=100",  "--set", "txtrain=0.02", "--set", "txtsinf=0.000001",
-    "--set", "txtdepth=1.5", "--set", "lblwid=0.5",   "--set", "txtlength=10"};
+const std::vector<std::string> kWorked = {"--set", "txtarea=100",      "--set", "txtrain=0.02",
+                                          "--set", "txtsinf=0.000001", "--set", "txtdepth=1.5",
+                                          "--set", "lblwid=0.5",       "--set", "txtlength=10"};
 
 CliRun critical(std::vector<std::string> extra) {
     std::vector<std::string> args = {"critical"};
@@ -55,7 +55,8 @@ TEST(CliCritical, GoverningStormFedBackSizesTheTrenchAsTheTableSays) {
 
 TEST(CliCritical, AllowanceScalesEveryRainfallAndTheTextMarksTheGoverningRows) {
     const json plain = json::parse(critical({"--json"}).out);
-    const json raised = json::parse(critical({"--allowance", "40", "--region", "sni", "--json"}).out);
+    const json raised =
+        json::parse(critical({"--allowance", "40", "--region", "sni", "--json"}).out);
     for (std::size_t i = 0; i < 10; ++i) {
         EXPECT_GT(raised["rows"][i]["trenchLength"].get<double>(),
                   plain["rows"][i]["trenchLength"].get<double>());

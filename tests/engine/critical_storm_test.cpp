@@ -26,8 +26,8 @@ TEST(StormRainfall, Z1IsReadOnAndBetweenTheRows) {
         double ratio, minutes, z1;
     };
     for (const Case& c : {Case{0.12, 5, 0.22}, Case{0.45, 1440, 2.03}, Case{0.30, 120, 1.25},
-                          Case{0.135, 1440, 5.45},                      // half way 6.00 .. 4.90
-                          Case{0.31, 120, 1.25 - 0.02 / 3},             // a third of 1.25 .. 1.23
+                          Case{0.135, 1440, 5.45},           // half way 6.00 .. 4.90
+                          Case{0.31, 120, 1.25 - 0.02 / 3},  // a third of 1.25 .. 1.23
                           Case{0.2, 60, 1.00}, Case{0.44, 5, 0.39 - 0.01 / 3}}) {
         SCOPED_TRACE(c.ratio);
         EXPECT_NEAR(z1Factor(c.ratio, column(c.minutes)), c.z1, 1e-12);
@@ -45,11 +45,11 @@ TEST(StormRainfall, Z2IsReadBetweenTheRowsAndHeldBeyondThem) {
         bool held;
     };
     const Region ew = Region::englandAndWales, sni = Region::scotlandAndNIreland;
-    for (const Case& c : {Case{20, ew, 1.24, false}, Case{20, sni, 1.19, false},
-                          Case{35, ew, 1.205, false}, Case{62.5, sni, 1.15, false},
-                          Case{7.5, ew, 1.205, false}, Case{5, sni, 1.17, false},
-                          Case{100, ew, 1.13, false}, Case{120, ew, 1.13, true},
-                          Case{4.4, ew, 1.19, true}, Case{4.4, sni, 1.17, true}}) {
+    for (const Case& c :
+         {Case{20, ew, 1.24, false}, Case{20, sni, 1.19, false}, Case{35, ew, 1.205, false},
+          Case{62.5, sni, 1.15, false}, Case{7.5, ew, 1.205, false}, Case{5, sni, 1.17, false},
+          Case{100, ew, 1.13, false}, Case{120, ew, 1.13, true}, Case{4.4, ew, 1.19, true},
+          Case{4.4, sni, 1.17, true}}) {
         SCOPED_TRACE(c.m5);
         const Z2Factor z2 = z2Factor(c.m5, c.region);
         EXPECT_NEAR(z2.value, c.z2, 1e-12);
@@ -70,9 +70,9 @@ TEST(StormRainfall, ChainAndAllowance) {
     EXPECT_TRUE(day.z2Held);
     EXPECT_DOUBLE_EQ(day.m10, 135.6);
 
-    for (auto refuse : {+[](StormSite& s) { s.m560Rainfall = 0; },
-                        +[](StormSite& s) { s.allowancePercent = -10; },
-                        +[](StormSite& s) { s.ratio = 0.5; }}) {
+    for (auto refuse :
+         {+[](StormSite& s) { s.m560Rainfall = 0; },
+          +[](StormSite& s) { s.allowancePercent = -10; }, +[](StormSite& s) { s.ratio = 0.5; }}) {
         StormSite bad;
         refuse(bad);
         EXPECT_THROW(stormRainfall(bad, 0), std::domain_error);
@@ -101,10 +101,10 @@ TEST(CriticalStorm, TheGoverningStormIsNotTheHour) {
         double minutes, length, ringDepth;
         bool ringPasses;
     };
-    for (const Case& c : {Case{5, 3.548122, 1.275063, true}, Case{60, 8.792115, 3.609656, true},
-                          Case{120, 9.147147, 4.200893, false},
-                          Case{360, 7.507089, 4.549504, false},
-                          Case{1440, 3.912723, 3.552628, true}}) {
+    for (const Case& c :
+         {Case{5, 3.548122, 1.275063, true}, Case{60, 8.792115, 3.609656, true},
+          Case{120, 9.147147, 4.200893, false}, Case{360, 7.507089, 4.549504, false},
+          Case{1440, 3.912723, 3.552628, true}}) {
         SCOPED_TRACE(c.minutes);
         const CriticalStormRow& row = table.rows[column(c.minutes)];
         EXPECT_NEAR(row.trenchLength, c.length, 1e-6);

@@ -36,15 +36,51 @@ protected:
 };
 
 TEST_F(ProjectFile, FreshDesignIsWrittenAsTwentyOneLines) {
-    EXPECT_EQ(writeProjectFile(design.record()),
-              lines({"Varnholt-Corvane Systems-Version2", "", "", "", "", "", "", "60", "", "",
-                     "1.00", "0.3", "0", "1", "0", "4", "0", "", "0", "24", "0"}));
+    EXPECT_EQ(writeProjectFile(design.record()), lines({"Varnholt-Corvane Systems-Version2",
+                                                        "",
+                                                        "",
+                                                        "",
+                                                        "",
+                                                        "",
+                                                        "",
+                                                        "60",
+                                                        "",
+                                                        "",
+                                                        "1.00",
+                                                        "0.3",
+                                                        "0",
+                                                        "1",
+                                                        "0",
+                                                        "4",
+                                                        "0",
+                                                        "",
+                                                        "0",
+                                                        "24",
+                                                        "0"}));
 }
 
 TEST_F(ProjectFile, ReadingBackRestoresTheTexts) {
-    const std::string file = lines({"Varnholt-Corvane Systems-Version2", "  Two  blanks ", "P-7",
-                                    "", "120", "1.5E-5", "0.025", "30", "", "", "0.9", "0.35",
-                                    "1", "2.5", "1", "3.5", "10", "", "1", "30", "0.25"});
+    const std::string file = lines({"Varnholt-Corvane Systems-Version2",
+                                    "  Two  blanks ",
+                                    "P-7",
+                                    "",
+                                    "120",
+                                    "1.5E-5",
+                                    "0.025",
+                                    "30",
+                                    "",
+                                    "",
+                                    "0.9",
+                                    "0.35",
+                                    "1",
+                                    "2.5",
+                                    "1",
+                                    "3.5",
+                                    "10",
+                                    "",
+                                    "1",
+                                    "30",
+                                    "0.25"});
     ASSERT_TRUE(readProjectFile(design, file, "site.vhl", messages));
     EXPECT_TRUE(messages.texts.empty());
     EXPECT_EQ(writeProjectFile(design.record()), file);
@@ -73,9 +109,27 @@ TEST_F(ProjectFile, ALineBreakInATextKeepsEveryFieldOnItsLine) {
 }
 
 TEST_F(ProjectFile, ReadingSizesTheTrenchLineByLine) {
-    const std::string file = lines({"Varnholt-Corvane Systems-Version2", "", "", "", "100",
-                                    "0.00001", "0.02", "60", "10", "1.5", "1.00", "0.3", "0",
-                                    "1", "0", "4", "0", "0.5", "0", "24", "0"});
+    const std::string file = lines({"Varnholt-Corvane Systems-Version2",
+                                    "",
+                                    "",
+                                    "",
+                                    "100",
+                                    "0.00001",
+                                    "0.02",
+                                    "60",
+                                    "10",
+                                    "1.5",
+                                    "1.00",
+                                    "0.3",
+                                    "0",
+                                    "1",
+                                    "0",
+                                    "4",
+                                    "0",
+                                    "0.5",
+                                    "0",
+                                    "24",
+                                    "0"});
     ASSERT_TRUE(readProjectFile(design, file, "site.vhl", messages));
     EXPECT_EQ(text(Field::txtlength), "10.01");
     EXPECT_EQ(text(Field::lblwid), "0.32");
@@ -88,7 +142,8 @@ TEST_F(ProjectFile, AFileOfAnotherKindChangesNothing) {
     for (const std::string& file :
          {std::string(), lines({"Varnholt-Corvane Systems-Version3", "T"}),
           lines({"Varnholt-Corvane Systems-Version2 ", "T"}),
-          lines({"varnholt-corvane systems-version2", "T"}), std::string("\x89PNG\r\n\x1a\n\0\0", 10),
+          lines({"varnholt-corvane systems-version2", "T"}),
+          std::string("\x89PNG\r\n\x1a\n\0\0", 10),
           lines({"Varnholt-Corvane Systems-Version2"}, "\r")}) {
         messages.texts.clear();
         EXPECT_FALSE(readProjectFile(design, file, "site.vhl", messages));
@@ -145,9 +200,27 @@ TEST_F(ProjectFile, ShortFileFallsBackToDefaultsAndSaysWhichLinesWereMissing) {
 
 TEST_F(ProjectFile, PerLineRulesForChecksAndFactorOfSafety) {
     design.setCheck(Check::chkbase, true);
-    const std::string file = lines({"Varnholt-Corvane Systems-Version2", "", "", "", "", "", "",
-                                    "60", "", "", "1.0", "0.3", "yes", "0", "0", "0", "", "",
-                                    "0", "", ""},
+    const std::string file = lines({"Varnholt-Corvane Systems-Version2",
+                                    "",
+                                    "",
+                                    "",
+                                    "",
+                                    "",
+                                    "",
+                                    "60",
+                                    "",
+                                    "",
+                                    "1.0",
+                                    "0.3",
+                                    "yes",
+                                    "0",
+                                    "0",
+                                    "0",
+                                    "",
+                                    "",
+                                    "0",
+                                    "",
+                                    ""},
                                    "\n");  // a line feed alone ends a line too
     ASSERT_TRUE(readProjectFile(design, file, "site.vhl", messages));
     EXPECT_TRUE(design.record().checked(Check::chkbase));  // "yes" leaves the box alone

@@ -31,8 +31,8 @@ protected:
     const DesignRecord& record() const { return design.record(); }
     void typeTitle() { design.type(Field::projtit, 'T'); }
     void sizeARingProjectWithFill() {
-        enter(design, {{Field::txtarea, "100"}, {Field::txtrain, "0.015"},
-                       {Field::txtsinf, "0.00001"}});
+        enter(design,
+              {{Field::txtarea, "100"}, {Field::txtrain, "0.015"}, {Field::txtsinf, "0.00001"}});
         design.setCheck(Check::chkringsur, true);
         design.write(Field::txtringmargin, "0.3");
         design.takeRingFillOver();
@@ -254,8 +254,9 @@ TEST_F(Lifecycle, AFailedSaveChangesNothingAndKeepsTheProgramRunning) {
     typeTitle();
 
     EXPECT_FALSE(lifecycle.savefile(true));
-    EXPECT_EQ(prompts.messages, std::vector<std::string>{
-                                    "Cannot write file \"/full/site.vhl\". No space left on device."});
+    EXPECT_EQ(
+        prompts.messages,
+        std::vector<std::string>{"Cannot write file \"/full/site.vhl\". No space left on device."});
     EXPECT_TRUE(record().flags.ProjectModified);
     EXPECT_EQ(record().CurrentFileName, "/full/site.vhl");
     EXPECT_NE(record().status[1], "Project Saved.");
@@ -312,8 +313,10 @@ TEST_F(Lifecycle, NewForgetsTheRingFillAndEmptiesTheTable) {
     EXPECT_EQ(record().CurrentFileName, " ");
     EXPECT_TRUE(design.canvas().lines.empty());  // nothing left drawn of the old ring
 
-    enter(design, {{Field::txtarea, "100"}, {Field::txtrain, "0.015"},
-                   {Field::txtsinf, "0.00001"}, {Field::txtsdur, "60"}});
+    enter(design, {{Field::txtarea, "100"},
+                   {Field::txtrain, "0.015"},
+                   {Field::txtsinf, "0.00001"},
+                   {Field::txtsdur, "60"}});
     EXPECT_EQ(record().ring.cells[1][1], "        2.18");  // sized without the fill
 }
 

@@ -56,8 +56,10 @@ public:
             return {false, {}, "Cannot open file \"" + path + "\". No such file or directory."};
         return {true, it->second, {}};
     }
-    std::optional<std::string> write(const std::string& path, const std::string& contents) override {
-        if (failing.count(path)) return "Cannot write file \"" + path + "\". No space left on device.";
+    std::optional<std::string> write(const std::string& path,
+                                     const std::string& contents) override {
+        if (failing.count(path))
+            return "Cannot write file \"" + path + "\". No space left on device.";
         files[path] = contents;
         return std::nullopt;
     }
