@@ -202,12 +202,4 @@ std::optional<ProjectFileLines> checkProjectPath(ProjectStorage& storage, const 
                             messages);
 }
 
-bool readProjectPath(Design& design, ProjectStorage& storage, const std::string& path,
-                     MessageSink& messages) {
-    const auto file = checkProjectPath(storage, path, messages);
-    if (!file) return false;
-    if (const auto note = loadProjectFile(design, *file)) messages.inform(*note);
-    return true;
-}
-
 }  // namespace varnholt

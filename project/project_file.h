@@ -79,8 +79,4 @@ bool readProjectFile(Design& design, std::string_view contents, std::string_view
 std::optional<ProjectFileLines> checkProjectPath(ProjectStorage& storage, const std::string& path,
                                                  MessageSink& messages);
 
-// checkProjectPath, then loadProjectFile, telling the note.
-bool readProjectPath(Design& design, ProjectStorage& storage, const std::string& path,
-                     MessageSink& messages);
-
 }  // namespace varnholt

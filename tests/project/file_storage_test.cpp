@@ -262,7 +262,9 @@ protected:
     bool readFile(const std::string& contents) {
         spit(dir.filePath("f.vhl"), contents);
         prompts.messages.clear();
-        return readProjectPath(design, storage, path("f.vhl"), prompts);
+        const auto file = checkProjectPath(storage, path("f.vhl"), prompts);
+        if (file) loadProjectFile(design, *file);
+        return file.has_value();
     }
     Design design;
     testing::ScriptedPrompts prompts;
