@@ -6,6 +6,8 @@
 #include <QPaintDevice>
 #include <QSvgRenderer>
 
+#include "text_fit.h"
+
 namespace varnholt::report {
 
 namespace {
@@ -27,6 +29,8 @@ private:
     double y_;
 };
 
+}  // namespace
+
 QFont fontOf(const TextStyle& style) {
     QFont font(style.family);
     font.setPointSizeF(style.pointSize);
@@ -36,8 +40,6 @@ QFont fontOf(const TextStyle& style) {
     return font;
 }
 
-}  // namespace
-
 double wrappedHeight(const Label& label) {
     // Measured at print resolution, where text takes the room it will take on paper.
     QImage device(1, 1, QImage::Format_Mono);
@@ -45,16 +47,38 @@ double wrappedHeight(const Label& label) {
     device.setDotsPerMeterX(static_cast<int>(kDpi / 0.0254));
     device.setDotsPerMeterY(static_cast<int>(kDpi / 0.0254));
     const QFontMetricsF metrics(fontOf(label.style), &device);
-    const QRectF bounds = metrics.boundingRect(
-        QRectF(0, 0, label.fixedWidth / 25.4 * kDpi, 1e9),
-        label.alignment | Qt::AlignTop | Qt::TextWordWrap, label.text);
+    if (label.shrinkToFit) return metrics.height() / kDpi * 25.4;
+    const QRectF bounds =
+        metrics.boundingRect(QRectF(0, 0, label.fixedWidth / 25.4 * kDpi, 1e9),
+                             label.alignment | Qt::AlignTop | Qt::TextWordWrap, label.text);
     return bounds.height() / kDpi * 25.4;
 }
 
 namespace {
 
+// Measured on the device it is painted on, so that the fitted text keeps to its width there.
+void paintFitted(const Label& label, QPainter& painter, const Scale& scale) {
+    const FittedText fitted =
+        fitText(label.text, label.style, label.fixedWidth, label.floorPoints, painter.device());
+    const double baseline =
+        scale(label.at).y() + QFontMetricsF(fontOf(label.style), painter.device()).ascent();
+    TextStyle style = label.style;
+    style.pointSize = fitted.pointSize;
+    const QFont font = fontOf(style);
+    const double width = QFontMetricsF(font, painter.device()).horizontalAdvance(fitted.text);
+    const double left = scale(label.at).x();
+    const double box = scale.width(label.fixedWidth);
+    const double x = label.alignment == Qt::AlignRight     ? left + box - width
+                     : label.alignment == Qt::AlignHCenter ? left + (box - width) / 2
+                                                           : left;
+    painter.setFont(font);
+    painter.setPen(label.style.colour);
+    painter.drawText(QPointF(x, baseline), fitted.text);
+}
+
 void paint(const Label& label, QPainter& painter, const Scale& scale) {
     if (!label.visible || label.text.isEmpty()) return;
+    if (label.shrinkToFit && label.fixedWidth > 0) return paintFitted(label, painter, scale);
     const QFont font = fontOf(label.style);
     painter.setFont(font);
     painter.setPen(label.style.colour);

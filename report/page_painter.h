@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QPainter>
 
 #include "report_page.h"
@@ -11,7 +12,10 @@ namespace varnholt::report {
 void paintPage(const Page& page, QPainter& painter);
 
 // The height in millimetres a word-wrapped label of fixed width takes on paper, so that a
-// layout can place what follows it.
+// layout can place what follows it; a label that shrinks to fit takes one line at its size.
 double wrappedHeight(const Label& label);
+
+// The font a style names, at its point size.
+QFont fontOf(const TextStyle& style);
 
 }  // namespace varnholt::report

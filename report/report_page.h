@@ -34,6 +34,11 @@ struct Label {
     double fixedWidth = 0;   // 0: as wide as its text
     double fixedHeight = 0;  // 0: as tall as its text; otherwise what does not fit is cut off
     bool wordWrap = false;   // only with a fixed width
+    // Only with a fixed width: one line that never leaves its width. A text too long for it
+    // is set smaller, down to the floor, on the baseline it has at its own size, and is then
+    // cut with "…".
+    bool shrinkToFit = false;
+    double floorPoints = 7;
     bool visible = true;
 };
 
