@@ -38,6 +38,11 @@ const TextStyle kNote = style(10, false, false, kBlue);
 const TextStyle kWarning = style(10, true, true, kRed);
 const TextStyle kFooter = style(10, false, true);
 
+// Where values of any length end: inside the boxes' right edge, and clear of what follows.
+constexpr double kValueRight = 193.0;
+constexpr double kGap = 2.0;
+constexpr double kFileRight = 160.0;
+
 constexpr double kRowY[] = {184.9, 191.3, 197.9, 204.3, 210.6, 217.0, 223.3, 229.7, 236.0};
 constexpr const char* kRingSizes[] = {"900",  "1050", "1200", "1350", "1500",
                                       "1800", "2100", "2400", "2700"};
@@ -61,9 +66,17 @@ public:
         page.elements.emplace_back(std::move(l));
         return std::get<Label>(page.elements.back());
     }
-    void pair(const char* caption, double cx, double cy, const char* name, double vx, double vy) {
+    // A value typed or computed, of any length: it keeps to its place up to `right`.
+    Label& fitted(const char* name, double x, double y, double right, const TextStyle& s = kValue) {
+        Label& l = value(name, x, y, s);
+        l.fixedWidth = right - x;
+        l.shrinkToFit = true;
+        return l;
+    }
+    void pair(const char* caption, double cx, double cy, const char* name, double vx, double vy,
+              double right) {
         text(cx, cy, caption, kCaption);
-        value(name, vx, vy);
+        fitted(name, vx, vy, right);
     }
     // A fixed text that gives way to a notice.
     void caption(const char* name, const char* fixed, double x, double y) {
@@ -109,23 +122,23 @@ Page dataSheetLayout(const QString& webAddress) {
     l.text(15.3, 34.1, "Project Details", kHeading);
     l.box(14.8, 40.7, 180.2, 15.3);
     l.text(16.9, 42.3, "Project Title: ", kCaption);
-    Label& title = l.value("QRprojtit", 38.9, 42.3);
-    title.fixedWidth = 154.0;
-    title.wordWrap = true;
-    l.pair("Project Number: ", 16.9, 49.2, "QRprojnum", 45.8, 49.2);
-    l.pair("Designer: ", 87.3, 49.2, "QRdesname", 104.2, 49.2);
+    l.fitted("QRprojtit", 38.9, 42.3, kValueRight);
+    l.pair("Project Number: ", 16.9, 49.2, "QRprojnum", 45.8, 49.2, 87.3 - kGap);
+    l.pair("Designer: ", 87.3, 49.2, "QRdesname", 104.2, 49.2, kValueRight);
 
     l.text(15.3, 57.4, "Global Variables", kHeading);
     l.box(15.3, 64.3, 179.7, 68.8);
-    l.pair("Impermeable Area :- ", 16.9, 66.1, "QRtxtarea", 50.8, 66.1);
-    l.pair("Storm Duration :- ", 16.9, 72.5, "QRtxtsdur", 47.9, 72.5);
-    l.pair("Void Ratio :-", 16.9, 78.8, "QRtxtvr", 38.4, 78.8);
-    l.pair("Factor of Safety :- ", 16.9, 85.2, "qrtxtfos", 47.4, 85.2);
-    l.pair("Half Empty failure time (hrs) :- ", 16.4, 91.5, "qrtxthalffail", 68.5, 91.5);
-    l.pair("Soil Infiltration Rate :- ", 105.3, 66.1, "QRtxtsinf", 142.9, 66.1);
-    l.pair("Rainfall :- ", 105.3, 72.5, "QRtxtrain", 122.8, 72.5);
-    l.pair("Volumetric Runoff Coeff :- ", 105.3, 78.8, "QRtxtvrc", 151.6, 78.8);
-    l.pair("Ring soakaway failure depth :- ", 105.3, 85.2, "qrtxtringfail", 158.5, 85.2);
+    l.pair("Impermeable Area :- ", 16.9, 66.1, "QRtxtarea", 50.8, 66.1, 105.3 - kGap);
+    l.pair("Storm Duration :- ", 16.9, 72.5, "QRtxtsdur", 47.9, 72.5, 105.3 - kGap);
+    l.pair("Void Ratio :-", 16.9, 78.8, "QRtxtvr", 38.4, 78.8, 105.3 - kGap);
+    l.pair("Factor of Safety :- ", 16.9, 85.2, "qrtxtfos", 47.4, 85.2, 105.3 - kGap);
+    l.pair("Half Empty failure time (hrs) :- ", 16.4, 91.5, "qrtxthalffail", 68.5, 91.5,
+           105.3 - kGap);
+    l.pair("Soil Infiltration Rate :- ", 105.3, 66.1, "QRtxtsinf", 142.9, 66.1, kValueRight);
+    l.pair("Rainfall :- ", 105.3, 72.5, "QRtxtrain", 122.8, 72.5, kValueRight);
+    l.pair("Volumetric Runoff Coeff :- ", 105.3, 78.8, "QRtxtvrc", 151.6, 78.8, kValueRight);
+    l.pair("Ring soakaway failure depth :- ", 105.3, 85.2, "qrtxtringfail", 158.5, 85.2,
+           kValueRight);
     l.value("qrtrenchbase", 16.9, 99.5, kNote);
     l.value("qrringbase", 16.9, 105.8, kNote);
     l.value("qrringsurround", 16.9, 112.2, kNote);
@@ -136,11 +149,11 @@ Page dataSheetLayout(const QString& webAddress) {
 
     l.text(15.3, 134.7, "Trench Soakaway", kHeading);
     l.box(15.3, 141.3, 179.7, 22.0);
-    l.pair("Length :-", 18.5, 144.2, "QRtxtlength", 34.4, 144.2);
-    l.pair("Width :-", 82.5, 144.2, "QRlblwid", 96.0, 144.2);
-    l.pair("Depth :-", 138.9, 144.2, "QRtxtdepth", 152.4, 144.2);
+    l.pair("Length :-", 18.5, 144.2, "QRtxtlength", 34.4, 144.2, 82.5 - kGap);
+    l.pair("Width :-", 82.5, 144.2, "QRlblwid", 96.0, 144.2, 138.9 - kGap);
+    l.pair("Depth :-", 138.9, 144.2, "QRtxtdepth", 152.4, 144.2, kValueRight);
     l.caption("qrtimecaption", "Half empty time :-", 18.5, 150.5);
-    l.value("QRlbltime", 48.7, 150.5);
+    l.fitted("QRlbltime", 48.7, 150.5, 88.9 - kGap);
     l.value("QRwarning", 88.9, 150.5, kWarning);
     l.caption("qrsurfacecaption", "Surface area of exfiltration :- ", 18.5, 156.9);
     l.value("qrsurface", 67.7, 156.9);
@@ -170,12 +183,13 @@ Page dataSheetLayout(const QString& webAddress) {
     l.text(23.3, 254.8, "Diameter (mm)", kCaption);
     l.text(86.8, 254.8, "Depth (metres)", kCaption);
     l.text(139.7, 254.8, "Half Empty Time (hours)", kCaption);
-    l.value("qrvardia", 23.3, 261.4);
-    l.value("qrvardepth", 86.8, 261.4);
-    l.value("qrvarhalf", 139.7, 261.4);
+    l.fitted("qrvardia", 23.3, 261.4, 86.8 - kGap);
+    l.fitted("qrvardepth", 86.8, 261.4, 139.7 - kGap);
+    l.fitted("qrvarhalf", 139.7, 261.4, kValueRight);
     l.notice("qrringnotice", 16.9, 270.9, 176.0);
 
-    l.value("QRcurrentfile", 11.9, 280.5, kFooter);
+    // A path of any length, clear of the date at the other end of the line.
+    l.fitted("QRcurrentfile", 11.9, 280.5, kFileRight, kFooter);
     l.value("QRdate", 193.7, 280.5, kFooter).alignment = Qt::AlignRight;
     return l.page;
 }

@@ -197,18 +197,73 @@ TEST(DataSheetPdf, EveryTextIsWhereTheLayoutPutsIt) {
     EXPECT_EQ(lineAt(words, 165.9), "Precast Concrete Ring Soakaway");
 }
 
-TEST(DataSheetPdf, ALongTitleWrapsWithinItsWidth) {
-    SheetContent s = named();
-    s.QRprojtit.clear();
-    for (int i = 0; i < 40; ++i) s.QRprojtit += "Extension" + std::to_string(i) + " ";
-    const std::vector<PdfWord> words = render(s);
-    double lowest = 0;
-    for (const PdfWord& w : words) {
-        if (w.text.rfind("Extension", 0) != 0) continue;
-        EXPECT_LE(w.right, 38.9 + 154.0 + kTolerance) << w.text;
-        lowest = std::max(lowest, w.top);
+// A text of any length typed into the project's details, a value field or the file name keeps
+// to its place on one line: set smaller, down to 7 pt, and then cut with an ellipsis; every other
+// word on the page stays where it is with a short text.
+TEST(DataSheetPdf, ATextOfAnyLengthKeepsToItsPlaceAndMovesNothingElse) {
+    std::string words5000;
+    while (words5000.size() < 5000) words5000 += "Extension to the Old Mill Lane Depot ";
+    words5000.resize(5000);
+    const std::string solid(5000, 'N');
+    std::string digits;
+    while (digits.size() < 300) digits += "1234567890";
+    struct Case {
+        const char* name;
+        std::string SheetContent::*text;
+        std::string value;
+        double x, y, right;
+    };
+    const Case cases[] = {
+        {"title", &SheetContent::QRprojtit, words5000, 38.9, 42.3, 193.0},
+        {"title without spaces", &SheetContent::QRprojtit, solid, 38.9, 42.3, 193.0},
+        {"project number", &SheetContent::QRprojnum, solid, 45.8, 49.2, 85.3},
+        {"designer", &SheetContent::QRdesname, words5000, 104.2, 49.2, 193.0},
+        {"area", &SheetContent::QRtxtarea, digits, 50.8, 66.1, 103.3},
+        {"rainfall", &SheetContent::QRtxtrain, digits, 122.8, 72.5, 193.0},
+        {"length", &SheetContent::QRtxtlength, digits, 34.4, 144.2, 80.5},
+        {"variable ring", &SheetContent::qrvardia, digits, 23.3, 261.4, 84.8},
+        {"file", &SheetContent::QRcurrentfile, "/home/designer/" + words5000, 11.9, 280.5, 160.0},
+    };
+    const std::vector<PdfWord> shortWords = render(named());
+    constexpr double kSevenPoints = 7 * 25.4 / 72;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SheetContent content = named();
+        const std::string shortText = content.*c.text;
+        content.*c.text = c.value;
+        const std::vector<PdfWord> words = render(content);
+
+        std::vector<bool> matched(words.size(), false);
+        for (const PdfWord& w : shortWords) {
+            if (w.text == shortText) continue;
+            bool found = false;
+            for (std::size_t i = 0; i < words.size() && !found; ++i)
+                if (!matched[i] && words[i].text == w.text &&
+                    std::abs(words[i].left - w.left) < 0.05 &&
+                    std::abs(words[i].top - w.top) < 0.05)
+                    found = matched[i] = true;
+            EXPECT_TRUE(found) << w.text << " moved from " << w.left << ", " << w.top;
+        }
+        std::string placed;
+        for (std::size_t i = 0; i < words.size(); ++i) {
+            if (matched[i]) continue;
+            const PdfWord& w = words[i];
+            placed += (placed.empty() ? "" : " ") + w.text;
+            EXPECT_GE(w.left, c.x - kTolerance) << w.text;
+            EXPECT_LE(w.right, c.right + 0.1) << w.text;
+            EXPECT_GE(w.top, c.y - kTolerance) << w.text;
+            EXPECT_LE(w.bottom, c.y + 5) << w.text << ": not on its one line";
+            EXPECT_GE(w.bottom - w.top, kSevenPoints) << w.text << ": smaller than 7 pt";
+            for (std::size_t j = 0; j < words.size(); ++j) {
+                const PdfWord& o = words[j];
+                const bool overlaps =
+                    o.left < w.right && w.left < o.right && o.top < w.bottom && w.top < o.bottom;
+                EXPECT_FALSE(matched[j] && overlaps) << w.text << " overlaps " << o.text;
+            }
+        }
+        EXPECT_TRUE(placed.ends_with("\u2026")) << placed;
+        EXPECT_EQ(c.value.rfind(placed.substr(0, placed.size() - 3), 0), 0u) << placed;
     }
-    EXPECT_GT(lowest, 42.3 + 3) << "the title did not wrap onto a second line";
 }
 
 DesignRecord trench(bool base, double hours, const char* limit) {
