@@ -186,9 +186,13 @@ report::Report criticalStormReport(const DesignRecord& record, const CriticalSto
         placeLabel(page, x, y, text, points, bold, width, align);
     };
     label(10, 10, QStringLiteral("Critical Storm Duration"), 16, true);
-    label(10, 20, QStringLiteral("Project Title: ") + qs(record.text(Field::projtit)), 10, false);
-    label(10, 25.5, QStringLiteral("Project Number: ") + qs(record.text(Field::projnum)), 10, false);
-    label(10, 31, QStringLiteral("Designer: ") + qs(record.text(Field::desname)), 10, false);
+    // Typed texts of any length: each keeps to its line across the page.
+    for (const auto& [y, text] : {std::pair{20.0, "Project Title: " + record.text(Field::projtit)},
+                                  {25.5, "Project Number: " + record.text(Field::projnum)},
+                                  {31.0, "Designer: " + record.text(Field::desname)}}) {
+        label(10, y, qs(text), 10, false, 190);
+        std::get<report::Label>(page.elements.back()).shrinkToFit = true;
+    }
     const StormSite& s = logic.site;
     label(10, 39,
           qs("M5-60 rainfall " + plainText(s.m560Rainfall) + " mm, ratio r " +

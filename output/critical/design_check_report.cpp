@@ -19,7 +19,7 @@ public:
 
     // Returns the label's height.
     double place(double x, double width, const QString& text, double points, bool bold,
-                 QColor colour = Qt::black, bool advance = true) {
+                 QColor colour = Qt::black, bool advance = true, bool oneLine = false) {
         report::Label l;
         l.at = QPointF(x, y_);
         l.text = text;
@@ -27,7 +27,8 @@ public:
         l.style.bold = bold;
         l.style.colour = colour;
         l.fixedWidth = width;
-        l.wordWrap = true;
+        l.wordWrap = !oneLine;
+        l.shrinkToFit = oneLine;
         const double height = report::wrappedHeight(l);
         page_.elements.emplace_back(l);
         if (advance) y_ += height;
@@ -52,8 +53,9 @@ report::Report designCheckReport(const DesignRecord& record, const DesignCheckLo
     Column column(page, 10);
     column.place(10, 190, QStringLiteral("Design Check"), 16, true);
     column.skip(1);
+    // Typed texts of any length: each keeps to one line, so nothing below is pushed down.
     for (const std::string& line : DesignCheckLogic::projectLines(record))
-        column.place(10, 190, qs(line), 10, false);
+        column.place(10, 190, qs(line), 10, false, Qt::black, true, true);
     column.section("Inputs and options", logic.designLines(record));
     column.section("Allowances", logic.allowanceLines());
     column.section("Trial pit tests", logic.trialPitLines());
