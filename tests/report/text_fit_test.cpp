@@ -187,6 +187,12 @@ TEST(TextFit, AShortLabelIsPaintedAsWithoutFitting) {
     Label fitted = plain;
     fitted.fixedWidth = 120;
     fitted.shrinkToFit = true;
+    // A column that places what follows below it moves nothing either.
+    Label wrapped = fitted;
+    wrapped.shrinkToFit = false;
+    wrapped.wordWrap = true;
+    EXPECT_DOUBLE_EQ(wrappedHeight(fitted), wrappedHeight(wrapped));
+
     const Ink a = paintedInk(plain), b = paintedInk(fitted);
     EXPECT_NEAR(a.left, b.left, 0.1);
     EXPECT_NEAR(a.right, b.right, 0.1);
