@@ -1,5 +1,6 @@
 #include "design_check.h"
 
+#include <cctype>
 #include <cmath>
 #include <stdexcept>
 #include <utility>
@@ -96,6 +97,12 @@ std::string areaBand(const FosTable& t, double area) {
     }
 }
 
+std::string sentence(std::string text) {
+    if (!text.empty())
+        text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+    return text + ".";
+}
+
 // A need is written rounded up, so that the figure written is never less than the need.
 std::string atLeast(double metres) {
     return plainText(std::ceil(metres * 10000) / 10000) + " m";
@@ -140,21 +147,22 @@ Provided providedRing(const DesignRecord& record, const StormDesign& d) {
 CheckItem stormItem(bool ring, const Provided& provided, double needed, const StormDesign& d,
                     const CriticalStormRow& row, double creepPercent) {
     const std::string name = "Critical storm";
-    if (!provided.missing.empty())
-        return {name, Verdict::notDesigned, "Not designed: " + provided.missing + "."};
+    if (!provided.missing.empty()) return {name, Verdict::notDesigned, sentence(provided.missing)};
     const std::string storm =
         "The critical " + plainText(row.rain.minutes) + " min storm with the allowances";
     if (ring ? row.ringNoneNeeded : row.trenchNoneNeeded)
         return {name, Verdict::pass, storm + " needs no storage: the soil takes it as it falls."};
-    const std::string shape = ring ? "a ring of " + plainText(d.ringRadius * 2000) + " mm diameter"
-                                   : "a trench " + plainText(d.trenchWidth) + " m wide x " +
-                                         plainText(d.trenchDepth) + " m deep";
+    const std::string noun = ring ? "ring" : "trench";
+    const std::string shape =
+        ring ? plainText(d.ringRadius * 2000) + " mm in diameter"
+             : plainText(d.trenchWidth) + " m wide x " + plainText(d.trenchDepth) + " m deep";
     if (!std::isfinite(needed))
         return {name, Verdict::fail,
-                storm + ": no " + shape.substr(2) + " holds it; the storm brings more than the " +
-                    "soil takes."};
+                storm + ": no " + noun + " " + shape + " holds it; the storm brings more than " +
+                    "the soil takes."};
     const std::string measure = ring ? " deep" : " long";
-    const std::string need = storm + " needs " + shape + " at least " + atLeast(needed) + measure;
+    const std::string need =
+        storm + " needs a " + noun + " " + shape + " and at least " + atLeast(needed) + measure;
     const std::string onShow =
         std::string(ring ? "the ring on show is " : "the trench on show is ");
     // In full precision: a trench cut short of its need by a few millimetres does not hold.
@@ -172,8 +180,9 @@ CheckItem stormItem(bool ring, const Provided& provided, double needed, const St
 CheckItem halfEmptyItem(bool ring, const Provided& provided, const CriticalStormRow& row,
                         const StormDesign& d) {
     const std::string name = "Half-empty time";
-    if (!provided.missing.empty())
-        return {name, Verdict::notDesigned, "Not designed: " + provided.missing + "."};
+    // Timed on what the storm needs, which a trench without its width or depth does not say.
+    if (!ring && !std::isfinite(row.trenchLength) && !provided.missing.empty())
+        return {name, Verdict::notDesigned, sentence(provided.missing)};
     const std::string at = "At the critical " + plainText(row.rain.minutes) + " min storm the ";
     const std::string what = ring ? "ring" : "trench";
     if (ring ? row.ringNoneNeeded : row.trenchNoneNeeded)
@@ -215,7 +224,7 @@ CheckItem groundwaterItem(const DesignCheckInputs& in, const Provided& provided,
                 "no groundwater depth"};
     if (!provided.missing.empty())
         return {"Groundwater", Verdict::notDesigned,
-                "Not designed: " + provided.missing + ", so its base has no level."};
+                sentence(provided.missing + ", so its base has no level")};
     const double clearance = *in.groundwaterDepth - base;
     const std::string figures = "The base lies " + metres(base) +
                                 " below the ground and the "

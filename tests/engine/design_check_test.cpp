@@ -218,10 +218,10 @@ TEST_F(DesignCheckTest, TheSoakawayOnShowAgainstTheNeedInFullPrecision) {
          {Case{Field::txtlength, plainText(needed - 0.0099), Verdict::fail, "0.0099 m short"},
           Case{Field::txtlength, plainText(needed - 1e-9), Verdict::fail, "0.0001 m short"},
           Case{Field::txtlength, plainText(needed), Verdict::pass, "the trench on show is"},
-          Case{Field::txtlength, "", Verdict::notDesigned, "the trench on show has no length"},
+          Case{Field::txtlength, "", Verdict::notDesigned, "trench on show has no length"},
           Case{Field::txtlength, "0", Verdict::notDesigned, "length is 0 m, not above 0"},
           Case{Field::txtlength, "-3", Verdict::notDesigned, "length is -3 m"},
-          Case{Field::lblwid, "", Verdict::notDesigned, "the trench on show has no width"},
+          Case{Field::lblwid, "", Verdict::notDesigned, "trench on show has no width"},
           Case{Field::txtdepth, "0", Verdict::notDesigned, "depth is 0 m"}}) {
         SCOPED_TRACE(k.text);
         const DesignCheck r = designCheck(in, with(k.field, k.text));
