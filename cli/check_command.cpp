@@ -50,10 +50,21 @@ bool pair(const std::string& option, const std::string& text, std::string& first
 }
 
 const char* verdictKey(Verdict v) {
-    return v == Verdict::pass ? "pass" : v == Verdict::fail ? "fail" : "not checked";
+    switch (v) {
+        case Verdict::pass:
+            return "pass";
+        case Verdict::fail:
+            return "fail";
+        case Verdict::notDesigned:
+            return "not designed";
+        case Verdict::notChecked:
+            return "not checked";
+    }
+    return "";
 }
 
-std::string json(const DesignCheckLogic& logic, const std::vector<std::string>& messages) {
+std::string json(const DesignCheckLogic& logic, bool strict,
+                 const std::vector<std::string>& messages) {
     const DesignCheck& c = *logic.check();
     const CriticalStormTable& t = c.table;
     JsonWriter w;
@@ -65,7 +76,9 @@ std::string json(const DesignCheckLogic& logic, const std::vector<std::string>& 
     w.key("drainedArea");
     w.value(c.drainedArea);
     w.key("minimumFactorOfSafety");
-    if (c.minimumFos) w.value(*c.minimumFos); else w.null();
+    w.value(c.minimumFos);
+    w.key("longestStormGoverns");
+    w.value(t.longestGoverns(c.ring));
     if (c.trialPitRates) {
         w.key("trialPitRates");
         w.beginArray();
@@ -88,7 +101,9 @@ std::string json(const DesignCheckLogic& logic, const std::vector<std::string>& 
     }
     w.endArray();
     w.key("passes");
-    w.value(c.passes());
+    w.value(c.passes(strict));
+    w.key("summary");
+    w.value(logic.summary());
     return w.endWithMessages(messages);
 }
 
@@ -101,10 +116,22 @@ bool parseCheckRequest(const std::vector<std::string>& args, CheckRequest& reque
     std::size_t pitTests = 0;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        static const std::vector<std::string> kOptions = {
-            "--creep",      "--consequence",       "--groundwater",    "--building",
-            "--top",        "--least-groundwater", "--least-building", "--fos-areas",
-            "--fos",        "--pit",               "--pit-gravel",     "--pit-test"};
+        static const std::vector<std::string> kOptions = {"--creep",
+                                                          "--consequence",
+                                                          "--groundwater",
+                                                          "--building",
+                                                          "--top",
+                                                          "--least-groundwater",
+                                                          "--least-building",
+                                                          "--fos-areas",
+                                                          "--fos",
+                                                          "--pit",
+                                                          "--pit-gravel",
+                                                          "--pit-test"};
+        if (a == "--strict") {
+            request.strict = true;
+            continue;
+        }
         if (std::find(kOptions.begin(), kOptions.end(), a) == kOptions.end()) {
             rest.push_back(a);
             continue;
@@ -116,9 +143,12 @@ bool parseCheckRequest(const std::vector<std::string>& args, CheckRequest& reque
         const std::string& v = args[++i];
         std::vector<double> n;
         if (a == "--consequence") {
-            if (v == "none") in.consequence = Consequence::noDamage;
-            else if (v == "minor") in.consequence = Consequence::minorExternal;
-            else if (v == "buildings") in.consequence = Consequence::buildings;
+            if (v == "none")
+                in.consequence = Consequence::noDamage;
+            else if (v == "minor")
+                in.consequence = Consequence::minorExternal;
+            else if (v == "buildings")
+                in.consequence = Consequence::buildings;
             else {
                 error = "--consequence is none, minor or buildings, not '" + v + "'";
                 return false;
@@ -128,8 +158,10 @@ bool parseCheckRequest(const std::vector<std::string>& args, CheckRequest& reque
             in.fosTable.smallAreaBelow = n[0];
             in.fosTable.largestArea = n[1];
         } else if (a == "--fos") {
-            if (!numbers(a, v, 6, n, error)) return false;
-            for (std::size_t k = 0; k < 6; ++k) in.fosTable.minimum[k / 3][k % 3] = n[k];
+            constexpr std::size_t kFigures = kFosBandCount * kConsequenceCount;
+            if (!numbers(a, v, kFigures, n, error)) return false;
+            for (std::size_t k = 0; k < kFigures; ++k)
+                in.fosTable.minimum[k / kConsequenceCount][k % kConsequenceCount] = n[k];
         } else if (a == "--pit") {
             if (!pair(a, v, request.pit.length, request.pit.width, error)) return false;
             request.pitGiven = true;
@@ -146,12 +178,18 @@ bool parseCheckRequest(const std::vector<std::string>& args, CheckRequest& reque
             ++pitTests;
         } else {
             if (!numbers(a, v, 1, n, error)) return false;
-            if (a == "--creep") in.site.urbanCreepPercent = n[0];
-            else if (a == "--groundwater") in.groundwaterDepth = n[0];
-            else if (a == "--building") in.buildingDistance = n[0];
-            else if (a == "--top") in.topDepth = n[0];
-            else if (a == "--least-groundwater") in.minimumGroundwaterClearance = n[0];
-            else in.minimumBuildingDistance = n[0];
+            if (a == "--creep")
+                in.site.urbanCreepPercent = n[0];
+            else if (a == "--groundwater")
+                in.groundwaterDepth = n[0];
+            else if (a == "--building")
+                in.buildingDistance = n[0];
+            else if (a == "--top")
+                in.topDepth = n[0];
+            else if (a == "--least-groundwater")
+                in.minimumGroundwaterClearance = n[0];
+            else
+                in.minimumBuildingDistance = n[0];
         }
     }
     if (pitTests > 0 && !request.pitGiven) {
@@ -190,12 +228,13 @@ int runCheck(const CheckRequest& request, std::string& out, std::string& message
                 record = design.record();
                 record.setChangeHandler(nullptr);
                 if (made && request.critical.output.empty())
-                    out = request.critical.design.json ? json(logic, shown) : logic.text(record);
+                    out = request.critical.design.json ? json(logic, request.strict, shown)
+                                                       : logic.text(record);
             }
             messages = joinedLines(shown);
         });
     if (!started || !made) return 1;
-    const int verdict = logic.check()->passes() ? 0 : 3;
+    const int verdict = logic.check()->passes(request.strict) ? 0 : 3;
     if (request.critical.output.empty()) return verdict;
     const QByteArray pdf = designCheckReport(record, logic).toPdf();
     if (auto failed = writeFileAtomically(request.critical.output, pdf.toStdString())) {

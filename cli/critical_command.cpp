@@ -9,8 +9,7 @@
 namespace varnholt {
 
 namespace {
-bool number(const std::string& option, const std::string& text, double& value,
-            std::string& error) {
+bool number(const std::string& option, const std::string& text, double& value, std::string& error) {
     const auto parsed = tryParseNumber(text);
     if (!parsed) {
         error = option + " needs a number, not '" + text + "'";
@@ -51,16 +50,21 @@ std::string json(const CriticalStormLogic& logic, const DesignRecord& record,
         w.value(row.rain.m10);
         w.key("rainfall");
         w.value(row.rain.depth);
+        // A storm the soil takes as it falls needs no size: a flag, not a negative number.
+        w.key("trenchNoneNeeded");
+        w.value(row.trenchNoneNeeded);
         w.key("trenchLength");
-        w.value(row.trenchLength);
+        row.trenchNoneNeeded ? w.null() : w.value(row.trenchLength);
         w.key("trenchHalfEmpty");
-        w.value(row.trenchHalfEmpty);
+        row.trenchNoneNeeded ? w.null() : w.value(row.trenchHalfEmpty);
         w.key("trenchPasses");
         w.value(row.trenchPasses);
+        w.key("ringNoneNeeded");
+        w.value(row.ringNoneNeeded);
         w.key("ringDepth");
-        w.value(row.ringDepth);
+        row.ringNoneNeeded ? w.null() : w.value(row.ringDepth);
         w.key("ringHalfEmpty");
-        w.value(row.ringHalfEmpty);
+        row.ringNoneNeeded ? w.null() : w.value(row.ringHalfEmpty);
         w.key("ringPasses");
         w.value(row.ringPasses);
         w.endObject();
@@ -70,13 +74,17 @@ std::string json(const CriticalStormLogic& logic, const DesignRecord& record,
     w.value(t.rows[t.trenchGoverning].rain.minutes);
     w.key("ringGoverning");
     w.value(t.rows[t.ringGoverning].rain.minutes);
+    w.key("trenchLongestGoverns");
+    w.value(t.longestGoverns(false));
+    w.key("ringLongestGoverns");
+    w.value(t.longestGoverns(true));
     const CriticalStormRow& use = t.rows[logic.governingRow(record)];
     w.key("useInDesign");
     w.beginObject();
     w.key("txtsdur");
     w.value(plainText(use.rain.minutes));
     w.key("txtrain");
-    w.value(generalText(use.rain.depth));
+    w.value(rainfallText(use.rain.depth));
     w.endObject();
     return w.endWithMessages(messages);
 }
@@ -122,8 +130,8 @@ int runCritical(const CriticalRequest& request, std::string& out, std::string& m
     logic.site = request.site;
     bool made = false;
     DesignRecord record;
-    const bool started = runSession(
-        request.design, [&](Design& design, std::vector<std::string>& shown, bool ok) {
+    const bool started =
+        runSession(request.design, [&](Design& design, std::vector<std::string>& shown, bool ok) {
             if (ok) {
                 made = logic.calculate(design.record());
                 if (!made) shown.push_back(logic.error());

@@ -11,7 +11,7 @@ namespace varnholt {
 struct CriticalRequest {
     DesignRequest design;  // the project and the actions, as for "design"
     StormSite site;
-    std::string output;    // a PDF of the record instead of the table, when given
+    std::string output;  // a PDF of the record instead of the table, when given
 };
 
 // Parses the arguments after "critical": those of "design", --m560 MM, --r R,

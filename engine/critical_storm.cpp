@@ -1,12 +1,10 @@
 #include "critical_storm.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
 #include "number_text.h"
-#include "ring_sizing.h"
-#include "sizing_values.h"
-#include "trench_sizing.h"
 
 namespace varnholt {
 
@@ -41,8 +39,8 @@ void checkSite(const StormSite& site) {
 
 StormRainfall rainfallOf(const StormSite& site, std::size_t duration) {
     StormRainfall rain{};
-    rain.minutes = kStormDurations[duration];
-    rain.z1 = z1Factor(site.ratio, duration);
+    rain.minutes = kCriticalStormDurations[duration];
+    rain.z1 = duration < kStormDurationCount ? z1Factor(site.ratio, duration) : 1 / site.ratio;
     rain.m5 = site.m560Rainfall * rain.z1;
     const Z2Factor z2 = z2Factor(rain.m5, site.region);
     rain.z2 = z2.value;
@@ -58,7 +56,31 @@ bool governsOver(double candidate, double current) {
     if (std::isnan(current)) return false;
     return std::isnan(candidate) || candidate > current;
 }
+
+// An empty text is named, since "'' is not a valid floating point value" says nothing of
+// which input is missing.
+double inputOf(const DesignRecord& record, Field field, const char* name) {
+    const std::string& text = record.text(field);
+    if (text.find_first_not_of(' ') == std::string::npos)
+        throw std::domain_error(std::string(name) + " is empty");
+    return parseNumber(text);
+}
+
+// A trench dimension the table can size with, else not a number.
+double dimensionOf(const DesignRecord& record, Field field) {
+    const std::string& text = record.text(field);
+    if (text.find_first_not_of(' ') == std::string::npos) return std::nan("");
+    const double v = parseNumber(text);
+    return v > 0 && std::isfinite(v) ? v : std::nan("");
+}
 }  // namespace
+
+double roundedUpRainfall(double metres) {
+    const double tenths = metres * 10000;
+    const double nearest = std::nearbyint(tenths);
+    const double slack = 1e-9 * std::max(1.0, std::fabs(tenths));
+    return (std::fabs(tenths - nearest) <= slack ? nearest : std::ceil(tenths)) / 10000;
+}
 
 StormRainfall stormRainfall(const StormSite& site, std::size_t duration) {
     checkSite(site);
@@ -69,7 +91,7 @@ CriticalStormTable criticalStormTable(const StormSite& site, const StormDesign& 
     checkSite(site);
     CriticalStormTable table{};
     const double creep = 1 + site.urbanCreepPercent / 100;
-    for (std::size_t i = 0; i < kStormDurationCount; ++i) {
+    for (std::size_t i = 0; i < kCriticalStormCount; ++i) {
         CriticalStormRow& row = table.rows[i];
         row.rain = rainfallOf(site, i);
 
@@ -81,8 +103,9 @@ CriticalStormTable criticalStormTable(const StormSite& site, const StormDesign& 
         row.trenchHalfEmpty =
             trenchHalfEmptyHours(trench, row.trenchLength, design.trenchWidth, design.trenchDepth);
         // Written so that a length or time that is not a number fails.
-        row.trenchPasses =
-            std::isfinite(row.trenchLength) && design.halfEmptyLimit >= row.trenchHalfEmpty;
+        row.trenchNoneNeeded = row.trenchLength <= 0;
+        row.trenchPasses = row.trenchNoneNeeded || (std::isfinite(row.trenchLength) &&
+                                                    design.halfEmptyLimit >= row.trenchHalfEmpty);
 
         RingLoad ring = design.ring;
         ring.rainfallDepth = row.rain.depth;
@@ -91,8 +114,9 @@ CriticalStormTable criticalStormTable(const StormSite& site, const StormDesign& 
         const RingResult sized = sizeRing(ring, design.ringRadius);
         row.ringDepth = sized.depth;
         row.ringHalfEmpty = sized.halfEmptyTime;
-        row.ringPasses =
-            design.ringFailureDepth >= sized.depth && design.halfEmptyLimit >= sized.halfEmptyTime;
+        row.ringNoneNeeded = sized.depth <= 0;
+        row.ringPasses = row.ringNoneNeeded || (design.ringFailureDepth >= sized.depth &&
+                                                design.halfEmptyLimit >= sized.halfEmptyTime);
 
         if (i == 0) continue;
         if (governsOver(row.trenchLength, table.rows[table.trenchGoverning].trenchLength))
@@ -107,16 +131,31 @@ StormDesign stormDesignOf(const DesignRecord& record) {
     // A copy, so that the working values the filter report reads stay those of the last pass.
     DesignRecord copy = record;
     copy.setChangeHandler(nullptr);
-    refillSizingValues(copy);
+    const double area = inputOf(copy, Field::txtarea, "the impermeable area") *
+                        inputOf(copy, Field::txtVRC, "the runoff coefficient");
+    const double infiltration = inputOf(copy, Field::txtsinf, "the soil infiltration rate") /
+                                inputOf(copy, Field::txtFOS, "the factor of safety");
+    const double voidRatio = inputOf(copy, Field::txtVR, "the void ratio");
+    // Exactly 1 without an overflow, as the sizing takes it.
+    const double overflow = inputOf(copy, Field::txtoverflow, "the overflow");
+    const double overflowFactor = overflow == 0 ? 1.0 : 1 - overflow / 100;
     StormDesign d{};
-    d.trench = trenchLoadOf(copy);
-    d.trenchWidth = record.number(Field::lblwid);
-    d.trenchDepth = record.number(Field::txtdepth);
-    d.ring = ringLoadOf(copy);
-    const auto diameter = tryParseNumber(record.text(Field::rvdia));
-    d.ringRadius = diameter ? *diameter / 2000 : RingDesign::radiusOf(record.ring.selectedRow);
-    d.halfEmptyLimit = record.number(Field::txthalfempty);
-    d.ringFailureDepth = record.number(Field::txtringfail);
+    d.trench = {area, 0, overflowFactor, 0, infiltration, voidRatio, copy.checked(Check::chkbase)};
+    d.trenchWidth = dimensionOf(copy, Field::lblwid);
+    d.trenchDepth = dimensionOf(copy, Field::txtdepth);
+    d.ring = {area,
+              0,
+              overflowFactor,
+              0,
+              infiltration,
+              voidRatio,
+              copy.checked(Check::chkringsur),
+              copy.checked(Check::chkringbase),
+              copy.appliedRingMargin};
+    const auto diameter = tryParseNumber(copy.text(Field::rvdia));
+    d.ringRadius = diameter ? *diameter / 2000 : RingDesign::radiusOf(copy.ring.selectedRow);
+    d.halfEmptyLimit = inputOf(copy, Field::txthalfempty, "the half-empty limit");
+    d.ringFailureDepth = inputOf(copy, Field::txtringfail, "the ring failure depth");
     return d;
 }
 

@@ -1,49 +1,67 @@
 #include "design_check.h"
 
+#include <cctype>
 #include <cmath>
 #include <stdexcept>
+#include <utility>
 
 #include "number_text.h"
-#include "ring_formulas.h"
-#include "trench_formulas.h"
 
 namespace varnholt {
 
 const char* consequenceName(Consequence c) {
     switch (c) {
-    case Consequence::noDamage: return "No damage or inconvenience";
-    case Consequence::minorExternal: return "Minor damage or inconvenience to external areas";
-    case Consequence::buildings: return "Damage to buildings or structures";
+        case Consequence::noDamage:
+            return "No damage or inconvenience";
+        case Consequence::minorExternal:
+            return "Minor damage to external areas or inconvenience (e.g. surface water on car "
+                   "parks)";
+        case Consequence::buildings:
+            return "Damage to buildings or structures, or major inconvenience (e.g. flooding of "
+                   "roads)";
     }
     return "";
 }
 
 const char* verdictName(Verdict v) {
     switch (v) {
-    case Verdict::pass: return "Pass";
-    case Verdict::fail: return "Fail";
-    case Verdict::notChecked: return "Not checked";
+        case Verdict::pass:
+            return "Pass";
+        case Verdict::fail:
+            return "Fail";
+        case Verdict::notDesigned:
+            return "Not designed";
+        case Verdict::notChecked:
+            return "Not checked";
     }
     return "";
 }
 
-bool DesignCheck::passes() const {
-    for (const CheckItem& item : items)
-        if (item.verdict == Verdict::fail) return false;
-    return true;
+std::size_t DesignCheck::count(Verdict v) const {
+    std::size_t n = 0;
+    for (const CheckItem& item : items) n += item.verdict == v;
+    return n;
 }
 
-std::optional<double> minimumFactorOfSafety(const FosTable& table, double area,
-                                            Consequence consequence) {
-    const auto column = static_cast<std::size_t>(consequence);
-    if (area < table.smallAreaBelow) return table.minimum[0][column];
-    if (area <= table.largestArea) return table.minimum[1][column];
-    return std::nullopt;
+bool DesignCheck::passes(bool strict) const {
+    return count(Verdict::fail) == 0 && count(Verdict::notDesigned) == 0 &&
+           (!strict || count(Verdict::notChecked) == 0);
+}
+
+std::size_t fosBand(const FosTable& table, double area) {
+    if (area < table.smallAreaBelow) return 0;
+    return area <= table.largestArea ? 1 : 2;
+}
+
+double minimumFactorOfSafety(const FosTable& table, double area, Consequence consequence) {
+    return table.minimum[fosBand(table, area)][static_cast<std::size_t>(consequence)];
 }
 
 namespace {
 
-bool finiteAtLeast0(double v) { return v >= 0 && std::isfinite(v); }
+bool finiteAtLeast0(double v) {
+    return v >= 0 && std::isfinite(v);
+}
 
 void checkInputs(const DesignCheckInputs& in) {
     const FosTable& t = in.fosTable;
@@ -64,90 +82,154 @@ void checkInputs(const DesignCheckInputs& in) {
         throw std::domain_error("The least clearances must each be 0 m or more.");
 }
 
-std::string metres(double v) { return displayText(v) + " m"; }
+std::string metres(double v) {
+    return displayText(v) + " m";
+}
 
 std::string areaBand(const FosTable& t, double area) {
-    if (area < t.smallAreaBelow) return "under " + plainText(t.smallAreaBelow) + " m2";
-    return plainText(t.smallAreaBelow) + " to " + plainText(t.largestArea) + " m2";
+    switch (fosBand(t, area)) {
+        case 0:
+            return "under " + plainText(t.smallAreaBelow) + " m2";
+        case 1:
+            return plainText(t.smallAreaBelow) + " to " + plainText(t.largestArea) + " m2";
+        default:
+            return "over " + plainText(t.largestArea) + " m2";
+    }
 }
 
-CheckItem stormItem(bool ring, double own, double needed, const StormDesign& d,
-                    const StormRainfall& critical, double creepPercent) {
-    const std::string what = ring ? "a ring " : "a trench ";
-    const std::string measure = ring ? " deep" : " long";
-    const std::string storm = plainText(critical.minutes) + " min storm with the allowances";
-    const std::string remedy = creepPercent > 0
-                                   ? "design for the critical storm and type in the area with "
-                                     "the urban creep allowance."
-                                   : "design for the critical storm.";
-    const std::string ownStorm = "the design's own storm (" +
-                                 plainText(ring ? d.ring.stormMinutes : d.trench.stormMinutes) +
-                                 " min, " + generalText(ring ? d.ring.rainfallDepth
-                                                             : d.trench.rainfallDepth) +
-                                 " m)";
+std::string sentence(std::string text) {
+    if (!text.empty())
+        text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+    return text + ".";
+}
+
+// A need is written rounded up, so that the figure written is never less than the need.
+std::string atLeast(double metres) {
+    return plainText(std::ceil(metres * 10000) / 10000) + " m";
+}
+
+// The soakaway on show: its length (the ring's depth) when every dimension is there and above
+// 0, else why it is not designed.
+struct Provided {
+    double size = 0;
+    std::string missing;
+};
+
+Provided dimension(const DesignRecord& record, Field field, const std::string& what,
+                   const std::string& noun) {
+    const std::string& text = record.text(field);
+    if (text.find_first_not_of(' ') == std::string::npos) return {0, what + " has no " + noun};
+    const auto v = tryParseNumber(text);
+    if (!v) return {0, what + "'s " + noun + " reads \"" + text + "\", not a number"};
+    if (!(*v > 0 && std::isfinite(*v)))
+        return {0, what + "'s " + noun + " is " + plainText(*v) + " m, not above 0"};
+    return {*v, ""};
+}
+
+Provided providedTrench(const DesignRecord& record) {
+    const std::string what = "the trench on show";
+    for (auto [field, noun] : {std::pair{Field::lblwid, "width"}, {Field::txtdepth, "depth"}}) {
+        const Provided p = dimension(record, field, what, noun);
+        if (!p.missing.empty()) return p;
+    }
+    return dimension(record, Field::txtlength, what, "length");
+}
+
+Provided providedRing(const DesignRecord& record, const StormDesign& d) {
+    const std::string what = "the ring on show";
+    if (!(d.ringRadius > 0 && std::isfinite(d.ringRadius)))
+        return {0, what + "'s diameter is " + plainText(d.ringRadius * 2000) + " mm, not above 0"};
+    if (record.text(Field::rvdepth) == "Fail")
+        return {0, what + " fails in the ring table, which gives it no depth"};
+    return dimension(record, Field::rvdepth, what, "depth");
+}
+
+CheckItem stormItem(bool ring, const Provided& provided, double needed, const StormDesign& d,
+                    const CriticalStormRow& row, double creepPercent) {
+    const std::string name = "Critical storm";
+    if (!provided.missing.empty()) return {name, Verdict::notDesigned, sentence(provided.missing)};
+    const std::string storm =
+        "The critical " + plainText(row.rain.minutes) + " min storm with the allowances";
+    if (ring ? row.ringNoneNeeded : row.trenchNoneNeeded)
+        return {name, Verdict::pass, storm + " needs no storage: the soil takes it as it falls."};
+    const std::string noun = ring ? "ring" : "trench";
+    const std::string shape =
+        ring ? plainText(d.ringRadius * 2000) + " mm in diameter"
+             : plainText(d.trenchWidth) + " m wide x " + plainText(d.trenchDepth) + " m deep";
     if (!std::isfinite(needed))
-        return {"Critical storm", Verdict::fail,
-                "No " + std::string(ring ? "ring" : "trench") + " of these dimensions holds the " +
-                    storm + ": the storm brings more than the soil takes."};
-    // Compared as the main window shows them, so that a design sized for the critical storm
-    // itself passes although its dimensions are cut to two decimals.
-    const double shownOwn = parseNumber(displayText(own));
-    const double shownNeeded = parseNumber(displayText(needed));
-    if (std::isfinite(own) && shownOwn >= shownNeeded)
-        return {"Critical storm", Verdict::pass,
-                "The critical " + storm + " needs " + what + metres(needed) + measure + "; " + ownStorm +
-                    " needs " + metres(own) + "."};
-    return {"Critical storm", Verdict::fail,
-            "The critical " + storm + " needs " + what + metres(needed) + measure + ", but " +
-                ownStorm + " needs only " +
-                (std::isfinite(own) ? metres(own) : "an impossible size") + ": " + remedy};
+        return {name, Verdict::fail,
+                storm + ": no " + noun + " " + shape + " holds it; the storm brings more than " +
+                    "the soil takes."};
+    const std::string measure = ring ? " deep" : " long";
+    const std::string need =
+        storm + " needs a " + noun + " " + shape + " and at least " + atLeast(needed) + measure;
+    const std::string onShow =
+        std::string(ring ? "the ring on show is " : "the trench on show is ");
+    // In full precision: a trench cut short of its need by a few millimetres does not hold.
+    if (provided.size >= needed)
+        return {name, Verdict::pass,
+                need + "; " + onShow + plainText(provided.size) + " m" + measure + "."};
+    const std::string remedy =
+        std::string(ring ? "deepen it" : "lengthen it") + ", or design for the critical storm" +
+        (creepPercent > 0 ? " and type in the area with the urban creep allowance." : ".");
+    return {name, Verdict::fail,
+            need + "; " + onShow + "only " + plainText(provided.size) + " m" + measure + ", " +
+                atLeast(needed - provided.size) + " short: " + remedy};
 }
 
-CheckItem halfEmptyItem(bool ring, const CriticalStormRow& row, const StormDesign& d) {
+CheckItem halfEmptyItem(bool ring, const Provided& provided, const CriticalStormRow& row,
+                        const StormDesign& d) {
+    const std::string name = "Half-empty time";
+    // Timed on what the storm needs, which a trench without its width or depth does not say.
+    if (!ring && !std::isfinite(row.trenchLength) && !provided.missing.empty())
+        return {name, Verdict::notDesigned, sentence(provided.missing)};
     const std::string at = "At the critical " + plainText(row.rain.minutes) + " min storm the ";
+    const std::string what = ring ? "ring" : "trench";
+    if (ring ? row.ringNoneNeeded : row.trenchNoneNeeded)
+        return {name, Verdict::pass, at + what + " stores nothing, so nothing is left to drain."};
     const std::string limit = plainText(d.halfEmptyLimit) + " h";
     if (ring && !(d.ringFailureDepth >= row.ringDepth))
-        return {"Half-empty time", Verdict::fail,
-                at + "ring must be " + metres(row.ringDepth) + " deep, deeper than the failure "
-                "depth of " + plainText(d.ringFailureDepth) + " m."};
+        return {name, Verdict::fail,
+                at + "ring must be " + metres(row.ringDepth) +
+                    " deep, deeper than the failure "
+                    "depth of " +
+                    plainText(d.ringFailureDepth) + " m."};
     const double hours = ring ? row.ringHalfEmpty : row.trenchHalfEmpty;
     const bool passes = ring ? row.ringPasses : row.trenchPasses;
-    const std::string what = ring ? "ring" : "trench";
     if (passes)
-        return {"Half-empty time", Verdict::pass,
+        return {name, Verdict::pass,
                 at + what + " half empties in " + displayText(hours) + " h, within the limit of " +
                     limit + "."};
-    return {"Half-empty time", Verdict::fail,
+    return {name, Verdict::fail,
             at + what + " takes " + displayText(hours) + " h to half empty, over the limit of " +
                 limit + "."};
 }
 
-CheckItem fosItem(const DesignCheckInputs& in, double area, std::optional<double> minimum,
-                  double factor) {
-    const std::string consequence = consequenceName(in.consequence);
-    if (!minimum)
-        return {"Factor of safety", Verdict::notChecked,
-                "The drained area of " + displayText(area) + " m2 lies beyond the table, which "
-                "reaches " + plainText(in.fosTable.largestArea) + " m2: choose the factor from "
-                "CIRIA C753 Table 25.2 yourself."};
-    const std::string where = " for a drained area " + areaBand(in.fosTable, area) + " where " +
-                              "the consequence of failure is \"" + consequence + "\"";
-    if (factor >= *minimum)
+CheckItem fosItem(const DesignCheckInputs& in, double area, double minimum, double factor) {
+    const std::string where = " for a drained area " + areaBand(in.fosTable, area) +
+                              " where the consequence of failure is \"" +
+                              consequenceName(in.consequence) + "\" (" + kFosTableName + ")";
+    if (factor >= minimum)
         return {"Factor of safety", Verdict::pass,
                 "The factor of safety " + plainText(factor) + " is no less than the minimum " +
-                    plainText(*minimum) + where + "."};
+                    plainText(minimum) + where + "."};
     return {"Factor of safety", Verdict::fail,
             "The factor of safety " + plainText(factor) + " is below the minimum " +
-                plainText(*minimum) + where + "."};
+                plainText(minimum) + where + "."};
 }
 
-CheckItem groundwaterItem(const DesignCheckInputs& in, double base) {
+CheckItem groundwaterItem(const DesignCheckInputs& in, const Provided& provided, double base) {
     if (!in.groundwaterDepth)
-        return {"Groundwater", Verdict::notChecked, "No depth to the groundwater was given."};
+        return {"Groundwater", Verdict::notChecked, "No depth to the groundwater was given.",
+                "no groundwater depth"};
+    if (!provided.missing.empty())
+        return {"Groundwater", Verdict::notDesigned,
+                sentence(provided.missing + ", so its base has no level")};
     const double clearance = *in.groundwaterDepth - base;
-    const std::string figures = "The base lies " + metres(base) + " below the ground and the "
-                                "seasonal high groundwater " + plainText(*in.groundwaterDepth) +
-                                " m, ";
+    const std::string figures = "The base lies " + metres(base) +
+                                " below the ground and the "
+                                "seasonal high groundwater " +
+                                plainText(*in.groundwaterDepth) + " m, ";
     // A nanometre of slack, so that 2.3 - 1.3 counts as the 1 m it is.
     if (clearance + 1e-9 >= in.minimumGroundwaterClearance)
         return {"Groundwater", Verdict::pass,
@@ -161,20 +243,20 @@ CheckItem groundwaterItem(const DesignCheckInputs& in, double base) {
 CheckItem buildingItem(const DesignCheckInputs& in) {
     if (!in.buildingDistance)
         return {"Building distance", Verdict::notChecked,
-                "No distance to the nearest building was given."};
+                "No distance to the nearest building was given.", "no building distance"};
     const std::string d = plainText(*in.buildingDistance) + " m";
     const std::string least = plainText(in.minimumBuildingDistance) + " m";
     if (*in.buildingDistance >= in.minimumBuildingDistance)
         return {"Building distance", Verdict::pass,
                 "The nearest building foundation is " + d + " away, no closer than " + least + "."};
     return {"Building distance", Verdict::fail,
-            "The nearest building foundation is only " + d + " away; a soakaway must lie at least " +
-                least + " from it."};
+            "The nearest building foundation is only " + d +
+                " away; a soakaway must lie at least " + least + " from it."};
 }
 
 CheckItem infiltrationItem(const TrialPitSeriesRates& rates, double designRate) {
-    const std::string lowest = infiltrationRateText(rates.designRate) + " m/s of test " +
-                               std::to_string(rates.lowest + 1);
+    const std::string lowest =
+        infiltrationRateText(rates.designRate) + " m/s of test " + std::to_string(rates.lowest + 1);
     const std::string own = "The design's infiltration rate " + generalText(designRate) + " m/s";
     // The rate is written cut, never rounded up; a rate typed in full may differ in the last
     // digit only.
@@ -196,20 +278,19 @@ DesignCheck designCheck(const DesignCheckInputs& in, const DesignRecord& record)
     const CriticalStormRow& row =
         check.table.rows[check.ring ? check.table.ringGoverning : check.table.trenchGoverning];
 
-    const double own = check.ring ? sizeRing(d.ring, d.ringRadius).depth
-                                  : solveTrenchLength(d.trench, d.trenchWidth, d.trenchDepth);
+    const Provided provided = check.ring ? providedRing(record, d) : providedTrench(record);
     const double needed = check.ring ? row.ringDepth : row.trenchLength;
     check.items.push_back(
-        stormItem(check.ring, own, needed, d, row.rain, in.site.urbanCreepPercent));
-    check.items.push_back(halfEmptyItem(check.ring, row, d));
+        stormItem(check.ring, provided, needed, d, row, in.site.urbanCreepPercent));
+    check.items.push_back(halfEmptyItem(check.ring, provided, row, d));
 
     check.drainedArea = record.number(Field::txtarea) * (1 + in.site.urbanCreepPercent / 100);
     check.minimumFos = minimumFactorOfSafety(in.fosTable, check.drainedArea, in.consequence);
     check.items.push_back(
         fosItem(in, check.drainedArea, check.minimumFos, record.number(Field::txtFOS)));
 
-    const double base = in.topDepth + (check.ring ? own : d.trenchDepth);
-    check.items.push_back(groundwaterItem(in, base));
+    const double base = in.topDepth + (check.ring ? provided.size : d.trenchDepth);
+    check.items.push_back(groundwaterItem(in, provided, base));
     check.items.push_back(buildingItem(in));
 
     if (in.trialPits) {
@@ -218,7 +299,7 @@ DesignCheck designCheck(const DesignCheckInputs& in, const DesignRecord& record)
             infiltrationItem(*check.trialPitRates, record.number(Field::txtsinf)));
     } else {
         check.items.push_back({"Infiltration rate", Verdict::notChecked,
-                               "No trial pit tests were entered."});
+                               "No trial pit tests were entered.", "no trial pit tests"});
     }
     return check;
 }

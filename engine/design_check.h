@@ -17,16 +17,21 @@ inline constexpr std::size_t kConsequenceCount = 3;
 const char* consequenceName(Consequence c);
 
 // Minimum factors of safety on the infiltration rate by the drained area and the consequence
-// of failure (CIRIA C753, The SuDS Manual, Table 25.2). Every figure is a setting.
+// of failure (CIRIA C753, The SuDS Manual, Table 25.2, after CIRIA R156 Table 4.2). Every
+// figure is a setting.
+inline constexpr std::size_t kFosBandCount = 3;
+inline constexpr const char* kFosTableName = "CIRIA C753 Table 25.2 (after CIRIA R156 Table 4.2)";
 struct FosTable {
     double smallAreaBelow = 100;  // m2: the first band is the areas under this
     double largestArea = 1000;    // m2: the second band reaches up to and including this
-    std::array<std::array<double, kConsequenceCount>, 2> minimum{{{1.5, 2, 10}, {1.5, 3, 10}}};
+    // The third band is every area beyond the second.
+    std::array<std::array<double, kConsequenceCount>, kFosBandCount> minimum{
+        {{1.5, 2, 10}, {1.5, 3, 10}, {1.5, 5, 10}}};
 };
 
-// The minimum for the area, or none when the area lies beyond the table.
-std::optional<double> minimumFactorOfSafety(const FosTable& table, double area,
-                                            Consequence consequence);
+// The band of the area (0, 1 or 2) and the minimum for it.
+std::size_t fosBand(const FosTable& table, double area);
+double minimumFactorOfSafety(const FosTable& table, double area, Consequence consequence);
 
 // Everything the design check needs beside the design itself.
 struct DesignCheckInputs {
@@ -41,30 +46,36 @@ struct DesignCheckInputs {
     std::optional<TrialPitSeries> trialPits;
 };
 
-enum class Verdict { pass, fail, notChecked };
-const char* verdictName(Verdict v);  // "Pass", "Fail", "Not checked"
+// "Not designed" is a failure: there is no soakaway on show to check.
+enum class Verdict { pass, fail, notDesigned, notChecked };
+const char* verdictName(Verdict v);  // "Pass", "Fail", "Not designed", "Not checked"
 
 struct CheckItem {
     std::string name;
     Verdict verdict;
-    std::string reason;  // plain words, with the figures compared
+    std::string reason;     // plain words, with the figures compared
+    std::string missing{};  // of a check not made, what it wants: "no groundwater depth"
 };
 
 struct DesignCheck {
     CriticalStormTable table;
-    bool ring = false;         // the ring on show was checked, else the trench
-    double drainedArea = 0;    // m2, the impermeable area with the urban creep allowance
-    std::optional<double> minimumFos;
+    bool ring = false;       // the ring on show was checked, else the trench
+    double drainedArea = 0;  // m2, the impermeable area with the urban creep allowance
+    double minimumFos = 0;
     std::optional<TrialPitSeriesRates> trialPitRates;
     std::vector<CheckItem> items;
 
-    // No check failed; one that could not be made for want of its inputs does not fail.
-    bool passes() const;
+    // No check failed; one that could not be made for want of its inputs does not fail
+    // unless `strict`.
+    bool passes(bool strict = false) const;
+    std::size_t count(Verdict v) const;
 };
 
 // Checks the soakaway on show (the trench, or the ring on the ring page) as the main window
-// holds it: that its own storm needs at least what the critical storm with the allowances
-// needs, the half-empty time at that storm, the factor of safety, the clearances and, when
+// holds it: that its length (the ring's depth), in full precision, is at least what the
+// critical storm with the allowances needs for its width and depth (the ring's diameter), a
+// soakaway with a dimension missing or not above 0 being "Not designed"; the half-empty time
+// at that storm, the factor of safety, the clearances and, when
 // trial-pit tests are given, that the design's infiltration rate is not above their lowest.
 // Throws ConversionError for a design text that is not a number and std::domain_error for an
 // input it refuses.

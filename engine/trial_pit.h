@@ -46,10 +46,14 @@ struct TrialPitSeriesRates {
 };
 
 inline constexpr std::size_t kMostTrialPitTests = 3;
+// A fall slower than a week is a slip (1e9 typed) or a pit that does not drain: soakage
+// tests are stopped long before.
+inline constexpr double kMostTrialPitMinutes = 10080;
 
 // Every test's rate and the lowest of them. Refuses (std::domain_error) a series without
 // tests or with more than three, and any value that is not a number above zero (a void ratio
-// above 1 too), so that no rate is made from a measurement no pit can give.
+// above 1 and a time beyond kMostTrialPitMinutes too), so that no rate is made from a
+// measurement no pit can give. The message names the value refused.
 TrialPitSeriesRates trialPitSeriesRates(const TrialPitSeries& series);
 
 }  // namespace varnholt

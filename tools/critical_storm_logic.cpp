@@ -1,7 +1,9 @@
 #include "critical_storm_logic.h"
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
+#include <utility>
 
 #include "engine/errors.h"
 #include "engine/number_text.h"
@@ -9,7 +11,17 @@
 namespace varnholt {
 
 namespace {
-std::string passText(bool passes) { return passes ? "Pass" : "Fail"; }
+std::string passText(bool passes) {
+    return passes ? "Pass" : "Fail";
+}
+
+// A size with its half-empty time: "none needed" where the soil takes the storm as it falls,
+// a dash where the design gives nothing to size (a trench without its width or depth).
+std::pair<std::string, std::string> sizeCells(double size, double hours, bool noneNeeded) {
+    if (noneNeeded) return {kNoneNeeded, ""};
+    if (std::isnan(size)) return {"-", "-"};
+    return {displayText(size), displayText(hours)};
+}
 }  // namespace
 
 std::string regionName(Region region) {
@@ -37,26 +49,39 @@ std::size_t CriticalStormLogic::governingRow(const DesignRecord& record) const {
 
 const std::vector<std::string>& CriticalStormLogic::headings() {
     static const std::vector<std::string> h = {
-        "Duration (min)", "Z1",         "M5 (mm)",       "Z2",
-        "M10 (mm)",       "Rain (m)",   "Length (m)",    "Half Empty (hrs)",
-        "Trench",         "Depth (m)",  "Half Empty (hrs)", "Ring"};
+        "Duration (min)", "Z1",        "M5 (mm)",          "Z2",
+        "M10 (mm)",       "Rain (m)",  "Length (m)",       "Half Empty (hrs)",
+        "Trench",         "Depth (m)", "Half Empty (hrs)", "Ring"};
     return h;
 }
 
 std::vector<std::string> CriticalStormLogic::cells(const CriticalStormRow& row) {
     const StormRainfall& r = row.rain;
+    const auto trench = sizeCells(row.trenchLength, row.trenchHalfEmpty, row.trenchNoneNeeded);
+    const auto ring = sizeCells(row.ringDepth, row.ringHalfEmpty, row.ringNoneNeeded);
     return {plainText(r.minutes),
             displayText(r.z1, 3),
             displayText(r.m5, 2),
             displayText(r.z2, 3) + (r.z2Held ? "*" : ""),
             displayText(r.m10, 2),
             displayText(r.depth, 5),
-            displayText(row.trenchLength),
-            displayText(row.trenchHalfEmpty),
+            trench.first,
+            trench.second,
             passText(row.trenchPasses),
-            displayText(row.ringDepth),
-            displayText(row.ringHalfEmpty),
+            ring.first,
+            ring.second,
             passText(row.ringPasses)};
+}
+
+std::vector<std::string> CriticalStormLogic::notes(const CriticalStormTable& table) {
+    std::vector<std::string> out;
+    bool held = false;
+    for (const CriticalStormRow& row : table.rows) held = held || row.rain.z2Held;
+    if (held) out.push_back("* M5 rainfall beyond the Z2 table: its end row is taken.");
+    for (bool ring : {false, true})
+        if (table.longestGoverns(ring))
+            out.push_back(std::string(ring ? "Ring" : "Trench") + ": " + kLongestGoverns + ".");
+    return out;
 }
 
 std::string CriticalStormLogic::text(const DesignRecord& record) const {
@@ -80,12 +105,10 @@ std::string CriticalStormLogic::text(const DesignRecord& record) const {
         if (i > 0 && i - 1 == table_->ringGoverning) line += "  <- ring governs";
         out += line + "\n";
     }
-    bool held = false;
-    for (const CriticalStormRow& row : table_->rows) held = held || row.rain.z2Held;
-    if (held) out += "* M5 rainfall beyond the Z2 table: its end row is taken.\n";
+    for (const std::string& note : notes(*table_)) out += note + "\n";
     const CriticalStormRow& use = table_->rows[governingRow(record)];
     out += "Use in Design: txtsdur " + plainText(use.rain.minutes) + ", txtrain " +
-           generalText(use.rain.depth) + "\n";
+           rainfallText(use.rain.depth) + "\n";
     return out;
 }
 
@@ -93,7 +116,11 @@ void CriticalStormLogic::useInDesign(Design& design) const {
     if (!table_) return;
     const CriticalStormRow& use = table_->rows[governingRow(design.record())];
     design.write(Field::txtsdur, plainText(use.rain.minutes));
-    design.write(Field::txtrain, generalText(use.rain.depth));
+    design.write(Field::txtrain, rainfallText(use.rain.depth));
+}
+
+std::string rainfallText(double depth) {
+    return generalText(roundedUpRainfall(depth));
 }
 
 }  // namespace varnholt

@@ -28,15 +28,18 @@ public:
     std::size_t governingRow(const DesignRecord& record) const;
 
     static const std::vector<std::string>& headings();
-    // One row's texts: dimensions and times cut as the main window shows them; a Z2 read off
-    // the end of its table ends in "*".
+    // One row's texts: dimensions and times cut as the main window shows them, "none needed"
+    // where no storage is needed; a Z2 read off the end of its table ends in "*".
     static std::vector<std::string> cells(const CriticalStormRow& row);
+    // The notes under the table: a Z2 held at its end, the longest storm governing.
+    static std::vector<std::string> notes(const CriticalStormTable& table);
 
     // The table as plain text with a heading of its inputs, for the driver and the record.
     std::string text(const DesignRecord& record) const;
 
-    // The governing duration into txtsdur and its rainfall depth into txtrain, each through
-    // its change handling. Nothing is written without a table. Throws ConversionError.
+    // The governing duration into txtsdur and its rainfall depth, rounded up to 0.1 mm
+    // (rainfallText), into txtrain, each through its change handling. Nothing is written without a
+    // table. Throws ConversionError.
     void useInDesign(Design& design) const;
 
 private:
@@ -45,5 +48,11 @@ private:
 };
 
 std::string regionName(Region region);
+
+inline constexpr const char* kNoneNeeded = "none needed";
+inline constexpr const char* kLongestGoverns = "the longest storm governs: check longer durations";
+
+// The text Use in Design writes for a rainfall depth: rounded up to 0.1 mm ("0.0382").
+std::string rainfallText(double depth);
 
 }  // namespace varnholt

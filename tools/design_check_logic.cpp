@@ -9,8 +9,12 @@
 namespace varnholt {
 
 namespace {
-std::string orNone(const std::string& text) { return text.empty() ? "(none)" : text; }
-std::string yesNo(bool on) { return on ? "yes" : "no"; }
+std::string orNone(const std::string& text) {
+    return text.empty() ? "(none)" : text;
+}
+std::string yesNo(bool on) {
+    return on ? "yes" : "no";
+}
 }  // namespace
 
 bool DesignCheckLogic::calculate(const DesignRecord& record) {
@@ -40,16 +44,17 @@ std::vector<std::string> DesignCheckLogic::designLines(const DesignRecord& recor
         "Impermeable area " + t(Field::txtarea) + " m2, runoff coefficient " + t(Field::txtVRC) +
             ", rainfall depth " + t(Field::txtrain) + " m, storm duration " + t(Field::txtsdur) +
             " min, soil infiltration rate " + t(Field::txtsinf) + " m/s",
-        "Factor of safety " + t(Field::txtFOS) + ", void ratio " + t(Field::txtVR) +
-            ", overflow " + t(Field::txtoverflow) + " %, half-empty limit " +
-            t(Field::txthalfempty) + " h, ring failure depth " + t(Field::txtringfail) +
-            " m, trench base counts " + yesNo(record.checked(Check::chkbase)) +
-            ", ring surround counts " + yesNo(record.checked(Check::chkringsur)) +
-            ", ring base counts " + yesNo(record.checked(Check::chkringbase))};
+        "Factor of safety " + t(Field::txtFOS) + ", void ratio " + t(Field::txtVR) + ", overflow " +
+            t(Field::txtoverflow) + " %, half-empty limit " + t(Field::txthalfempty) +
+            " h, ring failure depth " + t(Field::txtringfail) + " m, trench base counts " +
+            yesNo(record.checked(Check::chkbase)) + ", ring surround counts " +
+            yesNo(record.checked(Check::chkringsur)) + ", ring base counts " +
+            yesNo(record.checked(Check::chkringbase))};
     if (check_ && check_->ring) {
         const StormDesign d = stormDesignOf(record);
         lines.push_back("Checked: the ring of " + plainText(std::round(d.ringRadius * 2000)) +
-                        " mm internal diameter on the ring page");
+                        " mm internal diameter, " + t(Field::rvdepth) +
+                        " m deep, on the ring page");
     } else {
         lines.push_back("Checked: the trench, " + t(Field::txtlength) + " m long x " +
                         t(Field::lblwid) + " m wide x " + t(Field::txtdepth) + " m deep");
@@ -63,8 +68,8 @@ std::vector<std::string> DesignCheckLogic::allowanceLines() const {
         "Storms: M5-60 rainfall " + plainText(s.m560Rainfall) + " mm, ratio r " +
             plainText(s.ratio) + ", " + regionName(s.region),
         "Climate change allowance " + plainText(s.allowancePercent) +
-            " % on every rainfall depth; urban creep allowance " +
-            plainText(s.urbanCreepPercent) + " % on the impermeable area"};
+            " % on every rainfall depth; urban creep allowance " + plainText(s.urbanCreepPercent) +
+            " % on the impermeable area"};
     if (check_)
         lines.push_back("Drained area with the urban creep allowance: " +
                         displayText(check_->drainedArea) + " m2");
@@ -87,9 +92,9 @@ std::vector<std::string> DesignCheckLogic::trialPitLines() const {
         lines.push_back(line);
     }
     if (rates)
-        lines.push_back("Design rate, the lowest (BRE 365): " +
-                        infiltrationRateText(rates->designRate) + " m/s, test " +
-                        std::to_string(rates->lowest + 1));
+        lines.push_back(
+            "Design rate, the lowest (BRE 365): " + infiltrationRateText(rates->designRate) +
+            " m/s, test " + std::to_string(rates->lowest + 1));
     return lines;
 }
 
@@ -99,10 +104,11 @@ std::vector<std::string> DesignCheckLogic::settingLines() const {
         return plainText(t.minimum[b][0]) + " / " + plainText(t.minimum[b][1]) + " / " +
                plainText(t.minimum[b][2]);
     };
-    return {"Least factors of safety (CIRIA C753 Table 25.2), by consequence none / external / "
-            "buildings: under " + plainText(t.smallAreaBelow) + " m2 " + band(0) + "; " +
-                plainText(t.smallAreaBelow) + " to " + plainText(t.largestArea) + " m2 " +
-                band(1),
+    return {"Least factors of safety (" + std::string(kFosTableName) +
+                "), by consequence none / minor / buildings: under " + plainText(t.smallAreaBelow) +
+                " m2 " + band(0) + "; " + plainText(t.smallAreaBelow) + " to " +
+                plainText(t.largestArea) + " m2 " + band(1) + "; over " + plainText(t.largestArea) +
+                " m2 " + band(2),
             "Consequence of failure: " + std::string(consequenceName(inputs.consequence)),
             "Groundwater " +
                 (inputs.groundwaterDepth ? plainText(*inputs.groundwaterDepth) + " m"
@@ -110,8 +116,7 @@ std::vector<std::string> DesignCheckLogic::settingLines() const {
                 " below the ground, nearest building " +
                 (inputs.buildingDistance ? plainText(*inputs.buildingDistance) + " m"
                                          : std::string("not given")) +
-                " away, top of the soakaway " + plainText(inputs.topDepth) +
-                " m below the ground",
+                " away, top of the soakaway " + plainText(inputs.topDepth) + " m below the ground",
             "Least clearances (BRE 365): base " + plainText(inputs.minimumGroundwaterClearance) +
                 " m above the groundwater, " + plainText(inputs.minimumBuildingDistance) +
                 " m from buildings"};
@@ -119,10 +124,27 @@ std::vector<std::string> DesignCheckLogic::settingLines() const {
 
 std::string DesignCheckLogic::summary() const {
     if (!check_) return error_;
-    int failed = 0;
-    for (const CheckItem& item : check_->items) failed += item.verdict == Verdict::fail;
-    if (failed == 0) return "All checks pass.";
-    return failed == 1 ? "1 check fails." : std::to_string(failed) + " checks fail.";
+    const DesignCheck& c = *check_;
+    auto counted = [&](Verdict v, const char* one, const char* many) {
+        const std::size_t n = c.count(v);
+        return n == 0 ? std::string() : std::to_string(n) + (n == 1 ? one : many);
+    };
+    std::vector<std::string> parts = {
+        counted(Verdict::pass, " check passes", " checks pass"),
+        counted(Verdict::fail, " fails", " fail"),
+        counted(Verdict::notDesigned, " not designed", " not designed"),
+        counted(Verdict::notChecked, " not checked", " not checked")};
+    if (!parts.back().empty()) {
+        std::string why;
+        for (const CheckItem& item : c.items)
+            if (item.verdict == Verdict::notChecked)
+                why += (why.empty() ? "" : ", ") + item.missing;
+        parts.back() += " (" + why + ")";
+    }
+    std::string out;
+    for (const std::string& part : parts)
+        if (!part.empty()) out += (out.empty() ? "" : ", ") + part;
+    return out + ".";
 }
 
 std::string DesignCheckLogic::text(const DesignRecord& record) const {

@@ -31,7 +31,8 @@ public:
     std::vector<std::string> allowanceLines() const;
     std::vector<std::string> trialPitLines() const;
     std::vector<std::string> settingLines() const;
-    // "All checks pass." or how many fail.
+    // How many checks have each verdict, and why those not made were not:
+    // "2 checks pass, 1 fails, 3 not checked (no groundwater depth, ...)."
     std::string summary() const;
 
     // The whole record as plain text, for the driver.

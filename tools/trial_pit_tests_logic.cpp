@@ -8,19 +8,29 @@
 namespace varnholt {
 
 namespace {
+// A refused box is named: with three tests of two boxes each, "'x' is not a number" alone
+// leaves the user to hunt for it.
+double numberIn(const std::string& text, const std::string& box) {
+    const auto v = tryParseNumber(text);
+    if (!v) throw std::domain_error(box + ": '" + text + "' is not a number.");
+    return *v;
+}
+
 TrialPitSeries seriesOf(const TrialPitTestsBoxes& b) {
     TrialPitSeries s;
-    s.length = parseNumber(b.length);
-    s.width = parseNumber(b.width);
+    s.length = numberIn(b.length, "The pit's length");
+    s.width = numberIn(b.width, "The pit's width");
     s.gravel = b.gravel;
-    if (b.gravel) s.voidRatio = parseNumber(b.voidRatio);
+    if (b.gravel) s.voidRatio = numberIn(b.voidRatio, "The void ratio of the gravel");
     for (std::size_t i = 0; i < kMostTrialPitTests; ++i) {
         const bool hasDepth = !b.depth[i].empty(), hasTime = !b.minutes[i].empty();
         if (!hasDepth && !hasTime) continue;
         if (hasDepth != hasTime)
             throw std::domain_error("Test " + std::to_string(i + 1) +
                                     " needs both its depth and its time.");
-        s.tests.push_back({parseNumber(b.depth[i]), parseNumber(b.minutes[i])});
+        const std::string test = "Test " + std::to_string(i + 1);
+        s.tests.push_back({numberIn(b.depth[i], test + ": the effective depth"),
+                           numberIn(b.minutes[i], test + ": the time")});
     }
     return s;
 }

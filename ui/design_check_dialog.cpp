@@ -13,6 +13,9 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -27,6 +30,8 @@
 namespace varnholt {
 
 namespace {
+
+const QString kSizeKey = QStringLiteral("DesignCheck/size");
 
 // Paints the plot of whatever table the logic holds.
 class StormPlot : public QWidget {
@@ -87,23 +92,34 @@ QTableWidget* tableOf(const char* name, QWidget* parent) {
 
 DesignCheckDialog::DesignCheckDialog(DesignSession& session, const TrialPitTestsLogic& trialPits,
                                      QWidget* parent)
-    : QDialog(parent), session_(session), trialPits_(trialPits),
-      m560_(field("txtm560", "20", this)), ratio_(field("txtratio", "0.3", this)),
-      region_(new QComboBox(this)), allowance_(field("txtallowance", "0", this)),
-      creep_(field("txtcreep", "0", this)), consequence_(new QComboBox(this)),
-      groundwater_(field("txtgroundwater", "", this)), top_(field("txttopdepth", "0", this)),
+    : QDialog(parent),
+      session_(session),
+      trialPits_(trialPits),
+      m560_(field("txtm560", "20", this)),
+      ratio_(field("txtratio", "0.3", this)),
+      region_(new QComboBox(this)),
+      allowance_(field("txtallowance", "0", this)),
+      creep_(field("txtcreep", "0", this)),
+      consequence_(new QComboBox(this)),
+      groundwater_(field("txtgroundwater", "", this)),
+      top_(field("txttopdepth", "0", this)),
       building_(field("txtbuilding", "", this)),
       leastGroundwater_(field("txtleastgroundwater", "1", this)),
       leastBuilding_(field("txtleastbuilding", "5", this)),
       smallArea_(field("txtfosarea1", "100", this, 60)),
       largestArea_(field("txtfosarea2", "1000", this, 60)),
-      table_(tableOf("sgstorms", this)), plot_(new StormPlot(logic_, this)),
-      checks_(new QGroupBox(QStringLiteral("Checks"), this)), summary_(new QLabel(this)), problem_(new QLabel(this)) {
+      table_(tableOf("sgstorms", this)),
+      plot_(new StormPlot(logic_, this)),
+      checks_(new QGroupBox(QStringLiteral("Checks"), this)),
+      summary_(new QLabel(this)),
+      problem_(new QLabel(this)),
+      notes_(new QLabel(this)) {
     setObjectName(QStringLiteral("Tfrmdesigncheck"));
     setWindowTitle(QStringLiteral("Design Check"));
     setModal(true);
     region_->setObjectName(QStringLiteral("cbregion"));
-    region_->addItems({QStringLiteral("England and Wales"), QStringLiteral("Scotland and N Ireland")});
+    region_->addItems(
+        {QStringLiteral("England and Wales"), QStringLiteral("Scotland and N Ireland")});
 
     auto* storms = new QGroupBox(QStringLiteral("Storms and allowances"), this);
     auto* stormLayout = new QGridLayout(storms);
@@ -123,6 +139,9 @@ DesignCheckDialog::DesignCheckDialog(DesignSession& session, const TrialPitTests
     auto* stormTab = new QWidget(this);
     auto* stormTabLayout = new QVBoxLayout(stormTab);
     stormTabLayout->addWidget(table_, 3);
+    notes_->setObjectName(QStringLiteral("lblstormnotes"));
+    notes_->setWordWrap(true);
+    stormTabLayout->addWidget(notes_);
     stormTabLayout->addWidget(plot_, 2);
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("pcdesigncheck"));
@@ -155,18 +174,45 @@ DesignCheckDialog::DesignCheckDialog(DesignSession& session, const TrialPitTests
     connect(printButton, &QPushButton::clicked, this, &DesignCheckDialog::print);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
+    // Everything but the buttons scrolls, so that the window fits a laptop's screen.
+    auto* body = new QWidget;
+    auto* bodyLayout = new QVBoxLayout(body);
+    bodyLayout->setContentsMargins(0, 0, 0, 0);
+    bodyLayout->addWidget(storms);
+    bodyLayout->addWidget(problem_);
+    bodyLayout->addWidget(tabs, 1);
+    bodyLayout->addWidget(checks_);
+    bodyLayout->addWidget(summary_);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("sbdesigncheck"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(body);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(storms);
-    layout->addWidget(problem_);
-    layout->addWidget(tabs, 1);
-    layout->addWidget(checks_);
-    layout->addWidget(summary_);
+    layout->addWidget(scroll, 1);
     layout->addWidget(buttons);
     for (QLineEdit* e : findChildren<QLineEdit*>())
         connect(e, &QLineEdit::textEdited, this, &DesignCheckDialog::recalculate);
     for (QComboBox* c : {region_, consequence_})
         connect(c, &QComboBox::currentIndexChanged, this, &DesignCheckDialog::recalculate);
+    table_->setMinimumHeight(160);
     resize(900, 820);
+}
+
+// The size the user last left it at, within the screen it opens on.
+void DesignCheckDialog::restoreSize() {
+    QSize size = QSettings().value(kSizeKey, QSize(900, 820)).toSize();
+    if (const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen()) {
+        // Room for the window's frame and title bar.
+        const QSize room = screen->availableGeometry().size() - QSize(16, 48);
+        size = size.boundedTo(room);
+    }
+    resize(size.expandedTo(minimumSizeHint()));
+}
+
+void DesignCheckDialog::done(int result) {
+    QSettings().setValue(kSizeKey, size());
+    QDialog::done(result);
 }
 
 QWidget* DesignCheckDialog::siteTab() {
@@ -184,17 +230,20 @@ QWidget* DesignCheckDialog::siteTab() {
     form->addRow(QStringLiteral("Depth to the seasonal high groundwater (m; empty if unknown)"),
                  groundwater_);
     form->addRow(QStringLiteral("Depth from the ground to the top of the soakaway (m)"), top_);
-    form->addRow(QStringLiteral("Distance to the nearest building foundation (m; empty if unknown)"),
-                 building_);
+    form->addRow(
+        QStringLiteral("Distance to the nearest building foundation (m; empty if unknown)"),
+        building_);
     layout->addWidget(site);
 
     auto* settings = new QGroupBox(QStringLiteral("Settings"), tab);
     auto* grid = new QGridLayout(settings);
-    grid->addWidget(new QLabel(QStringLiteral("Least factor of safety (CIRIA C753 Table 25.2)"),
-                               settings), 0, 0, 1, 4);
+    grid->addWidget(new QLabel(QStringLiteral("Least factor of safety (") +
+                                   QString::fromLatin1(kFosTableName) + QStringLiteral(")"),
+                               settings),
+                    0, 0, 1, 4);
     for (std::size_t c = 0; c < kConsequenceCount; ++c) {
-        auto* heading = new QLabel(
-            QString::fromLatin1(consequenceName(static_cast<Consequence>(c))), settings);
+        auto* heading =
+            new QLabel(QString::fromLatin1(consequenceName(static_cast<Consequence>(c))), settings);
         heading->setWordWrap(true);
         grid->addWidget(heading, 1, int(c) + 1);
     }
@@ -210,8 +259,9 @@ QWidget* DesignCheckDialog::siteTab() {
     upTo->addWidget(new QLabel(QStringLiteral("m2"), settings));
     upTo->addStretch(1);
     grid->addLayout(upTo, 3, 0);
+    grid->addWidget(new QLabel(QStringLiteral("Over that"), settings), 4, 0);
     const FosTable defaults;
-    for (std::size_t b = 0; b < 2; ++b)
+    for (std::size_t b = 0; b < kFosBandCount; ++b)
         for (std::size_t c = 0; c < kConsequenceCount; ++c) {
             const std::string name = "txtfos" + std::to_string(b + 1) + std::to_string(c + 1);
             fos_[b][c] = field(name.c_str(), plainText(defaults.minimum[b][c]).c_str(), settings);
@@ -221,7 +271,7 @@ QWidget* DesignCheckDialog::siteTab() {
     least->addRow(QStringLiteral("Least height of the base above the groundwater (m)"),
                   leastGroundwater_);
     least->addRow(QStringLiteral("Least distance from a building foundation (m)"), leastBuilding_);
-    grid->addLayout(least, 4, 0, 1, 4);
+    grid->addLayout(least, 5, 0, 1, 4);
     grid->setColumnStretch(0, 1);
     layout->addWidget(settings);
     layout->addStretch(1);
@@ -230,6 +280,7 @@ QWidget* DesignCheckDialog::siteTab() {
 
 void DesignCheckDialog::openModal() {
     recalculate();
+    restoreSize();
     exec();
 }
 
@@ -237,19 +288,20 @@ void DesignCheckDialog::readInputs() {
     DesignCheckInputs& in = logic_.inputs;
     in.site.m560Rainfall = numberIn(m560_, "M5-60 rainfall");
     in.site.ratio = numberIn(ratio_, "Ratio r");
-    in.site.region = region_->currentIndex() == 1 ? Region::scotlandAndNIreland
-                                                   : Region::englandAndWales;
+    in.site.region =
+        region_->currentIndex() == 1 ? Region::scotlandAndNIreland : Region::englandAndWales;
     in.site.allowancePercent = numberIn(allowance_, "Climate change allowance");
     in.site.urbanCreepPercent = numberIn(creep_, "Urban creep allowance");
     in.consequence = static_cast<Consequence>(consequence_->currentIndex());
     in.groundwaterDepth = optionalIn(groundwater_, "Depth to the groundwater");
     in.topDepth = numberIn(top_, "Depth to the top of the soakaway");
     in.buildingDistance = optionalIn(building_, "Distance to the nearest building");
-    in.minimumGroundwaterClearance = numberIn(leastGroundwater_, "Least height above the groundwater");
+    in.minimumGroundwaterClearance =
+        numberIn(leastGroundwater_, "Least height above the groundwater");
     in.minimumBuildingDistance = numberIn(leastBuilding_, "Least distance from a building");
     in.fosTable.smallAreaBelow = numberIn(smallArea_, "Factor of safety table area");
     in.fosTable.largestArea = numberIn(largestArea_, "Factor of safety table area");
-    for (std::size_t b = 0; b < 2; ++b)
+    for (std::size_t b = 0; b < kFosBandCount; ++b)
         for (std::size_t c = 0; c < kConsequenceCount; ++c)
             in.fosTable.minimum[b][c] = numberIn(fos_[b][c], "Factor of safety table");
     in.trialPits = trialPits_.series();
@@ -281,7 +333,8 @@ void DesignCheckDialog::showTable() {
     table_->clear();
     table_->setColumnCount(int(headings.size()));
     for (std::size_t c = 0; c < headings.size(); ++c)
-        table_->setHorizontalHeaderItem(int(c), new QTableWidgetItem(QString::fromStdString(headings[c])));
+        table_->setHorizontalHeaderItem(int(c),
+                                        new QTableWidgetItem(QString::fromStdString(headings[c])));
     const auto& t = logic_.storm().table();
     table_->setRowCount(t ? int(t->rows.size()) : 0);
     if (t) {
@@ -295,8 +348,7 @@ void DesignCheckDialog::showTable() {
                 auto* item = new QTableWidgetItem(QString::fromStdString(cells[c]));
                 const int column = int(c);
                 const bool storm = column < kFirstTrenchColumn;
-                const bool trench = r == t->trenchGoverning &&
-                                    (storm || column < kFirstRingColumn);
+                const bool trench = r == t->trenchGoverning && (storm || column < kFirstRingColumn);
                 const bool ring = r == t->ringGoverning && (storm || column >= kFirstRingColumn);
                 if (trench || ring) {
                     QFont bold = item->font();
@@ -310,6 +362,13 @@ void DesignCheckDialog::showTable() {
     }
     table_->resizeColumnsToContents();
     table_->resizeRowsToContents();
+    QString notes;
+    if (t)
+        for (const std::string& note : CriticalStormLogic::notes(*t))
+            notes +=
+                (notes.isEmpty() ? QString() : QStringLiteral("\n")) + QString::fromStdString(note);
+    notes_->setText(notes);
+    notes_->setVisible(!notes.isEmpty());
 }
 
 void DesignCheckDialog::showChecks() {
@@ -326,9 +385,9 @@ void DesignCheckDialog::showChecks() {
         auto* name = new QLabel(QString::fromStdString(item.name), checks_);
         auto* verdict = new QLabel(QString::fromLatin1(verdictName(item.verdict)), checks_);
         verdict->setObjectName(QStringLiteral("lblverdict%1").arg(row + 1));
-        verdict->setStyleSheet(item.verdict == Verdict::fail
-                                   ? QStringLiteral("color: #c80000; font-weight: bold")
-                                   : QStringLiteral("font-weight: bold"));
+        const bool failed = item.verdict == Verdict::fail || item.verdict == Verdict::notDesigned;
+        verdict->setStyleSheet(failed ? QStringLiteral("color: #c80000; font-weight: bold")
+                                      : QStringLiteral("font-weight: bold"));
         auto* reason = new QLabel(QString::fromStdString(item.reason), checks_);
         reason->setObjectName(QStringLiteral("lblreason%1").arg(row + 1));
         reason->setWordWrap(true);
@@ -339,8 +398,9 @@ void DesignCheckDialog::showChecks() {
         grid->addWidget(reason, row, 2);
     }
     summary_->setText(check ? QString::fromStdString(logic_.summary()) : QString());
-    summary_->setStyleSheet(check && !check->passes() ? QStringLiteral("color: #c80000; font-weight: bold")
-                                                      : QStringLiteral("font-weight: bold"));
+    summary_->setStyleSheet(check && !check->passes()
+                                ? QStringLiteral("color: #c80000; font-weight: bold")
+                                : QStringLiteral("font-weight: bold"));
 }
 
 void DesignCheckDialog::useInDesign() {
@@ -350,10 +410,16 @@ void DesignCheckDialog::useInDesign() {
 
 void DesignCheckDialog::savePdf() {
     if (!logic_.check()) return;
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save Design Check as PDF"), QDir::currentPath(),
-        QStringLiteral("PDF Files (*.pdf)"), nullptr, QFileDialog::DontUseNativeDialog);
-    if (path.isEmpty()) return;
+    QFileDialog dialog(this, QStringLiteral("Save Design Check as PDF"));
+    dialog.setObjectName(QStringLiteral("PdfSaveDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);  // asks before replacing a file
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("PDF Files (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));  // "check1" is written as check1.pdf
+    dialog.setDirectory(QDir::currentPath());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const QString path = dialog.selectedFiles().first();
     const QByteArray pdf = designCheckReport(session_.record(), logic_).toPdf();
     if (auto failed = writeFileAtomically(path.toStdString(), pdf.toStdString()))
         showInformation(this, *failed);

@@ -27,7 +27,11 @@ public:
     void openModal();
     DesignCheckLogic& logic() { return logic_; }
 
+    // Closing by any way keeps the window's size for the next opening, in this run and after.
+    void done(int result) override;
+
 private:
+    void restoreSize();
     QWidget* siteTab();
     void readInputs();
     void recalculate();
@@ -53,12 +57,13 @@ private:
     QLineEdit* leastBuilding_;
     QLineEdit* smallArea_;
     QLineEdit* largestArea_;
-    std::array<std::array<QLineEdit*, kConsequenceCount>, 2> fos_{};
+    std::array<std::array<QLineEdit*, kConsequenceCount>, kFosBandCount> fos_{};
     QTableWidget* table_;
     QWidget* plot_;
     QWidget* checks_;
     QLabel* summary_;
     QLabel* problem_;
+    QLabel* notes_;
     QString problemText_;
 };
 

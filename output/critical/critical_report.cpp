@@ -1,17 +1,22 @@
 #include "critical_report.h"
 
+#include <QDate>
 #include <QImage>
+#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
 
 #include "engine/number_text.h"
+#include "engine/program_version.h"
 
 namespace varnholt {
 
 namespace {
-QString qs(const std::string& text) { return QString::fromStdString(text); }
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 const QColor kTrenchColour(0, 0, 200);
 
@@ -33,6 +38,10 @@ double ringDiameterMm(const DesignRecord& record) {
 }
 const QColor kRingColour(200, 90, 0);
 
+QRectF valueLabelRow(double y, bool zero, double em) {
+    return QRectF(0, zero ? y - 1.1 * em : y - em / 2, 1, em);
+}
+
 double niceCeiling(double value) {
     if (!(value > 0) || !std::isfinite(value)) return 1;
     const double step = std::pow(10, std::floor(std::log10(value)));
@@ -49,8 +58,8 @@ void paintCriticalStormPlot(QPainter& painter, const QRectF& area,
     const QFontMetricsF metrics(painter.font());
     const double em = metrics.height();
     const QRectF plot = area.adjusted(4 * em, 1.5 * em, -4 * em, -2.5 * em);
-    const double logMin = std::log10(kStormDurations.front());
-    const double logMax = std::log10(kStormDurations.back());
+    const double logMin = std::log10(kCriticalStormDurations.front());
+    const double logMax = std::log10(kCriticalStormDurations.back());
     auto xOf = [&](double minutes) {
         return plot.left() + plot.width() * (std::log10(minutes) - logMin) / (logMax - logMin);
     };
@@ -65,7 +74,7 @@ void paintCriticalStormPlot(QPainter& painter, const QRectF& area,
     };
 
     painter.setPen(QPen(Qt::lightGray, 0));
-    for (double minutes : kStormDurations) {
+    for (double minutes : kCriticalStormDurations) {
         painter.drawLine(QPointF(xOf(minutes), plot.top()), QPointF(xOf(minutes), plot.bottom()));
         const QString label = QString::number(minutes);
         painter.setPen(Qt::black);
@@ -77,11 +86,13 @@ void paintCriticalStormPlot(QPainter& painter, const QRectF& area,
         const double y = plot.bottom() - plot.height() * i / 4;
         painter.setPen(QPen(Qt::lightGray, 0));
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        // The zeros sit above the bottom line, clear of the durations written below it.
+        const QRectF row = valueLabelRow(y, i == 0, em);
         painter.setPen(kTrenchColour);
-        painter.drawText(QRectF(plot.left() - 3.8 * em, y - em / 2, 3.6 * em, em),
+        painter.drawText(QRectF(plot.left() - 3.8 * em, row.top(), 3.6 * em, em),
                          Qt::AlignRight | Qt::AlignVCenter, QString::number(topLength * i / 4));
         painter.setPen(kRingColour);
-        painter.drawText(QRectF(plot.right() + 0.2 * em, y - em / 2, 3.6 * em, em),
+        painter.drawText(QRectF(plot.right() + 0.2 * em, row.top(), 3.6 * em, em),
                          Qt::AlignLeft | Qt::AlignVCenter, QString::number(topDepth * i / 4));
     }
     painter.setPen(QPen(Qt::black, 0));
@@ -92,8 +103,8 @@ void paintCriticalStormPlot(QPainter& painter, const QRectF& area,
     painter.drawText(QRectF(plot.left(), area.top(), plot.width() / 2, em), Qt::AlignLeft,
                      QStringLiteral("Trench length (m)"));
     painter.setPen(kRingColour);
-    painter.drawText(QRectF(plot.center().x(), area.top(), plot.width() / 2, em),
-                     Qt::AlignRight, QStringLiteral("Ring depth (m)"));
+    painter.drawText(QRectF(plot.center().x(), area.top(), plot.width() / 2, em), Qt::AlignRight,
+                     QStringLiteral("Ring depth (m)"));
 
     auto curve = [&](const QColor& colour, auto value, double top, std::size_t governing) {
         QPainterPath path;
@@ -114,15 +125,16 @@ void paintCriticalStormPlot(QPainter& painter, const QRectF& area,
             painter.drawEllipse(QPointF(xOf(g.rain.minutes), yOf(value(g), top)), em / 3, em / 3);
         }
     };
-    curve(kTrenchColour, [](const CriticalStormRow& r) { return r.trenchLength; }, topLength,
-          table.trenchGoverning);
-    curve(kRingColour, [](const CriticalStormRow& r) { return r.ringDepth; }, topDepth,
-          table.ringGoverning);
+    curve(
+        kTrenchColour, [](const CriticalStormRow& r) { return r.trenchLength; }, topLength,
+        table.trenchGoverning);
+    curve(
+        kRingColour, [](const CriticalStormRow& r) { return r.ringDepth; }, topDepth,
+        table.ringGoverning);
     painter.restore();
 }
 
-double placeCriticalStormTable(report::Page& page, const CriticalStormTable& table,
-                               double top) {
+double placeCriticalStormTable(report::Page& page, const CriticalStormTable& table, double top) {
     auto label = [&](double x, double y, const QString& text, double points, bool bold,
                      double width, Qt::AlignmentFlag align) {
         placeLabel(page, x, y, text, points, bold, width, align);
@@ -133,8 +145,8 @@ double placeCriticalStormTable(report::Page& page, const CriticalStormTable& tab
     const double rowHeight = 5.5;
     label(10 + 6 * columnWidth, top - 5, QStringLiteral("Trench"), 8, true, 3 * columnWidth,
           Qt::AlignHCenter);
-    label(10 + 9 * columnWidth, top - 5, QStringLiteral("Ring on show"), 8, true,
-          3 * columnWidth, Qt::AlignHCenter);
+    label(10 + 9 * columnWidth, top - 5, QStringLiteral("Ring on show"), 8, true, 3 * columnWidth,
+          Qt::AlignHCenter);
     for (std::size_t c = 0; c < headings.size(); ++c) {
         report::Label l;
         l.at = QPointF(10 + static_cast<double>(c) * columnWidth, top);
@@ -147,8 +159,8 @@ double placeCriticalStormTable(report::Page& page, const CriticalStormTable& tab
         l.alignment = Qt::AlignHCenter;
         page.elements.emplace_back(l);
     }
-    page.elements.emplace_back(report::Line{QPointF(10, top + 2 * rowHeight),
-                                            QPointF(200, top + 2 * rowHeight), 0.3});
+    page.elements.emplace_back(
+        report::Line{QPointF(10, top + 2 * rowHeight), QPointF(200, top + 2 * rowHeight), 0.3});
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
         const auto cells = CriticalStormLogic::cells(table.rows[r]);
         const bool governs = r == table.trenchGoverning || r == table.ringGoverning;
@@ -156,11 +168,23 @@ double placeCriticalStormTable(report::Page& page, const CriticalStormTable& tab
         for (std::size_t c = 0; c < cells.size(); ++c) {
             const bool bold = (c >= 6 && c <= 8 && r == table.trenchGoverning) ||
                               (c >= 9 && r == table.ringGoverning) || (c < 6 && governs);
-            label(10 + static_cast<double>(c) * columnWidth, y, qs(cells[c]), 8, bold,
-                  columnWidth, Qt::AlignHCenter);
+            label(10 + static_cast<double>(c) * columnWidth, y, qs(cells[c]), 8, bold, columnWidth,
+                  Qt::AlignHCenter);
         }
     }
     return top + 2 * rowHeight + 2 + static_cast<double>(table.rows.size()) * rowHeight;
+}
+
+QString recordMark() {
+    return QStringLiteral("Made with Varnholt ") + QString::fromLatin1(programVersion()) +
+           QStringLiteral(" on ") +
+           QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+}
+
+QString tableNotes(const CriticalStormTable& table) {
+    QString out = QStringLiteral("Bold: the governing storm (longest trench, deepest ring).");
+    for (const std::string& note : CriticalStormLogic::notes(table)) out += ' ' + qs(note);
+    return out;
 }
 
 void placeCriticalStormPlot(report::Page& page, const CriticalStormTable& table,
@@ -186,6 +210,7 @@ report::Report criticalStormReport(const DesignRecord& record, const CriticalSto
         placeLabel(page, x, y, text, points, bold, width, align);
     };
     label(10, 10, QStringLiteral("Critical Storm Duration"), 16, true);
+    label(110, 12, recordMark(), 8, false, 90, Qt::AlignRight);
     // Typed texts of any length: each keeps to its line across the page.
     for (const auto& [y, text] : {std::pair{20.0, "Project Title: " + record.text(Field::projtit)},
                                   {25.5, "Project Number: " + record.text(Field::projnum)},
@@ -195,8 +220,8 @@ report::Report criticalStormReport(const DesignRecord& record, const CriticalSto
     }
     const StormSite& s = logic.site;
     label(10, 39,
-          qs("M5-60 rainfall " + plainText(s.m560Rainfall) + " mm, ratio r " +
-             plainText(s.ratio) + ", " + regionName(s.region) + ", climate change allowance " +
+          qs("M5-60 rainfall " + plainText(s.m560Rainfall) + " mm, ratio r " + plainText(s.ratio) +
+             ", " + regionName(s.region) + ", climate change allowance " +
              plainText(s.allowancePercent) + " %"),
           9, false);
     label(10, 44.5,
@@ -211,9 +236,7 @@ report::Report criticalStormReport(const DesignRecord& record, const CriticalSto
     const CriticalStormTable& table = *logic.table();
     const double below = placeCriticalStormTable(page, table, 47);
     label(10, below,
-          QStringLiteral("Bold: the governing storm (longest trench, deepest ring). "
-                         "* M5 rainfall beyond the Z2 table: its end row is taken. Half-empty "
-                         "limit ") +
+          tableNotes(table) + QStringLiteral(" Half-empty limit ") +
               qs(record.text(Field::txthalfempty)) + QStringLiteral(" h, ring failure depth ") +
               qs(record.text(Field::txtringfail)) + QStringLiteral(" m."),
           7, false, 190);

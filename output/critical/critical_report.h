@@ -13,12 +13,17 @@ namespace varnholt {
 
 // Required trench length and ring depth against storm duration on a logarithmic time axis,
 // the governing storms marked. Drawn into `area` with the painter's own scale.
-void paintCriticalStormPlot(QPainter& painter, const QRectF& area,
-                            const CriticalStormTable& table);
+void paintCriticalStormPlot(QPainter& painter, const QRectF& area, const CriticalStormTable& table);
 
 // The table with its headings from `top` (mm) down, the governing rows in bold; returns the
 // height it reached.
 double placeCriticalStormTable(report::Page& page, const CriticalStormTable& table, double top);
+
+// "Made with Varnholt 4.0.0 on <today's short date>": the program and the day a record was made.
+QString recordMark();
+
+// What the bold rows and the marks of the table mean, with its notes.
+QString tableNotes(const CriticalStormTable& table);
 
 // The plot as a picture in `rect` (mm).
 void placeCriticalStormPlot(report::Page& page, const CriticalStormTable& table,

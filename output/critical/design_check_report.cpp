@@ -7,7 +7,9 @@ namespace varnholt {
 
 namespace {
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 // Lays labels down the page, each below the last.
 class Column {
@@ -51,6 +53,7 @@ private:
 report::Report designCheckReport(const DesignRecord& record, const DesignCheckLogic& logic) {
     report::Page page;
     Column column(page, 10);
+    column.place(110, 90, recordMark(), 8, false, Qt::black, false);
     column.place(10, 190, QStringLiteral("Design Check"), 16, true);
     column.skip(1);
     // Typed texts of any length: each keeps to one line, so nothing below is pushed down.
@@ -66,14 +69,12 @@ report::Report designCheckReport(const DesignRecord& record, const DesignCheckLo
     column.place(10, 190, QStringLiteral("Critical storm duration"), 9, true);
     const double below = placeCriticalStormTable(page, check.table, column.y());
     Column checks(page, below + 1);
-    checks.place(10, 190,
-                 QStringLiteral("Bold: the governing storm (longest trench, deepest ring). * M5 "
-                                "rainfall beyond the Z2 table: its end row is taken."),
-                 7, false);
+    checks.place(10, 190, tableNotes(check.table), 7, false);
     checks.skip(1.5);
     checks.place(10, 190, QStringLiteral("Checks"), 9, true);
     for (const CheckItem& item : check.items) {
-        const QColor colour = item.verdict == Verdict::fail ? QColor(200, 0, 0) : Qt::black;
+        const bool failed = item.verdict == Verdict::fail || item.verdict == Verdict::notDesigned;
+        const QColor colour = failed ? QColor(200, 0, 0) : Qt::black;
         checks.place(12, 30, qs(item.name), 8, true, Qt::black, false);
         checks.place(43, 18, QString::fromLatin1(verdictName(item.verdict)), 8, true, colour,
                      false);

@@ -57,7 +57,7 @@ TEST(CliCheck, ExitsWith3WhileACheckFailsAnd0OnceEveryCheckPasses) {
     for (const Case& c :
          {Case{{"--groundwater", "2.5"}, 0}, Case{{"--groundwater", "2.49"}, 3},
           Case{{"--building", "5"}, 0}, Case{{"--building", "4.9"}, 3},
-          Case{{"--consequence", "buildings"}, 3}, Case{{"--fos", "1.5,2,10,1.5,2,10"}, 0},
+          Case{{"--consequence", "buildings"}, 3}, Case{{"--fos", "1.5,2,10,1.5,2,10,1.5,5,10"}, 0},
           Case{{"--creep", "10"}, 3},
           Case{{"--pit", "2,0.6", "--pit-test", "1,30", "--pit-test", "0.8,40"}, 0},
           Case{{"--set", "txtsinf=0.0001", "--pit", "2,0.6", "--pit-test", "1,30"}, 3}}) {
@@ -66,6 +66,76 @@ TEST(CliCheck, ExitsWith3WhileACheckFailsAnd0OnceEveryCheckPasses) {
         const CliRun r = run("check", a);
         EXPECT_EQ(r.status, c.status) << c.args[0] << " " << c.args[1] << "\n" << r.out << r.err;
     }
+}
+
+// The faults a checking engineer found, each through the driver: its exit status and what
+// the record says.
+TEST(CliCheck, TheVerdictTellsTheTruth) {
+    auto check = [](std::vector<std::string> args) {
+        args.insert(args.begin(), "check");
+        return runCli(args);
+    };
+    const std::vector<std::string> large = {
+        "--set", "txtarea=1500",    "--set",         "txtrain=0.031", "--set", "txtsdur=120",
+        "--set", "txtsinf=0.00005", "--set",         "txtdepth=1.5",  "--set", "lblwid=2",
+        "--set", "txtlength=31.6",  "--consequence", "buildings"};
+    const std::vector<std::string> noLength = {
+        "--set", "txtFOS=1.5",     "--set",         "txtarea=75",
+        "--set", "txtrain=0.0248", "--set",         "txtsinf=4.46E-5",
+        "--set", "txtdepth=1.5",   "--set",         "lblwid=1.5",
+        "--r",   "0.35",           "--consequence", "none"};
+    auto with = [](std::vector<std::string> a, std::vector<std::string> more) {
+        a.insert(a.end(), more.begin(), more.end());
+        return a;
+    };
+    struct Case {
+        const char* what;
+        std::vector<std::string> args;
+        int status;
+        std::vector<std::string> says;
+    };
+    for (const Case& c : {
+             Case{"over 1,000 m2 the third band's 10",
+                  large,
+                  3,
+                  {"Factor of safety: Fail. The factor of safety 1 is below the minimum 10 for a "
+                   "drained area over 1000 m2",
+                   "CIRIA C753 Table 25.2 (after CIRIA R156 Table 4.2)"}},
+             Case{"a trench without a length",
+                  noLength,
+                  3,
+                  {"Critical storm: Not designed. The trench on show has no length.",
+                   "not designed"}},
+             Case{"a storm the soil takes as it falls",
+                  with(noLength, {"--set", "txtrain=0.025", "--set", "txtlength=2"}),
+                  0,
+                  {"none needed",
+                   "3 checks pass, 3 not checked (no groundwater depth, no "
+                   "building distance, no trial pit tests)."}},
+             Case{"--strict fails what was not checked",
+                  with(noLength, {"--set", "txtrain=0.025", "--set", "txtlength=2", "--strict"}),
+                  3,
+                  {"3 not checked"}},
+             Case{"--strict with every input given",
+                  with(noLength, {"--set", "txtrain=0.025", "--set", "txtlength=2", "--strict",
+                                  "--groundwater", "9", "--building", "9", "--pit", "2,0.6",
+                                  "--pit-test", "1,1"}),
+                  0,
+                  {"6 checks pass."}},
+             Case{"a trench cut to centimetres, millimetres short of the need",
+                  with(noLength, {"--set", "txtlength=2"}),
+                  3,
+                  {"at least 2.0014 m long; the trench on show is only 2 m long, 0.0014 m short"}},
+         }) {
+        const CliRun r = check(c.args);
+        EXPECT_EQ(r.status, c.status) << c.what << "\n" << r.out << r.err;
+        for (const std::string& s : c.says)
+            EXPECT_NE(r.out.find(s), std::string::npos) << c.what << ": " << s << "\n" << r.out;
+    }
+    // The usage says what each exit status means.
+    const CliRun help = runCli({"--help"});
+    for (const char* s : {"[--strict]", "3 when a", "--fos the\nnine minimums"})
+        EXPECT_NE(help.out.find(s), std::string::npos) << s;
 }
 
 TEST(CliCheck, RefusesBadArgumentsAndValues) {
@@ -82,9 +152,12 @@ TEST(CliCheck, RefusesBadArgumentsAndValues) {
                 "--pit-test", "1,30"},
                2,
                "at most three"},
-          Case{{"--fos", "1,2,3,4,5"}, 2, "needs 6 numbers"},
+          Case{{"--fos", "1,2,3,4,5,6"}, 2, "needs 9 numbers"},
           Case{{"--groundwater", "deep"}, 2, "needs 1 number"},
           Case{{"--pit", "2,0.6", "--pit-test", "0,30"}, 1, "Test 1"},
+          Case{{"--pit", "2,0.6", "--pit-test", "1,30", "--pit-test", "1,1e9"},
+               1,
+               "Test 2: the time must lie above 0 and at most 10080 minutes"},
           Case{{"--pit", "2,0.6", "--pit-gravel", "1.5", "--pit-test", "1,30"}, 1, "void ratio"},
           Case{{"--building", "-1"}, 1, "0 m or more"},
           Case{{"--creep", "1e308"}, 1, "between 0 and 100 %"},
@@ -147,7 +220,8 @@ TEST(CliCheck, TheRecordHoldsEverySectionWithItsVerdictsAndReasons) {
           "Building distance Pass",
           "Infiltration rate Pass",
           "not above the lowest trial pit rate, 1.82E-5 m/s of test 2",
-          "2 checks fail."}) {
+          "Made with Varnholt 4.0.0 on",
+          "4 checks pass, 2 fail."}) {
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n---\n" << text;
     }
 }

@@ -32,32 +32,34 @@ TEST(CliCritical, GoverningStormFedBackSizesTheTrenchAsTheTableSays) {
     const CliRun run = critical({"--r", "0.3", "--json"});
     ASSERT_EQ(run.status, 0) << run.err;
     const json j = json::parse(run.out);
-    ASSERT_EQ(j["rows"].size(), 10u);
+    ASSERT_EQ(j["rows"].size(), 11u);
     EXPECT_EQ(j["rows"][4]["minutes"], 60);
     EXPECT_DOUBLE_EQ(j["rows"][4]["rainfall"].get<double>(), 0.0248);
     EXPECT_EQ(j["trenchGoverning"], 1440);  // not the hour the design was typed with
     EXPECT_EQ(j["useInDesign"]["txtsdur"], "1440");
-    EXPECT_EQ(j["useInDesign"]["txtrain"], "0.065992512");
+    // 65.992512 mm written as an engineer writes it, rounded up to 0.1 mm.
+    EXPECT_EQ(j["useInDesign"]["txtrain"], "0.066");
+    EXPECT_EQ(j["rows"][10]["minutes"], 2880);
+    EXPECT_FALSE(j["trenchLongestGoverns"].get<bool>());
 
     std::vector<std::string> args = {"design"};
     args.insert(args.end(), kWorked.begin(), kWorked.end());
-    for (const char* s : {"txtsdur=1440", "txtrain=0.065992512"}) {
+    for (const char* s : {"txtsdur=1440", "txtrain=0.066"}) {
         args.push_back("--set");
         args.push_back(s);
     }
     args.push_back("--json");
     const json design = json::parse(runCli(args).out);
-    char cut[32];
-    std::snprintf(cut, sizeof cut, "%.2f",
-                  static_cast<int>(j["rows"][9]["trenchLength"].get<double>() * 100) / 100.0);
-    EXPECT_EQ(design["fields"]["txtlength"], cut);
+    // The storm a hair heavier, the length cut to centimetres: within a centimetre of the need.
+    const double shown = std::stod(design["fields"]["txtlength"].get<std::string>());
+    EXPECT_NEAR(shown, j["rows"][9]["trenchLength"].get<double>(), 0.01);
 }
 
 TEST(CliCritical, AllowanceScalesEveryRainfallAndTheTextMarksTheGoverningRows) {
     const json plain = json::parse(critical({"--json"}).out);
     const json raised =
         json::parse(critical({"--allowance", "40", "--region", "sni", "--json"}).out);
-    for (std::size_t i = 0; i < 10; ++i) {
+    for (std::size_t i = 0; i < 11; ++i) {
         EXPECT_GT(raised["rows"][i]["trenchLength"].get<double>(),
                   plain["rows"][i]["trenchLength"].get<double>());
         EXPECT_NEAR(raised["rows"][i]["rainfall"].get<double>(),
@@ -67,7 +69,7 @@ TEST(CliCritical, AllowanceScalesEveryRainfallAndTheTextMarksTheGoverningRows) {
     EXPECT_EQ(text.status, 0) << text.err;
     EXPECT_NE(text.out.find("<- trench governs"), std::string::npos) << text.out;
     EXPECT_NE(text.out.find("<- ring governs"), std::string::npos);
-    EXPECT_NE(text.out.find("Use in Design: txtsdur 1440, txtrain 0.065992512"), std::string::npos);
+    EXPECT_NE(text.out.find("Use in Design: txtsdur 1440, txtrain 0.066"), std::string::npos);
 }
 
 // Nor storms no site has: --m560 1e308 once went through to a "Use in Design" of INF.
@@ -90,6 +92,46 @@ TEST(CliCritical, RefusesWhatTheTablesDoNotCover) {
         EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
         EXPECT_EQ(run.out, "") << c.args[1];
     }
+}
+
+// The table makes its own storms: it needs neither txtrain nor txtsdur, and names an input it
+// does need. Rows needing no storage carry a flag, not a negative size; a governing two-day
+// storm says that longer ones may need more.
+TEST(CliCritical, OwnStormsNamedInputsNoneNeededAndTheLongestStorm) {
+    const std::vector<std::string> bare = {"critical",   "--set",           "txtarea=100",
+                                           "--set",      "txtsinf=0.00001", "--set",
+                                           "txtdepth=1", "--set",           "lblwid=0.6"};
+    const CliRun own = runCli(bare);
+    EXPECT_EQ(own.status, 0) << own.err;
+    EXPECT_EQ(own.err, "");
+    const CliRun missing = runCli({"critical", "--set", "txtsinf=0.00001", "--set", "txtdepth=1"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("the impermeable area is empty"), std::string::npos) << missing.err;
+
+    std::vector<std::string> fast = {"critical",     "--set", "txtFOS=1.5",      "--set",
+                                     "txtarea=75",   "--set", "txtsinf=4.46E-5", "--set",
+                                     "txtdepth=1.5", "--set", "lblwid=1.5",      "--r",
+                                     "0.35"};
+    fast.push_back("--json");
+    const json j = json::parse(runCli(fast).out);
+    for (std::size_t i : {9u, 10u}) {
+        EXPECT_TRUE(j["rows"][i]["trenchNoneNeeded"].get<bool>()) << i;
+        EXPECT_TRUE(j["rows"][i]["trenchLength"].is_null()) << i;
+        EXPECT_TRUE(j["rows"][i]["trenchHalfEmpty"].is_null()) << i;
+    }
+    EXPECT_FALSE(j["rows"][4]["trenchNoneNeeded"].get<bool>());
+    EXPECT_GT(j["rows"][4]["trenchLength"].get<double>(), 0);
+    fast.pop_back();
+    const std::string text = runCli(fast).out;
+    EXPECT_NE(text.find("none needed"), std::string::npos) << text;
+    EXPECT_EQ(text.find("-0."), std::string::npos) << text;
+
+    // Slow soil, low r: the two-day storm governs.
+    const CliRun slow = runCli({"critical", "--set", "txtarea=100", "--set", "txtsinf=0.0000001",
+                                "--set", "txtdepth=1.5", "--set", "lblwid=0.5", "--r", "0.12"});
+    EXPECT_NE(slow.out.find("Trench: the longest storm governs: check longer durations."),
+              std::string::npos)
+        << slow.out;
 }
 
 TEST(CliCritical, WritesTheRecordAsAPdf) {

@@ -16,9 +16,9 @@ namespace varnholt {
 namespace {
 
 constexpr std::size_t column(double minutes) {
-    for (std::size_t i = 0; i < kStormDurationCount; ++i)
-        if (kStormDurations[i] == minutes) return i;
-    return kStormDurationCount;
+    for (std::size_t i = 0; i < kCriticalStormCount; ++i)
+        if (kCriticalStormDurations[i] == minutes) return i;
+    return kCriticalStormCount;
 }
 
 TEST(StormRainfall, Z1IsReadOnAndBetweenTheRows) {
@@ -95,8 +95,9 @@ StormDesign workedDesign() {
 
 TEST(CriticalStorm, TheGoverningStormIsNotTheHour) {
     const CriticalStormTable table = criticalStormTable(StormSite{}, workedDesign());
-    EXPECT_EQ(kStormDurations[table.trenchGoverning], 120);
-    EXPECT_EQ(kStormDurations[table.ringGoverning], 360);
+    EXPECT_EQ(kCriticalStormDurations[table.trenchGoverning], 120);
+    EXPECT_EQ(kCriticalStormDurations[table.ringGoverning], 360);
+    EXPECT_FALSE(table.longestGoverns(false));
     struct Case {
         double minutes, length, ringDepth;
         bool ringPasses;
@@ -124,8 +125,8 @@ TEST(CriticalStorm, TheAllowanceRaisesEveryDepth) {
     allowed.allowancePercent = 40;
     const CriticalStormTable before = criticalStormTable(plain, workedDesign());
     const CriticalStormTable after = criticalStormTable(allowed, workedDesign());
-    for (std::size_t i = 0; i < kStormDurationCount; ++i) {
-        SCOPED_TRACE(kStormDurations[i]);
+    for (std::size_t i = 0; i < kCriticalStormCount; ++i) {
+        SCOPED_TRACE(kCriticalStormDurations[i]);
         EXPECT_NEAR(after.rows[i].rain.depth, before.rows[i].rain.depth * 1.4, 1e-15);
         EXPECT_EQ(after.rows[i].rain.m10, before.rows[i].rain.m10);  // the factors stay
         EXPECT_GT(after.rows[i].trenchLength, before.rows[i].trenchLength);
@@ -170,6 +171,101 @@ TEST(CriticalStorm, OnlySitesThatExistAreTaken) {
         EXPECT_TRUE(std::isfinite(row.rain.depth));
         EXPECT_TRUE(std::isfinite(row.trenchLength));
         EXPECT_TRUE(std::isfinite(row.ringDepth));
+    }
+}
+
+// Beyond a day the Z1 table stops; by r = M5-60 / M5-2-day the two-day storm is M5-60 / r.
+TEST(CriticalStorm, TheTwoDayStormAndTheLongestStormGoverning) {
+    struct Case {
+        double ratio, m5;
+    };
+    for (const Case& c : {Case{0.12, 20 / 0.12}, Case{0.3, 20 / 0.3}, Case{0.45, 20 / 0.45}}) {
+        SCOPED_TRACE(c.ratio);
+        StormSite site;
+        site.ratio = c.ratio;
+        const StormRainfall two = stormRainfall(site, column(2880));
+        EXPECT_EQ(two.minutes, 2880);
+        EXPECT_DOUBLE_EQ(two.z1, 1 / c.ratio);
+        EXPECT_DOUBLE_EQ(two.m5, c.m5);
+        EXPECT_DOUBLE_EQ(two.m10, c.m5 * z2Factor(c.m5, Region::englandAndWales).value);
+        // The day's Z1 from the table stays below the two days'.
+        EXPECT_LT(stormRainfall(site, column(1440)).z1, two.z1);
+    }
+    // A slow soil and a low r: the longest storm governs, and says so.
+    StormDesign slow = workedDesign();
+    slow.trench.infiltration = slow.ring.infiltration = 0.0000001;
+    StormSite low;
+    low.ratio = 0.12;
+    const CriticalStormTable table = criticalStormTable(low, slow);
+    EXPECT_EQ(table.trenchGoverning, kCriticalStormCount - 1);
+    EXPECT_TRUE(table.longestGoverns(false));
+    EXPECT_TRUE(table.longestGoverns(true));
+}
+
+// A fast soil takes the long storms as they fall: a negative length is no size and passes as
+// "none needed", never as a trench of -0.31 m.
+TEST(CriticalStorm, RowsNeedingNoStorageAreFlaggedNotSized) {
+    StormDesign fast = workedDesign();
+    fast.trench = {75, 0, 1, 0, 4.46E-5 / 1.5, 0.3, false};
+    fast.trenchWidth = 1.5;
+    StormSite site;
+    site.ratio = 0.35;
+    const CriticalStormTable table = criticalStormTable(site, fast);
+    struct Case {
+        double minutes;
+        bool noneNeeded;
+    };
+    for (const Case& c : {Case{60, false}, Case{600, false}, Case{1440, true}, Case{2880, true}}) {
+        SCOPED_TRACE(c.minutes);
+        const CriticalStormRow& row = table.rows[column(c.minutes)];
+        EXPECT_EQ(row.trenchNoneNeeded, c.noneNeeded);
+        EXPECT_EQ(row.trenchNoneNeeded, row.trenchLength <= 0);
+        EXPECT_TRUE(row.trenchPasses);
+    }
+    EXPECT_EQ(kCriticalStormDurations[table.trenchGoverning], 60);
+}
+
+TEST(CriticalStorm, UseInDesignRoundsTheRainfallUpToATenthOfAMillimetre) {
+    struct Case {
+        double depth, written;
+    };
+    for (const Case& c : {Case{0.03817612, 0.0382}, Case{0.0248, 0.0248}, Case{0.031, 0.031},
+                          Case{0.065992512, 0.066}, Case{0.02480001, 0.0249},
+                          Case{0.1 + 0.2 - 0.3 + 0.0001, 0.0001}}) {
+        SCOPED_TRACE(c.depth);
+        EXPECT_DOUBLE_EQ(roundedUpRainfall(c.depth), c.written);
+        EXPECT_GE(roundedUpRainfall(c.depth), c.depth - 1e-15);
+    }
+}
+
+// The table makes its own storms: it reads neither the design's rainfall nor its duration,
+// and an input it does need is named when it is empty.
+TEST(CriticalStorm, NeedsNoDesignStormAndNamesAMissingInput) {
+    Design design;
+    testing::start(design);
+    testing::enter(design, {{Field::txtarea, "100"},
+                            {Field::txtsinf, "0.00001"},
+                            {Field::txtdepth, "1"},
+                            {Field::lblwid, "0.6"}});
+    design.write(Field::txtrain, "");
+    design.write(Field::txtsdur, "");
+    EXPECT_NO_THROW(criticalStormTable(StormSite{}, stormDesignOf(design.record())));
+    struct Case {
+        Field field;
+        const char* says;
+    };
+    for (const Case& c : {Case{Field::txtarea, "the impermeable area is empty"},
+                          Case{Field::txtsinf, "the soil infiltration rate is empty"},
+                          Case{Field::txtFOS, "the factor of safety is empty"}}) {
+        DesignRecord record = design.record();
+        record.setChangeHandler(nullptr);
+        record.place(c.field, "");
+        try {
+            stormDesignOf(record);
+            ADD_FAILURE() << c.says;
+        } catch (const std::domain_error& e) {
+            EXPECT_STREQ(e.what(), c.says);
+        }
     }
 }
 

@@ -62,19 +62,45 @@ TEST(TrialPitSeries, RefusesWhatNoPitGives) {
     }
 }
 
+// 1e9 minutes is a slip, not a pit; the message names the test and the value refused.
+TEST(TrialPitSeries, RefusesAbsurdTimesNamingTheValue) {
+    struct Case {
+        std::vector<TrialPitTest> tests;
+        const char* says;  // empty: taken
+    };
+    for (const Case& c : {Case{{{1, 10080}}, ""}, Case{{{1, 1e9}}, "Test 1: the time"},
+                          Case{{{1, 30}, {1, 10080.5}}, "Test 2: the time"},
+                          Case{{{1, 30}, {0, 30}}, "Test 2: the effective depth"}}) {
+        SCOPED_TRACE(c.says);
+        const TrialPitSeries s{2, 0.6, false, 0.3, c.tests};
+        if (*c.says == 0) {
+            EXPECT_NO_THROW(trialPitSeriesRates(s));
+            continue;
+        }
+        try {
+            trialPitSeriesRates(s);
+            ADD_FAILURE() << "taken";
+        } catch (const std::domain_error& e) {
+            EXPECT_EQ(std::string(e.what()).rfind(c.says, 0), 0u) << e.what();
+        }
+    }
+}
+
 TEST(FactorOfSafetyTable, BandEdges) {
     const FosTable t;
     struct Case {
         double area;
         Consequence consequence;
-        std::optional<double> minimum;
+        double minimum;
     };
     const auto none = Consequence::noDamage, minor = Consequence::minorExternal,
                buildings = Consequence::buildings;
-    for (const Case& c : {Case{0, minor, 2}, Case{99.99, none, 1.5}, Case{99.99, minor, 2},
-                          Case{99.99, buildings, 10}, Case{100, none, 1.5}, Case{100, minor, 3},
-                          Case{100, buildings, 10}, Case{1000, minor, 3},
-                          Case{1000.01, minor, std::nullopt}}) {
+    // Over 1,000 m2 the table's third row: 1.5 / 5 / 10.
+    for (const Case& c :
+         {Case{0, minor, 2}, Case{99.99, none, 1.5}, Case{99.99, minor, 2},
+          Case{99.99, buildings, 10}, Case{100, none, 1.5}, Case{100, minor, 3},
+          Case{100, buildings, 10}, Case{1000, minor, 3}, Case{1000.01, none, 1.5},
+          Case{1000.01, minor, 5}, Case{1500, buildings, 10}, Case{1e7, minor, 5}}) {
         SCOPED_TRACE(c.area);
         EXPECT_EQ(minimumFactorOfSafety(t, c.area, c.consequence), c.minimum);
     }
@@ -82,8 +108,10 @@ TEST(FactorOfSafetyTable, BandEdges) {
     own.smallAreaBelow = 50;
     own.largestArea = 5000;
     own.minimum[1][1] = 4;
+    own.minimum[2][1] = 6;
     EXPECT_EQ(minimumFactorOfSafety(own, 60, minor), 4);
     EXPECT_EQ(minimumFactorOfSafety(own, 5000, minor), 4);
+    EXPECT_EQ(minimumFactorOfSafety(own, 5000.5, minor), 6);
 }
 
 // The worked trench (100 m2, 0.00001 m/s, 1.5 m deep, 10 m long, its width solved) designed
@@ -102,14 +130,25 @@ protected:
         const DesignCheck c = designCheck(in, design.record());
         const StormRainfall& critical = c.table.rows[c.table.trenchGoverning].rain;
         design.write(Field::txtsdur, plainText(critical.minutes));
-        design.write(Field::txtrain, generalText(critical.depth));
+        // A touch above the critical storm: the length on show, cut to two decimals, is then
+        // no shorter than the critical storm's need.
+        design.write(Field::txtrain, generalText(critical.depth + 0.0001));
+    }
+    // The design with one text put in place as the main window would show it.
+    DesignRecord with(Field field, const std::string& text) {
+        DesignRecord r = design.record();
+        r.setChangeHandler(nullptr);
+        r.place(field, text);
+        return r;
     }
     const CheckItem& item(const DesignCheck& c, const std::string& name) {
         for (const CheckItem& i : c.items)
             if (i.name == name) return i;
         throw std::logic_error("no check " + name);
     }
-    Verdict verdict(const std::string& name) { return item(designCheck(in, design.record()), name).verdict; }
+    Verdict verdict(const std::string& name) {
+        return item(designCheck(in, design.record()), name).verdict;
+    }
 
     Design design;
     DesignCheckInputs in;
@@ -117,7 +156,7 @@ protected:
 
 TEST_F(DesignCheckTest, TheDesignSizedForTheGoverningStormPassesUntilAnAllowanceIsAdded) {
     DesignCheck c = designCheck(in, design.record());
-    EXPECT_EQ(design.record().text(Field::txtsdur), "60");  // 24.8 mm, a trench of 12.43 m
+    EXPECT_EQ(design.record().text(Field::txtsdur), "60");  // 24.9 mm, a trench of 12.48 m
     EXPECT_EQ(item(c, "Critical storm").verdict, Verdict::pass) << item(c, "Critical storm").reason;
     EXPECT_EQ(item(c, "Half-empty time").verdict, Verdict::pass);
     // Nothing fails for want of the optional inputs.
@@ -131,7 +170,7 @@ TEST_F(DesignCheckTest, TheDesignSizedForTheGoverningStormPassesUntilAnAllowance
         c = designCheck(more, design.record());
         const CheckItem& storm = item(c, "Critical storm");
         EXPECT_EQ(storm.verdict, Verdict::fail);
-        EXPECT_NE(storm.reason.find("needs only 12.43 m"), std::string::npos) << storm.reason;
+        EXPECT_NE(storm.reason.find("only 12.48 m long"), std::string::npos) << storm.reason;
         EXPECT_FALSE(c.passes());
     }
     design.write(Field::txthalfempty, "1");  // the trench half empties in 1.29 h
@@ -151,13 +190,73 @@ TEST_F(DesignCheckTest, FactorOfSafetyByDrainedAreaAndConsequence) {
                           Case{"95", 10, Consequence::minorExternal, "2", Verdict::fail},
                           Case{"100", 0, Consequence::noDamage, "1.5", Verdict::pass},
                           Case{"500", 0, Consequence::buildings, "9.99", Verdict::fail},
-                          Case{"1001", 0, Consequence::noDamage, "10", Verdict::notChecked}}) {
+                          Case{"1001", 0, Consequence::noDamage, "1.5", Verdict::pass},
+                          Case{"1001", 0, Consequence::minorExternal, "4.9", Verdict::fail},
+                          Case{"1500", 0, Consequence::buildings, "1", Verdict::fail},
+                          Case{"1500", 0, Consequence::buildings, "10", Verdict::pass}}) {
         SCOPED_TRACE(std::string(c.area) + " " + c.factor);
         design.write(Field::txtarea, c.area);
         design.write(Field::txtFOS, c.factor);
         in.site.urbanCreepPercent = c.creep;
         in.consequence = c.consequence;
         EXPECT_EQ(verdict("Factor of safety"), c.verdict);
+    }
+}
+
+// The trench on show against the critical storm's need in full precision: cut short by
+// millimetres it does not hold, and without a dimension it is not designed at all.
+TEST_F(DesignCheckTest, TheSoakawayOnShowAgainstTheNeedInFullPrecision) {
+    const DesignCheck c = designCheck(in, design.record());
+    const double needed = c.table.rows[c.table.trenchGoverning].trenchLength;
+    struct Case {
+        Field field;
+        std::string text;
+        Verdict verdict;
+        const char* says;
+    };
+    for (const Case& k :
+         {Case{Field::txtlength, plainText(needed - 0.0099), Verdict::fail, "0.0099 m short"},
+          Case{Field::txtlength, plainText(needed - 1e-9), Verdict::fail, "0.0001 m short"},
+          Case{Field::txtlength, plainText(needed), Verdict::pass, "the trench on show is"},
+          Case{Field::txtlength, "", Verdict::notDesigned, "trench on show has no length"},
+          Case{Field::txtlength, "0", Verdict::notDesigned, "length is 0 m, not above 0"},
+          Case{Field::txtlength, "-3", Verdict::notDesigned, "length is -3 m"},
+          Case{Field::lblwid, "", Verdict::notDesigned, "trench on show has no width"},
+          Case{Field::txtdepth, "0", Verdict::notDesigned, "depth is 0 m"}}) {
+        SCOPED_TRACE(k.text);
+        const DesignCheck r = designCheck(in, with(k.field, k.text));
+        const CheckItem& storm = item(r, "Critical storm");
+        EXPECT_EQ(storm.verdict, k.verdict) << storm.reason;
+        EXPECT_NE(storm.reason.find(k.says), std::string::npos) << storm.reason;
+        if (k.verdict != Verdict::pass) {
+            EXPECT_FALSE(r.passes());
+        }
+    }
+    // Not designed, it has no base to set against the groundwater either.
+    in.groundwaterDepth = 5;
+    EXPECT_EQ(item(designCheck(in, with(Field::txtlength, "")), "Groundwater").verdict,
+              Verdict::notDesigned);
+}
+
+TEST_F(DesignCheckTest, TheRingOnShowIsCheckedByItsDepth) {
+    design.write(Field::txtringfail, "10");
+    design.switchPage(DetailPage::tsring);
+    DesignRecord ring = design.record();
+    ring.setChangeHandler(nullptr);
+    const DesignCheck c = designCheck(in, ring);
+    ASSERT_TRUE(c.ring);
+    const double needed = c.table.rows[c.table.ringGoverning].ringDepth;
+    struct Case {
+        std::string depth;
+        Verdict verdict;
+    };
+    for (const Case& k : {Case{plainText(needed - 0.005), Verdict::fail},
+                          Case{plainText(needed + 0.005), Verdict::pass},
+                          Case{"Fail", Verdict::notDesigned}, Case{"", Verdict::notDesigned}}) {
+        SCOPED_TRACE(k.depth);
+        ring.place(Field::rvdepth, k.depth);
+        EXPECT_EQ(item(designCheck(in, ring), "Critical storm").verdict, k.verdict)
+            << item(designCheck(in, ring), "Critical storm").reason;
     }
 }
 
@@ -169,12 +268,12 @@ TEST_F(DesignCheckTest, ClearancesToTheGroundwaterAndTheNearestBuilding) {
         Verdict groundwaterVerdict, buildingVerdict;
     };
     // The trench is 1.5 m deep: its base lies at top + 1.5 m.
-    for (const Case& c : {Case{0, 2.5, 5, Verdict::pass, Verdict::pass},
-                          Case{0.8, 3.3, 7, Verdict::pass, Verdict::pass},  // 3.3 - 2.3 is 1 m
-                          Case{0, 2.49, 4.99, Verdict::fail, Verdict::fail},
-                          Case{0.5, 2.9, 0, Verdict::fail, Verdict::fail},
-                          Case{0, std::nullopt, std::nullopt, Verdict::notChecked,
-                               Verdict::notChecked}}) {
+    for (const Case& c :
+         {Case{0, 2.5, 5, Verdict::pass, Verdict::pass},
+          Case{0.8, 3.3, 7, Verdict::pass, Verdict::pass},  // 3.3 - 2.3 is 1 m
+          Case{0, 2.49, 4.99, Verdict::fail, Verdict::fail},
+          Case{0.5, 2.9, 0, Verdict::fail, Verdict::fail},
+          Case{0, std::nullopt, std::nullopt, Verdict::notChecked, Verdict::notChecked}}) {
         SCOPED_TRACE(c.top);
         in.topDepth = c.top;
         in.groundwaterDepth = c.groundwater;

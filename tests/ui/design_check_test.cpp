@@ -3,7 +3,11 @@
 // tests entered from the soil infiltration dialog and judged in the check.
 #include <QAction>
 #include <QCheckBox>
+#include <QFileInfo>
+#include <QScreen>
+#include <QSettings>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "gui_fixture.h"
@@ -22,12 +26,13 @@ TEST_F(DesignCheckTest, UseInDesignWritesTheGoverningStormAndTheTrenchIsSizedFor
                [&](QWidget* dialog) {
                    EXPECT_EQ(dialog->windowTitle(), "Design Check");
                    auto* table = dialog->findChild<QTableWidget*>("sgstorms");
-                   ASSERT_EQ(table->rowCount(), 10);
+                   ASSERT_EQ(table->rowCount(), 11);
                    // The longest trench marked in the trench's columns, the deepest ring in the
                    // ring's.
                    const auto& storms = *program->designCheckDialog().logic().storm().table();
                    for (int r = 0; r < table->rowCount(); ++r) {
-                       EXPECT_EQ(table->item(r, 6)->font().bold(), r == int(storms.trenchGoverning));
+                       EXPECT_EQ(table->item(r, 6)->font().bold(),
+                                 r == int(storms.trenchGoverning));
                        EXPECT_EQ(table->item(r, 9)->font().bold(), r == int(storms.ringGoverning));
                    }
                    // A refused ratio leaves no table to use.
@@ -38,7 +43,7 @@ TEST_F(DesignCheckTest, UseInDesignWritesTheGoverningStormAndTheTrenchIsSizedFor
                    EXPECT_FALSE(dialog->findChild<QLabel*>("lblproblem")->text().isEmpty());
                    ratio->selectAll();
                    QTest::keyClicks(ratio, "0.3");
-                   ASSERT_EQ(table->rowCount(), 10);
+                   ASSERT_EQ(table->rowCount(), 11);
                    QTest::mouseClick(dialog->findChild<QPushButton*>("btnuse"), Qt::LeftButton);
                });
     const CriticalStormLogic& logic = program->designCheckDialog().logic().storm();
@@ -80,17 +85,74 @@ TEST_F(DesignCheckTest, TheLowestOfThreeTrialPitTestsGoesIntoTheDesignAndIntoThe
     EXPECT_FALSE(program->trialPitDialog().isVisible()) << "the single test closes with them";
     EXPECT_EQ(text("txtsinf"), "1.82E-5");
 
-    whileModal([&] { find<QAction>("pdmdesigncheck")->trigger(); }, [&](QWidget* dialog) {
-        const DesignCheck& check = *program->designCheckDialog().logic().check();
-        ASSERT_EQ(check.items.size(), 6u);
-        EXPECT_EQ(check.items[5].verdict, Verdict::pass) << check.items[5].reason;
-        EXPECT_EQ(dialog->findChild<QLabel*>("lblverdict4")->text(), "Not checked");
-        QTest::keyClicks(dialog->findChild<QLineEdit*>("txtgroundwater"), "2");
-        EXPECT_EQ(dialog->findChild<QLabel*>("lblverdict4")->text(), "Fail");
-        EXPECT_NE(dialog->findChild<QLabel*>("lblreason4")->text().indexOf("only 0.5 m"), -1);
-        EXPECT_NE(dialog->findChild<QLabel*>("lblsummary")->text().indexOf("fail"), -1);
-        QTest::mouseClick(dialog->findChild<QPushButton*>("btnclose"), Qt::LeftButton);
-    });
+    whileModal([&] { find<QAction>("pdmdesigncheck")->trigger(); },
+               [&](QWidget* dialog) {
+                   const DesignCheck& check = *program->designCheckDialog().logic().check();
+                   ASSERT_EQ(check.items.size(), 6u);
+                   EXPECT_EQ(check.items[5].verdict, Verdict::pass) << check.items[5].reason;
+                   EXPECT_EQ(dialog->findChild<QLabel*>("lblverdict4")->text(), "Not checked");
+                   QTest::keyClicks(dialog->findChild<QLineEdit*>("txtgroundwater"), "2");
+                   EXPECT_EQ(dialog->findChild<QLabel*>("lblverdict4")->text(), "Fail");
+                   EXPECT_NE(dialog->findChild<QLabel*>("lblreason4")->text().indexOf("only 0.5 m"),
+                             -1);
+                   EXPECT_NE(dialog->findChild<QLabel*>("lblsummary")->text().indexOf("fail"), -1);
+                   QTest::mouseClick(dialog->findChild<QPushButton*>("btnclose"), Qt::LeftButton);
+               });
+}
+
+// On a 1366 x 768 laptop (the suite's own run under Xvfb and the window manager) the whole
+// window is on the screen, its checks within reach; an M5-60 rainfall no site has is refused
+// naming the box; the record saved as "check1" is check1.pdf; and the size the user leaves
+// the window at is the one it opens at again.
+TEST_F(DesignCheckTest, FitsALaptopScreenRefusesWhatNoSiteHasAndRemembersItsSize) {
+    enterWorkedTrench();
+    QSettings().remove(QStringLiteral("DesignCheck/size"));
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString oldFolder = QDir::currentPath();
+    QDir::setCurrent(folder.path());
+    QSize left;
+    whileModal([&] { find<QAction>("pdmdesigncheck")->trigger(); },
+               [&](QWidget* dialog) {
+                   const QRect screen = dialog->screen()->availableGeometry();
+                   ASSERT_TRUE(eventually([&] { return screen.contains(dialog->frameGeometry()); }))
+                       << "frame " << dialog->frameGeometry().width() << "x"
+                       << dialog->frameGeometry().height() << " on " << screen.width() << "x"
+                       << screen.height();
+                   // Every check and the buttons can be reached: scrolled to, or in view.
+                   auto* close = dialog->findChild<QPushButton*>("btnclose");
+                   EXPECT_TRUE(screen.contains(close->mapToGlobal(close->rect().center())));
+                   auto* summary = dialog->findChild<QLabel*>("lblsummary");
+                   EXPECT_TRUE(summary->text().contains("not checked (no groundwater depth"))
+                       << summary->text().toStdString();
+
+                   auto* m560 = dialog->findChild<QLineEdit*>("txtm560");
+                   m560->selectAll();
+                   QTest::keyClicks(m560, "99999");
+                   const QString refused = dialog->findChild<QLabel*>("lblproblem")->text();
+                   EXPECT_TRUE(refused.contains("M5-60 rainfall must lie between 5 and 100 mm"))
+                       << refused.toStdString();
+                   EXPECT_EQ(dialog->findChild<QTableWidget*>("sgstorms")->rowCount(), 0);
+                   m560->selectAll();
+                   QTest::keyClicks(m560, "20");
+                   EXPECT_TRUE(dialog->findChild<QLabel*>("lblproblem")->text().isEmpty());
+
+                   withModals([&] { dialog->findChild<QPushButton*>("btnpdf")->click(); },
+                              {[&](QWidget* files) { answerFileDialog(files, "check1"); }});
+                   EXPECT_TRUE(QFileInfo::exists(folder.filePath("check1.pdf")));
+                   EXPECT_FALSE(QFileInfo::exists(folder.filePath("check1")));
+
+                   dialog->resize(dialog->width() - 60, dialog->height() - 40);
+                   left = dialog->size();
+                   QTest::mouseClick(close, Qt::LeftButton);
+               });
+    QDir::setCurrent(oldFolder);
+    EXPECT_EQ(QSettings().value(QStringLiteral("DesignCheck/size")).toSize(), left);
+    whileModal([&] { find<QAction>("pdmdesigncheck")->trigger(); },
+               [&](QWidget* dialog) {
+                   EXPECT_EQ(dialog->size(), left);
+                   QTest::mouseClick(dialog->findChild<QPushButton*>("btnclose"), Qt::LeftButton);
+               });
 }
 
 }  // namespace

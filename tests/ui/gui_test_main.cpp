@@ -1,6 +1,6 @@
 // GUI tests drive the real windows with real input events, on a real X server (xvfb-run).
-#include <gtest/gtest.h>
 #include <dlfcn.h>
+#include <gtest/gtest.h>
 #include <link.h>
 
 #include <QApplication>
@@ -28,6 +28,9 @@ int main(int argc, char** argv) {
     // The program registers its file type at start; never in the real home folder.
     QTemporaryDir dataHome;
     qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
+    // Nor does a window's remembered size go into the real settings.
+    QTemporaryDir configHome;
+    qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Varnholt"));
     const int failed = RUN_ALL_TESTS();
