@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
-#include <QSettings>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -31,7 +30,8 @@ namespace varnholt {
 
 namespace {
 
-const QString kSizeKey = QStringLiteral("DesignCheck/size");
+// The program keeps no stored preferences, so the size is remembered for the run only.
+QSize lastSize{900, 820};
 
 // Paints the plot of whatever table the logic holds.
 class StormPlot : public QWidget {
@@ -201,7 +201,7 @@ DesignCheckDialog::DesignCheckDialog(DesignSession& session, const TrialPitTests
 
 // The size the user last left it at, within the screen it opens on.
 void DesignCheckDialog::restoreSize() {
-    QSize size = QSettings().value(kSizeKey, QSize(900, 820)).toSize();
+    QSize size = lastSize;
     if (const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen()) {
         // Room for the window's frame and title bar.
         const QSize room = screen->availableGeometry().size() - QSize(16, 48);
@@ -211,7 +211,7 @@ void DesignCheckDialog::restoreSize() {
 }
 
 void DesignCheckDialog::done(int result) {
-    QSettings().setValue(kSizeKey, size());
+    lastSize = size();
     QDialog::done(result);
 }
 

@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QScreen>
-#include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -106,7 +105,6 @@ TEST_F(DesignCheckTest, TheLowestOfThreeTrialPitTestsGoesIntoTheDesignAndIntoThe
 // the window at is the one it opens at again.
 TEST_F(DesignCheckTest, FitsALaptopScreenRefusesWhatNoSiteHasAndRemembersItsSize) {
     enterWorkedTrench();
-    QSettings().remove(QStringLiteral("DesignCheck/size"));
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString oldFolder = QDir::currentPath();
@@ -147,7 +145,6 @@ TEST_F(DesignCheckTest, FitsALaptopScreenRefusesWhatNoSiteHasAndRemembersItsSize
                    QTest::mouseClick(close, Qt::LeftButton);
                });
     QDir::setCurrent(oldFolder);
-    EXPECT_EQ(QSettings().value(QStringLiteral("DesignCheck/size")).toSize(), left);
     whileModal([&] { find<QAction>("pdmdesigncheck")->trigger(); },
                [&](QWidget* dialog) {
                    EXPECT_EQ(dialog->size(), left);
