@@ -106,7 +106,6 @@ CriticalStormTable criticalStormTable(const StormSite& site, const StormDesign& 
 StormDesign stormDesignOf(const DesignRecord& record) {
     // A copy, so that the working values the filter report reads stay those of the last pass.
     DesignRecord copy = record;
-    copy.setChangeHandler(nullptr);
     refillSizingValues(copy);
     StormDesign d{};
     d.trench = trenchLoadOf(copy);
