@@ -1,5 +1,7 @@
 #!/usr/bin/env python3
-"""Runs every benchmark and prints one table of the figures beside their goals.
+"""Runs every benchmark and prints one table of the figures beside their goals. Exits with
+status 1 when a goal is missed, naming it on standard error, so that a script or CI job that
+runs it fails.
 
     python3 bench/report.py [BUILD_DIR]      (needs a display: run it under xvfb-run)
 """
@@ -92,3 +94,8 @@ print("|---|---|---|---|")
 for what, figure, goal, met in rows:
     mark = "" if met is None else ("yes" if met else "**no**")
     print(f"| {what} | {figure} | {goal} | {mark} |")
+
+missed = [(what.strip(), figure, goal) for what, figure, goal, met in rows if met is False]
+for what, figure, goal in missed:
+    print(f"bench report: goal missed: {what}: {figure}, {goal}", file=sys.stderr)
+sys.exit(1 if missed else 0)

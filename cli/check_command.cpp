@@ -226,7 +226,6 @@ int runCheck(const CheckRequest& request, std::string& out, std::string& message
                 made = logic.calculate(design.record());
                 if (!made) shown.push_back(logic.error());
                 record = design.record();
-                record.setChangeHandler(nullptr);
                 if (made && request.critical.output.empty())
                     out = request.critical.design.json ? json(logic, request.strict, shown)
                                                        : logic.text(record);

@@ -136,7 +136,6 @@ int runCritical(const CriticalRequest& request, std::string& out, std::string& m
                 made = logic.calculate(design.record());
                 if (!made) shown.push_back(logic.error());
                 record = design.record();
-                record.setChangeHandler(nullptr);
                 if (made && request.output.empty())
                     out = request.design.json ? json(logic, record, shown) : logic.text(record);
             }

@@ -245,7 +245,7 @@ std::string jsonReport(const Design& design, const std::vector<std::string>& mes
     json.value(pageName(r.detailPage));
     json.key("status");
     json.beginArray();
-    for (const std::string& panel : r.status) json.value(panel);
+    for (const std::string* panel : r.status.inOrder()) json.value(*panel);
     json.endArray();
     json.key("caption");
     json.value(r.caption);

@@ -130,7 +130,6 @@ CriticalStormTable criticalStormTable(const StormSite& site, const StormDesign& 
 StormDesign stormDesignOf(const DesignRecord& record) {
     // A copy, so that the working values the filter report reads stay those of the last pass.
     DesignRecord copy = record;
-    copy.setChangeHandler(nullptr);
     const double area = inputOf(copy, Field::txtarea, "the impermeable area") *
                         inputOf(copy, Field::txtVRC, "the runoff coefficient");
     const double infiltration = inputOf(copy, Field::txtsinf, "the soil infiltration rate") /

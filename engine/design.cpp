@@ -44,7 +44,7 @@ void Design::create(std::string today) {
     record_.flags = EngineFlags{};
     record_.outlinecolour = colours::black;
     record_.ringcolour = colours::black;
-    record_.status[0] = std::move(today);
+    record_.status.date = std::move(today);
 }
 
 void Design::firstShow() {
@@ -106,7 +106,7 @@ bool Design::type(Field f, std::string_view key) {
 bool Design::allowKey(Field f, std::string_view result, char key) {
     if (!isNumericField(f)) return true;
     const EntryCheck check = checkKey(f, record_.text(f), result, key);
-    if (!check.accepted) record_.status[1] = check.hint;
+    if (!check.accepted) record_.status.tips = check.hint;
     return check.accepted;
 }
 
@@ -119,7 +119,7 @@ bool Design::editText(Field f, std::string text) {
         const bool removed = text.size() < record_.text(f).size() && isPartialNumber(f, text);
         const EntryCheck check = removed ? EntryCheck{} : checkEnteredText(f, text);
         if (!check.accepted) {
-            record_.status[1] = check.hint;
+            record_.status.tips = check.hint;
             return false;
         }
     }
@@ -135,6 +135,25 @@ void Design::switchPage(DetailPage page) {
     pass_.procshowtrench();
     pass_.procshowring();
     pass_.showwhat();
+}
+
+void Design::recalculateBothPages() {
+    pass_.procshowtrench();
+    pass_.procshowring();
+    record_.flags.solveWidth = true;
+    pass_.showwhat();
+}
+
+void Design::optionsAccepted() {
+    filter_.checkfilter();
+    recalculateBothPages();
+    record_.status.showOptionsOf(record_);
+    takeRingFillOver();
+}
+
+void Design::optionsCancelled() {
+    filter_.checkfilter();
+    record_.status.showOptionsOf(record_);
 }
 
 void Design::takeRingFillOver() {

@@ -59,6 +59,19 @@ public:
     void setCheck(Check c, bool on) { record_.setChecked(c, on); }
     void switchPage(DetailPage page);
     void refreshView() { pass_.showwhat(); }
+    // A dialog that edits the design in place (the options, the runoff coefficient) closed:
+    // the design is shown as it now stands.
+    void dialogClosed() { pass_.showwhat(); }
+    // Both pages brought up to date and the width solved afresh, since new options change
+    // what a given length needs: the options' OK, and every printed data sheet.
+    void recalculateBothPages();
+    // OK in the design options: the filter report and both pages follow the new options, the
+    // status bar shows them, and the ring fill becomes the one the ring sizing uses.
+    void optionsAccepted();
+    // Cancel in the design options, once the fields hold again what the dialog was shown with.
+    void optionsCancelled();
+    // A new project: the ring table loses the sizes of the design before.
+    void clearRingTable() { ring_.clearTable(); }
     void stepUp(Field f) { trench_.stepUp(f); }
     void stepDown(Field f) { trench_.stepDown(f); }
     void chooseRingRow(int row) { ring_.chooseRow(row); }
@@ -72,9 +85,6 @@ public:
     // narrower, sized as a drag of its grip would.
     void stepRingDiameter(bool wider);
 
-    Recalculation& pass() { return pass_; }
-    FilterReport& filterReport() { return filter_; }
-    RingSizing& ringSizing() { return ring_; }
     TrenchElevation& trenchElevation() { return trenchElevation_; }
     RingElevation& ringElevation() { return ringElevation_; }
     const TrenchElevation& trenchElevation() const { return trenchElevation_; }

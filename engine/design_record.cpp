@@ -22,6 +22,21 @@ RingDesign::RingDesign() {
         cells[static_cast<std::size_t>(row)][0] = "         " + std::to_string(ringSizeMm(row));
 }
 
+void StatusBarTexts::showVoidRatio(std::string_view text) {
+    voidRatio = "Void Ratio = ";
+    voidRatio += text;
+}
+
+void StatusBarTexts::showFactorOfSafety(std::string_view text) {
+    factorOfSafety = "Factor of Safety = ";
+    factorOfSafety += text;
+}
+
+void StatusBarTexts::showOptionsOf(const DesignRecord& record) {
+    showVoidRatio(record.text(Field::txtVR));
+    showFactorOfSafety(record.text(Field::txtFOS));
+}
+
 DesignRecord::DesignRecord() {
     place(Field::txtVRC, "1.00");
     place(Field::txtsdur, "60");
@@ -54,7 +69,7 @@ void DesignRecord::write(Field f, std::string text) {
     std::string& current = texts_[index(f)];
     if (current == text) return;
     current = std::move(text);
-    if (handler_) handler_->fieldChanged(f);
+    if (handler_.handler) handler_.handler->fieldChanged(f);
 }
 
 void DesignRecord::writeTyped(Field f, std::string text) {
@@ -68,7 +83,7 @@ void DesignRecord::writeTyped(Field f, std::string text) {
         ~Hold() { typing = before; }
     } hold{typing_, typing_};
     typing_ = f;
-    if (handler_) handler_->fieldChanged(f);
+    if (handler_.handler) handler_.handler->fieldChanged(f);
 }
 
 }  // namespace varnholt

@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "colour.h"
 #include "fields.h"
@@ -74,12 +75,32 @@ struct FosGuidance {
     std::string text;
 };
 
+class DesignRecord;
+
+// The texts of the status bar sbtips, panel by panel.
+struct StatusBarTexts {
+    std::string date;
+    std::string tips;  // tips and messages
+    std::string voidRatio;
+    std::string factorOfSafety;
+
+    void showVoidRatio(std::string_view text);
+    void showFactorOfSafety(std::string_view text);
+    // Both option panels from the option fields as they stand.
+    void showOptionsOf(const DesignRecord& record);
+    // Left to right, as the status bar shows them.
+    std::array<const std::string*, 4> inOrder() const {
+        return {&date, &tips, &voidRatio, &factorOfSafety};
+    }
+    bool operator==(const StatusBarTexts&) const = default;
+};
+
 // The one design the program holds: field texts and what the rules derive from them.
 class DesignRecord {
 public:
     DesignRecord();
 
-    void setChangeHandler(ChangeHandler* handler) { handler_ = handler; }
+    void setChangeHandler(ChangeHandler* handler) { handler_.handler = handler; }
 
     const std::string& text(Field f) const { return texts_[index(f)]; }
     // A write that changes the text runs that field's change handling at once, nested inside
@@ -109,9 +130,8 @@ public:
     FieldStyle& style(Field f) { return styles_[index(f)]; }
     const FieldStyle& style(Field f) const { return styles_[index(f)]; }
 
-    // Status bar sbtips: date, tips and messages, void ratio, factor of safety.
-    std::array<std::string, 4> status;
-    void blankTipPanel() { status[1] = " "; }
+    StatusBarTexts status;
+    void blankTipPanel() { status.tips = " "; }
 
     EngineFlags flags;
     SizingValues sizing;
@@ -136,7 +156,15 @@ private:
     std::array<bool, kCheckCount> checks_{};
     std::array<NoticeState, kNoticeCount> notices_;
     std::array<FieldStyle, kFieldCount> styles_;
-    ChangeHandler* handler_ = nullptr;
+    // A copy is a record of its own: the change handling of the design it was copied from
+    // must never run for it, and an assigned record keeps its own.
+    struct OwnHandler {
+        ChangeHandler* handler = nullptr;
+        OwnHandler() = default;
+        OwnHandler(const OwnHandler&) {}
+        OwnHandler& operator=(const OwnHandler&) { return *this; }
+    };
+    OwnHandler handler_;
     std::optional<Field> typing_;
 };
 

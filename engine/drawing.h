@@ -36,8 +36,8 @@ public:
     virtual void depthmove() = 0;
 };
 
-// Told of every drawing operation as it starts; the views use it to know what to repaint and
-// the tests to check the order of the calls.
+// Told of every drawing operation as it starts, so that the tests can check the order of the
+// calls.
 class DrawingObserver {
 public:
     virtual ~DrawingObserver() = default;

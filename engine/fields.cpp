@@ -13,6 +13,8 @@ constexpr std::array<std::string_view, kCheckCount> kCheckNames = {"chkbase", "c
 constexpr std::array<std::string_view, kNoticeCount> kNoticeNames = {
     "trenchwarning",   "lblfttrench",     "lblringwarning",  "lblfiltwarning", "lblfiltflow",
     "lblfiltertrench", "lblbaseincluded", "lbltrenchnotice", "lblringnotice"};
+static_assert(noEntryMissing(kFieldNames) && noEntryMissing(kCheckNames) &&
+              noEntryMissing(kNoticeNames));
 }  // namespace
 
 std::string_view nameOf(Field f) {

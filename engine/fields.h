@@ -4,6 +4,8 @@
 #include <optional>
 #include <string_view>
 
+#include "enum_tables.h"
+
 namespace varnholt {
 
 // Every value of the design is the text of one of these fields, named as the program names
@@ -32,10 +34,10 @@ enum class Field {
     txtringfail,
     txtringmargin,
 };
-inline constexpr std::size_t kFieldCount = 21;
+inline constexpr std::size_t kFieldCount = index(Field::txtringmargin) + 1;
 
 enum class Check { chkbase, chkringsur, chkringbase };
-inline constexpr std::size_t kCheckCount = 3;
+inline constexpr std::size_t kCheckCount = index(Check::chkringbase) + 1;
 
 // Labels whose visibility (and for some, text) the design decides.
 enum class Notice {
@@ -50,7 +52,7 @@ enum class Notice {
     lbltrenchnotice,
     lblringnotice,
 };
-inline constexpr std::size_t kNoticeCount = 9;
+inline constexpr std::size_t kNoticeCount = index(Notice::lblringnotice) + 1;
 
 enum class DetailPage { tstrench, tsring };
 
@@ -65,11 +67,6 @@ bool isNumericField(Field f);
 // Fields that live on the main window (as opposed to the two dialogs).
 bool isMainWindowField(Field f);
 
-template <typename E>
-constexpr std::size_t index(E e) {
-    return static_cast<std::size_t>(e);
-}
-
 inline constexpr std::array<Field, kFieldCount> kAllFields = {
     Field::projtit,      Field::projnum,     Field::desname,      Field::txtarea,
     Field::txtrain,      Field::txtsinf,     Field::txtsdur,      Field::txtlength,
@@ -83,5 +80,6 @@ inline constexpr std::array<Notice, kNoticeCount> kAllNotices = {
     Notice::trenchwarning,   Notice::lblfttrench,     Notice::lblringwarning,
     Notice::lblfiltwarning,  Notice::lblfiltflow,     Notice::lblfiltertrench,
     Notice::lblbaseincluded, Notice::lbltrenchnotice, Notice::lblringnotice};
+static_assert(listsInOrder(kAllFields) && listsInOrder(kAllChecks) && listsInOrder(kAllNotices));
 
 }  // namespace varnholt

@@ -12,11 +12,8 @@ void stepToPreviousPage(Design& design) {
 }  // namespace
 
 bool prepareDataSheet(Design& design) {
-    DesignRecord& record = design.record();
-    design.pass().procshowtrench();
-    design.pass().procshowring();
-    record.flags.solveWidth = true;
-    design.pass().showwhat();
+    design.recalculateBothPages();
+    const DesignRecord& record = design.record();
 
     stepToPreviousPage(design);
     stepToPreviousPage(design);

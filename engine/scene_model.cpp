@@ -1,5 +1,7 @@
 #include "scene_model.h"
 
+#include "enum_tables.h"
+
 namespace varnholt {
 
 namespace {
@@ -9,6 +11,7 @@ constexpr std::array<std::string_view, kSceneNodeCount> kNodeNames = {
     "GLDummyRing",     "GLPCRing",       "GLRingOutflow", "GLRingInflow"};
 constexpr std::array<std::string_view, kSceneCaptionCount> kCaptionNames = {
     "GLtxtlength", "GLtxtdepth", "GLtxtwidth", "GLtxtdiameter", "GLtxtringdepth"};
+static_assert(noEntryMissing(kNodeNames) && noEntryMissing(kCaptionNames));
 }  // namespace
 
 std::string_view nameOf(SceneNodeId id) { return kNodeNames[static_cast<std::size_t>(id)]; }

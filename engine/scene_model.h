@@ -24,10 +24,12 @@ enum class SceneNodeId {
     GLRingOutflow,
     GLRingInflow,
 };
-inline constexpr std::size_t kSceneNodeCount = 14;
+inline constexpr std::size_t kSceneNodeCount =
+    static_cast<std::size_t>(SceneNodeId::GLRingInflow) + 1;
 
 enum class SceneCaptionId { GLtxtlength, GLtxtdepth, GLtxtwidth, GLtxtdiameter, GLtxtringdepth };
-inline constexpr std::size_t kSceneCaptionCount = 5;
+inline constexpr std::size_t kSceneCaptionCount =
+    static_cast<std::size_t>(SceneCaptionId::GLtxtringdepth) + 1;
 
 using Vec3 = std::array<float, 3>;  // single precision, as the scene holds its values
 

@@ -4,7 +4,7 @@
 #include <iostream>
 #include <string>
 
-#include "project/freedesktop_files.h"
+#include "desktop/freedesktop_files.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) {

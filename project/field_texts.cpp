@@ -32,6 +32,7 @@ constexpr std::array<std::string_view, kFieldCount> kLabels = {
     "Ring Soakaway Failure Depth",
     "Granular Fill Width",
 };
+static_assert(noEntryMissing(kLabels));
 
 // UTF-16 units of a UTF-8 text: a character beyond the first 65536 takes two.
 std::size_t utf16Units(std::string_view utf8) {

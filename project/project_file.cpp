@@ -152,14 +152,14 @@ std::optional<std::string> loadProjectFile(Design& design, const ProjectFileLine
     design.write(Field::txtVRC, line[11].empty() ? kDefaultVRC : line[11]);
 
     design.write(Field::txtVR, line[12].empty() ? kDefaultVR : line[12]);
-    record.status[2] = "Void Ratio = " + record.text(Field::txtVR);
+    record.status.showVoidRatio(record.text(Field::txtVR));
 
     readCheck(design, Check::chkbase, line[13]);
 
     // A factor of safety of zero is taken as 1; the status bar shows the line as read, or
     // the default that a missing line gives.
     design.write(Field::txtFOS, line[14]);
-    record.status[3] = "Factor of Safety = " + (line[14].empty() ? kDefaultFOS : line[14]);
+    record.status.showFactorOfSafety(line[14].empty() ? kDefaultFOS : line[14]);
     if (isZeroOrEmpty(line[14])) design.write(Field::txtFOS, kDefaultFOS);
     colourcheck(record);
 

@@ -57,7 +57,7 @@ void ProjectLifecycle::clearmain() {
         design_.setCheck(c, false);
     r.hide(Notice::lblbaseincluded);
     r.hide(Notice::lblfttrench);
-    design_.ringSizing().clearTable();
+    design_.clearRingTable();
     r.caption = kNewCaption;
     design_.repaintWindow();  // wipes the outlines the emptied fields traced on their way
 }
@@ -173,7 +173,7 @@ ProjectLifecycle::SaveResult ProjectLifecycle::save(bool reportInStatusBar) {
         result = saveThroughDialog(ProjectPrompts::SaveTitle::save);
     if (result != SaveResult::written) return result;
     design_.record().flags.ProjectModified = false;
-    if (reportInStatusBar) design_.record().status[1] = kSaved;
+    if (reportInStatusBar) design_.record().status.tips = kSaved;
     return result;
 }
 

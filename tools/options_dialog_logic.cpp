@@ -60,25 +60,11 @@ void OptionsDialogLogic::restoreDefaults() {
     record.write(Field::txthalfempty, "24");
 }
 
-void OptionsDialogLogic::writeStatusPanels() {
-    DesignRecord& record = design_.record();
-    record.status[2] = "Void Ratio = " + record.text(Field::txtVR);
-    record.status[3] = "Factor of Safety = " + record.text(Field::txtFOS);
-}
-
 void OptionsDialogLogic::ok() {
     for (Field f : {Field::txtFOS, Field::txtVR, Field::txtoverflow, Field::txthalfempty,
                     Field::txtringfail, Field::txtringmargin})
         fieldLeft(f);
-    design_.filterReport().checkfilter();
-    Recalculation& pass = design_.pass();
-    pass.procshowtrench();
-    pass.procshowring();
-    // New options change what a given length needs, so the width is solved afresh.
-    design_.record().flags.solveWidth = true;
-    pass.showwhat();
-    writeStatusPanels();
-    design_.takeRingFillOver();
+    design_.optionsAccepted();
     closed();
 }
 
@@ -87,13 +73,12 @@ void OptionsDialogLogic::cancel() {
     for (std::size_t i = 0; i < kSnapshotFields.size(); ++i)
         record.write(kSnapshotFields[i], plainText(snapshot_.values[i]));
     for (Check c : kAllChecks) setSwitch(c, snapshot_.checks[index(c)]);
-    design_.filterReport().checkfilter();
-    writeStatusPanels();
+    design_.optionsCancelled();
     closed();
 }
 
 void OptionsDialogLogic::closed() {
-    design_.pass().showwhat();
+    design_.dialogClosed();
 }
 
 }  // namespace varnholt

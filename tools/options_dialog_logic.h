@@ -60,7 +60,6 @@ private:
         std::array<bool, kCheckCount> checks{};
     };
     double snapshotValue(Field f) const;
-    void writeStatusPanels();
 
     Design& design_;
     Snapshot snapshot_;

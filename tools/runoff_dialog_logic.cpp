@@ -47,7 +47,7 @@ void RunoffDialogLogic::closed() {
     // the coefficient now in force; the activation that follows brings the width back to match.
     if (!record.isEmpty(Field::lblwid))
         record.write(Field::lblwid, plainText(record.number(Field::lblwid) + 0.01));
-    design_.pass().showwhat();
+    design_.dialogClosed();
 }
 
 }  // namespace varnholt

@@ -22,9 +22,9 @@ public:
     // GLSceneViewer1; pressing a mouse button on it pauses the turning, releasing the last
     // button resumes it.
     void setLogoView(QWidget* view);
-    QWidget* logoView() const { return view_; }
 
-    // Timer1: every 20 ms while the box is shown, and not while a button is held on the view.
+    // Timer1, reached by the tests: every 20 ms while the box is shown, and not while a button is
+    // held on the view.
     QTimer& timer() { return timer_; }
 
 public slots:

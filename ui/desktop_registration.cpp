@@ -4,7 +4,7 @@
 #include <QFile>
 #include "design_session.h"
 
-#include "project/file_type_registration.h"
+#include "desktop/file_type_registration.h"
 
 namespace varnholt {
 

@@ -74,7 +74,7 @@ void FieldEdit::refused() {
     sync();
     if (!qobject_cast<QMainWindow*>(window()))
         QToolTip::showText(mapToGlobal(QPoint(0, height())),
-                           QString::fromStdString(session_.record().status[1]), this);
+                           QString::fromStdString(session_.record().status.tips), this);
 }
 
 void FieldEdit::sync() {

@@ -22,7 +22,6 @@ public:
     explicit MainCommands(QMainWindow* window);
 
     QMenu* popupMenu() const { return popup_; }
-    QToolBar* toolBar() const { return toolBar_; }
     QAction* action(const QString& objectName) const;
 
 signals:

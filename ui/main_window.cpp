@@ -41,7 +41,7 @@ MainWindow::MainWindow(DesignSession& session, QWidget* parent)
     status_ = new StatusPanels(this);
     setStatusBar(status_);
     connect(commands_, &MainCommands::tip, this, [this](const QString& text) {
-        session_.design().record().status[1] = text.toStdString();
+        session_.design().record().status.tips = text.toStdString();
         status_->setPanels(session_.record().status);
     });
     connect(&session_, &DesignSession::changed, this, &MainWindow::sync);

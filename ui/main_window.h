@@ -27,8 +27,6 @@ public:
 
     MainCommands& commands() const { return *commands_; }
     InputPages& inputPages() const { return *inputPages_; }
-    DetailPages& detailPages() const { return *detailPages_; }
-    DrawingArea& drawingArea() const { return *drawingArea_; }
     StatusPanels& statusPanels() const { return *status_; }
     SoakawayView& soakawayView() const { return *soakawayView_; }
 

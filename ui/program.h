@@ -43,14 +43,13 @@ public:
 
     DesignSession& session() { return session_; }
     MainWindow& mainWindow() { return *main_; }
+
+    // The windows made with the program, reached only by the tests that drive them.
     OptionsDialog& optionsDialog() { return *options_; }
-    RunoffDialog& runoffDialog() { return *runoff_; }
-    ProjectLifecycle& lifecycle() { return lifecycle_; }
     DocumentCommands& documents() { return *documents_; }
     AboutBox& aboutBox() { return *about_; }
     // Made when the about box first opens.
     AboutLogo* aboutLogo() { return logo_.get(); }
-    BugReportWindow& bugReportWindow() { return *reportBug_; }
     MapWindow& mapWindow() { return *map_; }
     TrialPitDialog& trialPitDialog() { return *trialPit_; }
     SoilTableDialog& soilTableDialog() { return *soilTable_; }

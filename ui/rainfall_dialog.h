@@ -19,8 +19,6 @@ class RainfallDialog : public FixedDialog {
 public:
     RainfallDialog(DesignSession& session, QWidget* parent = nullptr);
 
-    const RainfallDialogLogic& logic() const { return logic_; }
-
 protected:
     void build() override;
 

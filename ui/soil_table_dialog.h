@@ -24,8 +24,6 @@ public:
     // Whatever closes the window (use, Cancel, Escape, the close box) ends here.
     void done(int result) override;
 
-    SoilTableLogic& logic() { return logic_; }
-
 private:
     void fill();
 

@@ -25,9 +25,10 @@ StatusPanels::StatusPanels(QWidget* parent) : QStatusBar(parent) {
     }
 }
 
-void StatusPanels::setPanels(const std::array<std::string, 4>& texts) {
+void StatusPanels::setPanels(const StatusBarTexts& texts) {
+    const auto inOrder = texts.inOrder();
     for (std::size_t i = 0; i < panels_.size(); ++i) {
-        const QString text = QString::fromStdString(texts[i]);
+        const QString text = QString::fromStdString(*inOrder[i]);
         if (panels_[i]->text() != text) panels_[i]->setText(text);
     }
 }

@@ -3,6 +3,8 @@
 #include <QStatusBar>
 #include <array>
 
+#include "engine/design_record.h"
+
 class QLabel;
 
 namespace varnholt {
@@ -13,7 +15,7 @@ class StatusPanels : public QStatusBar {
     Q_OBJECT
 public:
     explicit StatusPanels(QWidget* parent = nullptr);
-    void setPanels(const std::array<std::string, 4>& texts);
+    void setPanels(const StatusBarTexts& texts);
     QString panel(int i) const;
 
 signals:

@@ -117,10 +117,15 @@ TEST_F(RingPage, ThePanelIsColouredByTheRingItShows) {
     EXPECT_EQ(record().style(Field::rvdepth).background, colours::white);
     EXPECT_EQ(record().ringcolour, colours::black);
 
-    // A ring dragged past the limit is marked, and one dragged back is not.
+    // A ring dragged past the limit is marked, and one dragged back is not. The grip is
+    // dragged as the mouse would, one pixel a 10 mm step of the diameter.
     const auto drag = [&](double radius) {
-        design.record().ring.radius = radius;
-        design.ringSizing().ringcalcvariable();
+        RingElevation& elevation = design.ringElevation();
+        const int width = static_cast<int>(radius * 2 * 100 + 0.5);
+        elevation.gripPressed({0, 0});
+        elevation.gripMoved({width - elevation.shapes().ringtop.width, 0}, true);
+        elevation.gripReleased();
+        ASSERT_EQ(record().ring.radius, radius);
     };
     drag(1.0);
     EXPECT_EQ(record().style(Field::rvhalf), kWarningStyle);

@@ -210,10 +210,10 @@ TEST_F(TrenchChain, ALonePointStopsTheActionAndKeepsWhatWasWritten) {
 
 TEST_F(TrenchChain, ProjectChangedAndTipBlankedByEveryInput) {
     design.record().flags.ProjectModified = false;
-    design.record().status[1] = "Project Saved.";
+    design.record().status.tips = "Project Saved.";
     design.type(Field::projtit, 'A');
     EXPECT_TRUE(record().flags.ProjectModified);
-    EXPECT_EQ(record().status[1], " ");
+    EXPECT_EQ(record().status.tips, " ");
     EXPECT_FALSE(design.type(Field::lbltime, '1'));
 }
 

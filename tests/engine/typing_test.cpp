@@ -139,9 +139,9 @@ TEST(Typing, ARefusedKeyChangesNothingAndTheStatusBarSaysWhy) {
     design.type(Field::txtarea, '1');
     EXPECT_FALSE(design.type(Field::txtarea, ','));
     EXPECT_EQ(design.record().text(Field::txtarea), "1");
-    EXPECT_EQ(design.record().status[1], "Use a point for decimals.");
+    EXPECT_EQ(design.record().status.tips, "Use a point for decimals.");
     design.type(Field::txtarea, '5');
-    EXPECT_EQ(design.record().status[1], " ");  // the next change blanks the tip panel
+    EXPECT_EQ(design.record().status.tips, " ");  // the next change blanks the tip panel
 }
 
 TEST(Typing, APasteThatLeavesNoNumberIsRefusedWhole) {
@@ -150,7 +150,7 @@ TEST(Typing, APasteThatLeavesNoNumberIsRefusedWhole) {
     design.write(Field::txtarea, "100");
     EXPECT_FALSE(design.editText(Field::txtarea, "100abc"));
     EXPECT_EQ(design.record().text(Field::txtarea), "100");
-    EXPECT_EQ(design.record().status[1],
+    EXPECT_EQ(design.record().status.tips,
               "This field takes a number: digits and one decimal point.");
     EXPECT_TRUE(design.editText(Field::txtsinf, " 2.5e-6 "));
     EXPECT_EQ(design.record().text(Field::txtsinf), "2.5E-6");

@@ -87,8 +87,8 @@ TEST_F(ProjectFile, ReadingBackRestoresTheTexts) {
     EXPECT_TRUE(design.record().checked(Check::chkringbase));
     EXPECT_TRUE(design.record().appliedRingSurround);
     EXPECT_DOUBLE_EQ(design.record().appliedRingMargin, 0.25);
-    EXPECT_EQ(design.record().status[2], "Void Ratio = 0.35");
-    EXPECT_EQ(design.record().status[3], "Factor of Safety = 2.5");
+    EXPECT_EQ(design.record().status.voidRatio, "Void Ratio = 0.35");
+    EXPECT_EQ(design.record().status.factorOfSafety, "Factor of Safety = 2.5");
     EXPECT_EQ(design.record().fosGuidance.colour, colours::purple);
 }
 
@@ -166,7 +166,7 @@ TEST_F(ProjectFile, ShortFileFallsBackToDefaultsAndSaysWhichLinesWereMissing) {
               std::vector<std::string>{"site.vhl ends after line 13; lines 14 to 21 were missing "
                                        "and their fields take their default values."});
     EXPECT_EQ(text(Field::txtFOS), "1");
-    EXPECT_EQ(design.record().status[3], "Factor of Safety = 1");
+    EXPECT_EQ(design.record().status.factorOfSafety, "Factor of Safety = 1");
     EXPECT_FALSE(design.record().checked(Check::chkringsur));
     EXPECT_EQ(text(Field::txtringfail), "4");
     EXPECT_EQ(text(Field::txtoverflow), "0");
@@ -181,7 +181,7 @@ TEST_F(ProjectFile, ShortFileFallsBackToDefaultsAndSaysWhichLinesWereMissing) {
                                 "old.vhl", messages));
     EXPECT_EQ(text(Field::txtVRC), "1.0");
     EXPECT_EQ(text(Field::txtVR), "0.3");
-    EXPECT_EQ(design.record().status[2], "Void Ratio = 0.3");
+    EXPECT_EQ(design.record().status.voidRatio, "Void Ratio = 0.3");
     EXPECT_EQ(messages.texts,
               std::vector<std::string>{"old.vhl ends after line 2; lines 3 to 21 were missing "
                                        "and their fields take their default values."});
@@ -225,7 +225,7 @@ TEST_F(ProjectFile, PerLineRulesForChecksAndFactorOfSafety) {
     ASSERT_TRUE(readProjectFile(design, file, "site.vhl", messages));
     EXPECT_TRUE(design.record().checked(Check::chkbase));  // "yes" leaves the box alone
     EXPECT_EQ(text(Field::txtFOS), "1");
-    EXPECT_EQ(design.record().status[3], "Factor of Safety = 0");
+    EXPECT_EQ(design.record().status.factorOfSafety, "Factor of Safety = 0");
     EXPECT_EQ(text(Field::txtringfail), "4");
     EXPECT_EQ(text(Field::txtoverflow), "0");
     EXPECT_EQ(text(Field::txtVRC), "1.0");

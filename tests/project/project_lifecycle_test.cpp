@@ -202,7 +202,7 @@ TEST_F(Lifecycle, SaveRefusesATextTheFileCouldNotBeOpenedWith) {
     EXPECT_EQ(storage.files["/p/site.vhl"], old);
     EXPECT_EQ(storage.files.size(), 1u);
     EXPECT_EQ(prompts.dialogs.size(), 1u);  // no save dialog for a project that cannot be saved
-    EXPECT_NE(record().status[1], "Project Saved.");
+    EXPECT_NE(record().status.tips, "Project Saved.");
 
     prompts.answers = {Answer::yes};
     EXPECT_FALSE(lifecycle.closeprog());
@@ -210,16 +210,16 @@ TEST_F(Lifecycle, SaveRefusesATextTheFileCouldNotBeOpenedWith) {
 
 TEST_F(Lifecycle, SaveWithoutAFileAsksForOneAndCancellingWritesNothing) {
     typeTitle();
-    design.record().status[1] = "Open Soakaway project.";
+    design.record().status.tips = "Open Soakaway project.";
     EXPECT_FALSE(lifecycle.savefile(true));
     EXPECT_EQ(prompts.dialogs, std::vector<std::string>{"Save Varnholt File"});
     EXPECT_TRUE(storage.files.empty());
-    EXPECT_EQ(record().status[1], "Open Soakaway project.");
+    EXPECT_EQ(record().status.tips, "Open Soakaway project.");
     EXPECT_TRUE(record().flags.ProjectModified);
 
     prompts.saveAnswers = {std::string("/p/site.vhl")};
     EXPECT_TRUE(lifecycle.savefile(true));
-    EXPECT_EQ(record().status[1], "Project Saved.");
+    EXPECT_EQ(record().status.tips, "Project Saved.");
     EXPECT_EQ(record().caption, "Varnholt - /p/site.vhl");
     EXPECT_EQ(record().CurrentFileName, "/p/site.vhl");
     EXPECT_FALSE(record().flags.ProjectModified);
@@ -259,7 +259,7 @@ TEST_F(Lifecycle, AFailedSaveChangesNothingAndKeepsTheProgramRunning) {
         std::vector<std::string>{"Cannot write file \"/full/site.vhl\". No space left on device."});
     EXPECT_TRUE(record().flags.ProjectModified);
     EXPECT_EQ(record().CurrentFileName, "/full/site.vhl");
-    EXPECT_NE(record().status[1], "Project Saved.");
+    EXPECT_NE(record().status.tips, "Project Saved.");
 
     prompts.answers = {Answer::yes};
     EXPECT_FALSE(lifecycle.closeprog());  // Yes, but the save failed: nothing may be lost

@@ -131,7 +131,7 @@ TEST_F(OptionCorrections, OkCorrectsEveryFieldAsLeavingItWould) {
     EXPECT_EQ(design.record().text(Field::txtFOS), "10");
     EXPECT_EQ(design.record().text(Field::txthalfempty), "24");
     EXPECT_EQ(design.record().text(Field::txtringmargin), "0");
-    EXPECT_EQ(design.record().status[2], "Void Ratio = 0.01");
+    EXPECT_EQ(design.record().status.voidRatio, "Void Ratio = 0.01");
 }
 
 TEST_F(OptionCorrections, FieldsOffTheDialogAreRefused) {

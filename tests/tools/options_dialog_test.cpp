@@ -147,8 +147,8 @@ TEST(OptionsDialogVisit, OkCommitsAndCancelRestores) {
         EXPECT_EQ(record.text(Field::txtlength), c.length);
         EXPECT_EQ(record.text(Field::lblwid), c.width);
         EXPECT_EQ(record.text(Field::lbltime), c.time);
-        EXPECT_EQ(record.status[2], c.voidPanel);
-        EXPECT_EQ(record.status[3], c.fosPanel);
+        EXPECT_EQ(record.status.voidRatio, c.voidPanel);
+        EXPECT_EQ(record.status.factorOfSafety, c.fosPanel);
         EXPECT_EQ(record.appliedRingSurround, c.appliedSurround);
         EXPECT_DOUBLE_EQ(record.appliedRingMargin, c.appliedMargin);
         EXPECT_FALSE(record.flags.solveWidth);
@@ -190,8 +190,8 @@ TEST_F(OptionsDialog, CancelWritesTheSnapshotInPlainForm) {
     EXPECT_EQ(text(Field::txtFOS), "2.5");
     EXPECT_EQ(text(Field::txtVR), "0.3");
     EXPECT_EQ(text(Field::txthalfempty), "24");
-    EXPECT_EQ(record().status[2], "Void Ratio = 0.3");
-    EXPECT_EQ(record().status[3], "Factor of Safety = 2.5");
+    EXPECT_EQ(record().status.voidRatio, "Void Ratio = 0.3");
+    EXPECT_EQ(record().status.factorOfSafety, "Factor of Safety = 2.5");
 }
 
 TEST_F(OptionsDialog, RingTableTakesATypedMarginOnlyFromOk) {
@@ -221,7 +221,7 @@ TEST_F(OptionsDialog, OkStopsAtAConversionFailureBeforeCommitting) {
     record().place(Field::txtringmargin, "0.5");
     record().place(Field::txtarea, ".");  // pasted into the main window meanwhile
     EXPECT_THROW(dialog.ok(), ConversionError);
-    EXPECT_EQ(record().status[2], "");
+    EXPECT_EQ(record().status.voidRatio, "");
     EXPECT_FALSE(record().appliedRingSurround);
 }
 

@@ -283,8 +283,8 @@ TEST_F(MainWindowTest, ToolBarTipsStayInTheStatusBarUntilAFieldChanges) {
 TEST_F(MainWindowTest, StatusPanelsShowTheirWholeTextsAndStayPutForTips) {
     StatusPanels& status = program->mainWindow().statusPanels();
     DesignRecord& r = program->session().design().record();
-    r.status[2] = "Void Ratio = 0.35";
-    r.status[3] = "Factor of Safety = 2.5";
+    r.status.voidRatio = "Void Ratio = 0.35";
+    r.status.factorOfSafety = "Factor of Safety = 2.5";
     program->session().refreshViews();
     auto* home = find<QToolButton>("tbhome1");
     QTest::mouseMove(home);

@@ -2,16 +2,22 @@
 
 #include "file_type_registration.h"
 
+#include <fcntl.h>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <utility>
 
 #include "freedesktop_files.h"
-#include "replace_file.h"
+#include "project/qt/atomic_file.h"
 #include "run_program.h"
 
 namespace varnholt {
@@ -25,6 +31,45 @@ void fail(RegistrationOutcome& outcome, const std::string& message) {
     outcome.ok = false;
     if (!outcome.error.empty()) outcome.error += '\n';
     outcome.error += message;
+}
+
+// Compares with the bytes on disk; anything that cannot be read as a regular file differs.
+bool holds(const std::string& path, const std::string& contents) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat info {};
+    bool same = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+                static_cast<std::size_t>(info.st_size) == contents.size();
+    std::size_t done = 0;
+    char buffer[8192];
+    while (same && done < contents.size()) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        const auto got = static_cast<std::size_t>(n);
+        same =
+            n > 0 && done + got <= contents.size() && contents.compare(done, got, buffer, got) == 0;
+        done += n > 0 ? got : 0;
+    }
+    ::close(fd);
+    return same;
+}
+
+// A file that already holds `contents` is not touched, so its time stamp tells when it last
+// really changed; otherwise its folders are made and it is written atomically. Returns the
+// reason it could not be, naming the path.
+std::optional<std::string> writeIfChanged(const std::string& path, const std::string& contents,
+                                          bool& changed) {
+    if (holds(path, contents)) return std::nullopt;
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    if (ec) return "Cannot create folder \"" + folder.string() + "\". " + ec.message() + ".";
+    // Said as the system says it, as for every other failure here.
+    if (std::filesystem::is_directory(path, ec))
+        return "Cannot write file \"" + path + "\". " + std::strerror(EISDIR) + ".";
+    if (auto error = writeFileAtomically(path, contents)) return error;
+    changed = true;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -63,9 +108,7 @@ RegistrationOutcome registerFileType(const FileTypeRegistration& what) {
         {base + "/applications/varnholt.desktop", desktopEntry(what.executable)},
     };
     for (const auto& [path, contents] : files) {
-        const ReplaceOutcome written = replaceFileIfChanged(path, contents);
-        if (!written.ok) fail(outcome, written.error);
-        outcome.changed = outcome.changed || written.changed;
+        if (auto error = writeIfChanged(path, contents, outcome.changed)) fail(outcome, *error);
     }
 
     // A missing cache means the tool was absent or failed last time: try again, so that
