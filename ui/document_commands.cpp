@@ -1,12 +1,12 @@
 #include "document_commands.h"
 
-#include <QDesktopServices>
 #include <QFile>
 #include <QRadioButton>
 #include <QUrl>
 #include <QWindow>
 
 #include "design_session.h"
+#include "desktop_open.h"
 #include "output/drawings/qt/drawing_menu.h"
 #include "output/drawings/qt/drawing_window.h"
 
@@ -30,14 +30,21 @@ ProgramDocument documentOf(StandardDrawing which) {
 
 }  // namespace
 
-void openWithDesktop(const std::filesystem::path& file) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(file.c_str())));
+bool openWithDesktop(const std::filesystem::path& file, QWidget* messageParent) {
+    return openFileOrSay(QFile::decodeName(file.c_str()), messageParent);
 }
 
 DocumentCommands::DocumentCommands(const QString& programFolder, QWidget* mainWindow)
     : mainWindow_(mainWindow),
-      documents_(std::filesystem::path(QFile::encodeName(programFolder).toStdString()),
-                 openWithDesktop) {}
+      documents_(std::filesystem::path(QFile::encodeName(programFolder).toStdString()), {}) {
+    useDesktop();
+}
+
+void DocumentCommands::useDesktop() {
+    documents_.setOpen([this](const std::filesystem::path& file) {
+        openWithDesktop(file, messageParent_ ? messageParent_ : mainWindow_);
+    });
+}
 
 DocumentCommands::~DocumentCommands() = default;
 
@@ -87,8 +94,10 @@ void DocumentCommands::openMaintenanceSchedule() {
 }
 
 void DocumentCommands::open(ProgramDocument document, QWidget* messageParent) {
-    if (!documents_.open(document))
-        showInformation(messageParent, missingDocumentMessage(document));
+    messageParent_ = messageParent;
+    const bool found = documents_.open(document);
+    messageParent_ = nullptr;
+    if (!found) showInformation(messageParent, missingDocumentMessage(document));
 }
 
 }  // namespace varnholt

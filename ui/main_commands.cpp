@@ -95,7 +95,7 @@ void MainCommands::buildMenus(QMainWindow* window) {
     connect(action("pdmoptions"), &QAction::triggered, this, [this] { emit designOptions(false); });
     connect(action("RefreshView1"), &QAction::triggered, this, &MainCommands::refreshView);
     connect(action("ReportaBug1"), &QAction::triggered, this, &MainCommands::reportBug);
-    connect(action("Contents1"), &QAction::triggered, this, &MainCommands::help);
+
     connect(action("About1"), &QAction::triggered, this, &MainCommands::about);
 }
 
