@@ -1,9 +1,12 @@
 #include "document_commands.h"
 
+#include <QEvent>
 #include <QFile>
 #include <QRadioButton>
+#include <QScreen>
 #include <QUrl>
 #include <QWindow>
+#include <algorithm>
 
 #include "design_session.h"
 #include "desktop_open.h"
@@ -59,6 +62,7 @@ void DocumentCommands::makeWindows() {
                 [window](const QString& text) { showInformation(window, text.toStdString()); });
         connect(window, &drawings::DrawingWindow::openInCadRequested, this,
                 [this, window] { open(documentOf(window->which()), window); });
+        window->installEventFilter(this);
     }
     menu_ = std::make_unique<drawings::DrawingMenu>(
         std::array<QWidget*, 3>{windows_[0].get(), windows_[1].get(), windows_[2].get()},
@@ -81,6 +85,25 @@ bool DocumentCommands::showDrawingMenu() {
     for (int i = 0; i < 3; ++i)
         if (accepted && menu_->option(i)->isChecked()) return true;
     return false;
+}
+
+// A drawing opens over the main window, where the user is looking, not in a corner of the
+// screen; it is made no larger than the screen, so its labels stay whole.
+bool DocumentCommands::eventFilter(QObject* watched, QEvent* event) {
+    auto* window = qobject_cast<QWidget*>(watched);
+    if (window && event->type() == QEvent::Show && !event->spontaneous()) {
+        const QRect room = window->screen()->availableGeometry();
+        const QSize frame = window->frameGeometry().size() - window->geometry().size();
+        window->resize(window->size().boundedTo(room.size() - frame));
+        QRect placed(QPoint(0, 0), window->size() + frame);
+        placed.moveCenter(mainWindow_->frameGeometry().center());
+        placed.moveLeft(
+            std::max(room.left(), std::min(placed.left(), room.right() - placed.width())));
+        placed.moveTop(
+            std::max(room.top(), std::min(placed.top(), room.bottom() - placed.height())));
+        window->move(placed.topLeft());
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 bool DocumentCommands::isDrawingWindow(const QWindow* window) const {

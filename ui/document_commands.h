@@ -41,6 +41,9 @@ public:
     // Maintenance Schedule.
     void openMaintenanceSchedule();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void makeWindows();
     void open(ProgramDocument document, QWidget* messageParent);

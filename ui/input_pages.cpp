@@ -64,7 +64,7 @@ QWidget* InputPages::buildInputsPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("tsglobvar"));
     auto* rows = new QVBoxLayout(page);
-    rows->setContentsMargins(6, 4, 6, 4);
+    rows->setContentsMargins(4, 4, 4, 4);
     rows->setSpacing(4);
     for (QHBoxLayout*& row : rows_) {
         row = new QHBoxLayout;
@@ -86,8 +86,8 @@ QWidget* InputPages::buildInputsPage() {
         auto* box = new QWidget(page);
         box->setObjectName(field->objectName() + QStringLiteral("_group"));
         auto* layout = new QHBoxLayout(box);
-        layout->setContentsMargins(0, 0, 8, 0);
-        layout->setSpacing(4);
+        layout->setContentsMargins(0, 0, field == txtsdur_ ? 0 : 5, 0);
+        layout->setSpacing(3);
         auto* text = new QLabel(QString::fromLatin1(label), box);
         text->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
         if (!text->text().contains(QLatin1Char('\n'))) {  // wrapped over two lines like the rest
@@ -144,7 +144,7 @@ QWidget* InputPages::buildInputsPage() {
 }
 
 int InputPages::oneRowWidth() const {
-    int width = 6 + 6 + 4;  // the page's margins and the frame of the page control
+    int width = 4 + 4 + 4;  // the page's margins and the frame of the page control
     for (QWidget* g : groups_) width += g->sizeHint().width();
     return width;
 }
