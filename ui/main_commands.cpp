@@ -74,6 +74,7 @@ void MainCommands::buildMenus(QMainWindow* window) {
     help->addAction(make("Contents1", "&Contents"));
     help->addAction(make("About1", "&About"));
     action("Contents1")->setShortcut(QKeySequence(QStringLiteral("F1")));
+    connect(action("Contents1"), &QAction::triggered, this, &MainCommands::contents);
 
     connect(action("New1"), &QAction::triggered, this, [this] { emit newProject(false); });
     connect(action("Open1"), &QAction::triggered, this, &MainCommands::openProject);

@@ -49,6 +49,7 @@ MainWindow::MainWindow(DesignSession& session, QWidget* parent)
     central->setMinimumHeight(kLeastBodyHeight);
     // The input pages grow a row when the window narrows: the drawings' top limit follows.
     inputPages_->installEventFilter(this);
+    zoomPanel_->installEventFilter(this);
     scroller->setWidget(central);
     setCentralWidget(scroller);
 
@@ -111,6 +112,7 @@ QWidget* MainWindow::buildBody() {
 }
 
 void MainWindow::sync() {
+    updatePaneBounds();  // the pages may have changed their rows since the last layout
     const DesignRecord& record = session_.record();
     // The window system shows the mark of unsaved changes where the placeholder stands; a
     // "[*]" in a path is doubled to be shown as it is.
@@ -136,7 +138,8 @@ void MainWindow::updatePaneBounds() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == inputPages_ && event->type() == QEvent::Resize) {
+    const bool moved = event->type() == QEvent::Resize || event->type() == QEvent::Move;
+    if ((watched == inputPages_ || watched == zoomPanel_) && moved) {
         updatePaneBounds();
         drawingArea_->sync();
     }

@@ -1,6 +1,5 @@
 #include "program.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QDate>
 #include <QElapsedTimer>
@@ -188,7 +187,7 @@ void Program::wireCommands() {
     // Contents reads the help shipped with the program, there with or without a browser; the
     // tool bar's button goes on to the online help.
     connect(&c, &MainCommands::help, this, [] { openWebPage(helpPage()); });
-    connect(c.action(QStringLiteral("Contents1")), &QAction::triggered, this,
+    connect(&c, &MainCommands::contents, this,
             [this] { showHelpPages(helpFolder_, QStringLiteral("index.htm"), main_.get()); });
     connect(&c, &MainCommands::homePage, this, [] { openWebPage(homePage()); });
     connect(&c, &MainCommands::about, this, &Program::openAbout);
