@@ -1,10 +1,13 @@
 #include "report_printing.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScreen>
 #include <QToolBar>
 #include <exception>
 
@@ -50,7 +53,17 @@ void previewReport(Report& report, QWidget* parent, const std::function<void(QWi
             QObject::connect(save, &QAction::triggered, &dialog, [&] { savePdf(&dialog); });
         }
     }
+    // A page read at a glance: most of the screen, the page as wide as the window, and the size
+    // the user last gave the preview kept for the next one.
+    static QSize lastSize;
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const QRect room = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    dialog.resize(lastSize.isValid() ? lastSize.boundedTo(room.size())
+                                     : QSize(room.width() * 3 / 4, room.height() * 9 / 10));
+    dialog.move(room.center() - dialog.rect().center());
+    if (auto* page = dialog.findChild<QPrintPreviewWidget*>()) page->fitToWidth();
     dialog.exec();
+    lastSize = dialog.size();
     if (report.afterPreview) report.afterPreview();
 }
 

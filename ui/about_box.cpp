@@ -98,6 +98,12 @@ void AboutBox::build() {
     credit->setObjectName(QStringLiteral("Label2"));
     right->addWidget(credit, 0, Qt::AlignHCenter);
     right->addStretch(1);
+    // The version the build carries, as its package does: the first thing asked of a report.
+    auto* version =
+        new QLabel(QStringLiteral("Varnholt version ") + QStringLiteral(VARNHOLT_VERSION), this);
+    version->setObjectName(QStringLiteral("lblversion"));
+    version->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    right->addWidget(version);
     auto* contact = new QLabel(contactDetails(), this);
     contact->setObjectName(QStringLiteral("Label3"));
     contact->setTextFormat(Qt::PlainText);

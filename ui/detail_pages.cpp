@@ -144,6 +144,7 @@ QWidget* DetailPages::buildRingPage() {
     pcring_->setSelectionBehavior(QAbstractItemView::SelectRows);
     pcring_->setSelectionMode(QAbstractItemView::SingleSelection);
     pcring_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    pcring_->setTabKeyNavigation(false);  // the arrows choose a ring; the tab key moves on
     const auto& cells = session_.record().ring.cells;
     for (int c = 0; c < 3; ++c)
         pcring_->setHorizontalHeaderItem(c,

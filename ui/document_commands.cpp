@@ -1,12 +1,15 @@
 #include "document_commands.h"
 
-#include <QDesktopServices>
+#include <QEvent>
 #include <QFile>
 #include <QRadioButton>
+#include <QScreen>
 #include <QUrl>
 #include <QWindow>
+#include <algorithm>
 
 #include "design_session.h"
+#include "desktop_open.h"
 #include "output/drawings/qt/drawing_menu.h"
 #include "output/drawings/qt/drawing_window.h"
 
@@ -30,14 +33,21 @@ ProgramDocument documentOf(StandardDrawing which) {
 
 }  // namespace
 
-void openWithDesktop(const std::filesystem::path& file) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(file.c_str())));
+bool openWithDesktop(const std::filesystem::path& file, QWidget* messageParent) {
+    return openFileOrSay(QFile::decodeName(file.c_str()), messageParent);
 }
 
 DocumentCommands::DocumentCommands(const QString& programFolder, QWidget* mainWindow)
     : mainWindow_(mainWindow),
-      documents_(std::filesystem::path(QFile::encodeName(programFolder).toStdString()),
-                 openWithDesktop) {}
+      documents_(std::filesystem::path(QFile::encodeName(programFolder).toStdString()), {}) {
+    useDesktop();
+}
+
+void DocumentCommands::useDesktop() {
+    documents_.setOpen([this](const std::filesystem::path& file) {
+        openWithDesktop(file, messageParent_ ? messageParent_ : mainWindow_);
+    });
+}
 
 DocumentCommands::~DocumentCommands() = default;
 
@@ -52,6 +62,7 @@ void DocumentCommands::makeWindows() {
                 [window](const QString& text) { showInformation(window, text.toStdString()); });
         connect(window, &drawings::DrawingWindow::openInCadRequested, this,
                 [this, window] { open(documentOf(window->which()), window); });
+        window->installEventFilter(this);
     }
     menu_ = std::make_unique<drawings::DrawingMenu>(
         std::array<QWidget*, 3>{windows_[0].get(), windows_[1].get(), windows_[2].get()},
@@ -76,6 +87,25 @@ bool DocumentCommands::showDrawingMenu() {
     return false;
 }
 
+// A drawing opens over the main window, where the user is looking, not in a corner of the
+// screen; it is made no larger than the screen, so its labels stay whole.
+bool DocumentCommands::eventFilter(QObject* watched, QEvent* event) {
+    auto* window = qobject_cast<QWidget*>(watched);
+    if (window && event->type() == QEvent::Show && !event->spontaneous()) {
+        const QRect room = window->screen()->availableGeometry();
+        const QSize frame = window->frameGeometry().size() - window->geometry().size();
+        window->resize(window->size().boundedTo(room.size() - frame));
+        QRect placed(QPoint(0, 0), window->size() + frame);
+        placed.moveCenter(mainWindow_->frameGeometry().center());
+        placed.moveLeft(
+            std::max(room.left(), std::min(placed.left(), room.right() - placed.width())));
+        placed.moveTop(
+            std::max(room.top(), std::min(placed.top(), room.bottom() - placed.height())));
+        window->move(placed.topLeft());
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 bool DocumentCommands::isDrawingWindow(const QWindow* window) const {
     for (const auto& w : windows_)
         if (window && w && w->windowHandle() == window) return true;
@@ -87,8 +117,10 @@ void DocumentCommands::openMaintenanceSchedule() {
 }
 
 void DocumentCommands::open(ProgramDocument document, QWidget* messageParent) {
-    if (!documents_.open(document))
-        showInformation(messageParent, missingDocumentMessage(document));
+    messageParent_ = messageParent;
+    const bool found = documents_.open(document);
+    messageParent_ = nullptr;
+    if (!found) showInformation(messageParent, missingDocumentMessage(document));
 }
 
 }  // namespace varnholt

@@ -27,6 +27,8 @@ public:
     ~DocumentCommands() override;
 
     ProgramDocuments& documents() { return documents_; }
+    // Files go to the desktop's applications (as they do from the start).
+    void useDesktop();
     drawings::DrawingMenu& drawingMenu();
     // The ring, the trench with silt trap manhole, the trench without.
     drawings::DrawingWindow& drawingWindow(int index);
@@ -39,17 +41,22 @@ public:
     // Maintenance Schedule.
     void openMaintenanceSchedule();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void makeWindows();
     void open(ProgramDocument document, QWidget* messageParent);
 
     QWidget* mainWindow_;
+    QWidget* messageParent_ = nullptr;  // the window of the command that is opening a file
     ProgramDocuments documents_;
     std::array<std::unique_ptr<drawings::DrawingWindow>, 3> windows_;
     std::unique_ptr<drawings::DrawingMenu> menu_;
 };
 
-// Hands a file to the application the desktop associates with it.
-void openWithDesktop(const std::filesystem::path& file);
+// Hands a file to the application the desktop associates with it; where there is none, says so
+// over `messageParent`. False then.
+bool openWithDesktop(const std::filesystem::path& file, QWidget* messageParent);
 
 }  // namespace varnholt

@@ -1,5 +1,6 @@
 #include "drawing_area.h"
 
+#include <QAbstractScrollArea>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMainWindow>
@@ -19,7 +20,9 @@ QRect toQRect(const Rect& r, QPoint origin) {
 }  // namespace
 
 DrawingArea::DrawingArea(DesignSession& session, QWidget* parent)
-    : QWidget(parent), session_(session), lblfttrench_(new QLabel(this)),
+    : QWidget(parent),
+      session_(session),
+      lblfttrench_(new QLabel(this)),
       lblringwarning_(new QLabel(this)) {
     setObjectName(QStringLiteral("drawingarea"));
     setAutoFillBackground(true);
@@ -39,12 +42,23 @@ DrawingArea::DrawingArea(DesignSession& session, QWidget* parent)
     sync();
 }
 
-QPoint DrawingArea::clientOrigin() const {
-    const QWidget* top = window();
-    QPoint origin = mapTo(top, QPoint(0, 0));
+QPoint clientPosition(const QWidget* widget) {
+    const QWidget* top = widget->window();
+    QPoint at(0, 0);
+    for (const QWidget* w = widget; w && w != top; w = w->parentWidget()) {
+        const QWidget* parent = w->parentWidget();
+        const auto* area =
+            parent ? qobject_cast<const QAbstractScrollArea*>(parent->parentWidget()) : nullptr;
+        const bool scrolled = area && area->viewport() == parent;
+        if (!scrolled) at += w->pos();
+    }
     if (const auto* main = qobject_cast<const QMainWindow*>(top); main && main->menuBar())
-        origin.ry() -= main->menuBar()->height();
-    return origin;
+        at.ry() -= main->menuBar()->height();
+    return at;
+}
+
+QPoint DrawingArea::clientOrigin() const {
+    return clientPosition(this);
 }
 
 Point DrawingArea::toClient(QPoint local) const {
@@ -64,17 +78,45 @@ void DrawingArea::sync() {
         label->adjustSize();
         label->setVisible(record.notice(n).visible);
     }
+    fitShapes();
     placeNotices();
     update();
 }
 
-void DrawingArea::resizeEvent(QResizeEvent*) { placeNotices(); }
+void DrawingArea::fitShapes() {
+    constexpr int kMargin = 12;
+    const Design& design = session_.design();
+    std::vector<Rect> shapes;
+    if (const auto& t = design.trenchElevation().shapes(); t.visible)
+        shapes.insert(shapes.end(), {t.face, t.depthGrip, t.widthGrip});
+    if (const auto& r = design.ringElevation().shapes(); r.visible)
+        shapes.insert(shapes.end(), {r.ringtop, r.ringbottom, r.ringgrip});
+    const QPoint origin = clientOrigin();
+    QSize least(0, 0);
+    for (const Rect& r : shapes)
+        least = least.expandedTo(QSize(r.right() - origin.x(), r.bottom() - origin.y()) +
+                                 QSize(kMargin, kMargin));
+    // A shape dragged a long way off stops the pane growing at a size still worth scrolling.
+    least = least.boundedTo(QSize(20000, 20000));
+    if (minimumSize() != least) setMinimumSize(least);
+}
+
+void DrawingArea::resizeEvent(QResizeEvent*) {
+    placeNotices();
+}
+void DrawingArea::moveEvent(QMoveEvent*) {
+    placeNotices();
+}
 
 // The pane starts at the splitter's right edge, 8 pixels right of its left edge: the notices
-// stand 10 pixels right of the splitter.
+// stand 10 pixels right of the splitter, in the part of the pane that is scrolled into view.
 void DrawingArea::placeNotices() {
-    lblfttrench_->move(2, 4);
-    lblringwarning_->move(2, height() - lblringwarning_->height() - 6);
+    QRect shown = rect();
+    if (const QWidget* viewport = parentWidget();
+        viewport && qobject_cast<const QAbstractScrollArea*>(viewport->parentWidget()))
+        shown = QRect(-pos(), viewport->size()) & rect();
+    lblfttrench_->move(shown.left() + 2, shown.top() + 4);
+    lblringwarning_->move(shown.left() + 2, shown.bottom() + 1 - lblringwarning_->height() - 6);
 }
 
 void DrawingArea::paintEvent(QPaintEvent*) {
@@ -124,13 +166,20 @@ Rect DrawingArea::rectOf(Shape shape) const {
     const auto& t = session_.design().trenchElevation().shapes();
     const auto& r = session_.design().ringElevation().shapes();
     switch (shape) {
-        case Shape::face: return t.face;
-        case Shape::depthGrip: return t.depthGrip;
-        case Shape::widthGrip: return t.widthGrip;
-        case Shape::ringTop: return r.ringtop;
-        case Shape::innerTop: return r.shinringtop;
-        case Shape::ringGrip: return r.ringgrip;
-        case Shape::none: break;
+        case Shape::face:
+            return t.face;
+        case Shape::depthGrip:
+            return t.depthGrip;
+        case Shape::widthGrip:
+            return t.widthGrip;
+        case Shape::ringTop:
+            return r.ringtop;
+        case Shape::innerTop:
+            return r.shinringtop;
+        case Shape::ringGrip:
+            return r.ringgrip;
+        case Shape::none:
+            break;
     }
     return {};
 }
@@ -180,13 +229,24 @@ void DrawingArea::mousePressEvent(QMouseEvent* event) {
     Design& d = session_.design();
     session_.act([&] {
         switch (pressed_) {
-            case Shape::face: d.trenchElevation().facePressed(inShape); break;
-            case Shape::depthGrip: d.trenchElevation().depthGripPressed(inShape); break;
-            case Shape::widthGrip: d.trenchElevation().widthGripPressed(inShape); break;
+            case Shape::face:
+                d.trenchElevation().facePressed(inShape);
+                break;
+            case Shape::depthGrip:
+                d.trenchElevation().depthGripPressed(inShape);
+                break;
+            case Shape::widthGrip:
+                d.trenchElevation().widthGripPressed(inShape);
+                break;
             case Shape::ringTop:
-            case Shape::innerTop: d.ringElevation().topPressed(inShape); break;
-            case Shape::ringGrip: d.ringElevation().gripPressed(inShape); break;
-            case Shape::none: break;
+            case Shape::innerTop:
+                d.ringElevation().topPressed(inShape);
+                break;
+            case Shape::ringGrip:
+                d.ringElevation().gripPressed(inShape);
+                break;
+            case Shape::none:
+                break;
         }
     });
     event->accept();
@@ -196,8 +256,8 @@ void DrawingArea::mousePressEvent(QMouseEvent* event) {
 // is; without one, to the shape under the pointer (for its hint and cursor).
 void DrawingArea::mouseMoveEvent(QMouseEvent* event) {
     const Point at = toClient(event->position().toPoint());
-    const bool dragging = pressed_ != Shape::none && (event->buttons() & Qt::LeftButton) &&
-                          leftPressed_;
+    const bool dragging =
+        pressed_ != Shape::none && (event->buttons() & Qt::LeftButton) && leftPressed_;
     const Shape shape = pressed_ != Shape::none && event->buttons() ? pressed_ : shapeAt(at);
     if (!(event->buttons())) updateCursor(shape);
     if (shape == Shape::none) return;
@@ -214,13 +274,24 @@ void DrawingArea::mouseMoveEvent(QMouseEvent* event) {
     }
     session_.act([&] {
         switch (shape) {
-            case Shape::face: d.trenchElevation().faceMoved(inShape, dragging); break;
-            case Shape::depthGrip: d.trenchElevation().depthGripMoved(inShape, dragging); break;
-            case Shape::widthGrip: d.trenchElevation().widthGripMoved(inShape, dragging); break;
+            case Shape::face:
+                d.trenchElevation().faceMoved(inShape, dragging);
+                break;
+            case Shape::depthGrip:
+                d.trenchElevation().depthGripMoved(inShape, dragging);
+                break;
+            case Shape::widthGrip:
+                d.trenchElevation().widthGripMoved(inShape, dragging);
+                break;
             case Shape::ringTop:
-            case Shape::innerTop: d.ringElevation().topMoved(inShape, dragging); break;
-            case Shape::ringGrip: d.ringElevation().gripMoved(inShape, dragging); break;
-            case Shape::none: break;
+            case Shape::innerTop:
+                d.ringElevation().topMoved(inShape, dragging);
+                break;
+            case Shape::ringGrip:
+                d.ringElevation().gripMoved(inShape, dragging);
+                break;
+            case Shape::none:
+                break;
         }
     });
 }
@@ -235,13 +306,24 @@ void DrawingArea::mouseReleaseEvent(QMouseEvent* event) {
     Design& d = session_.design();
     session_.act([&] {
         switch (released) {
-            case Shape::face: d.trenchElevation().faceReleased(); break;
-            case Shape::depthGrip: d.trenchElevation().depthGripReleased(); break;
-            case Shape::widthGrip: d.trenchElevation().widthGripReleased(); break;
+            case Shape::face:
+                d.trenchElevation().faceReleased();
+                break;
+            case Shape::depthGrip:
+                d.trenchElevation().depthGripReleased();
+                break;
+            case Shape::widthGrip:
+                d.trenchElevation().widthGripReleased();
+                break;
             case Shape::ringTop:
-            case Shape::innerTop: d.ringElevation().topReleased(); break;
-            case Shape::ringGrip: d.ringElevation().gripReleased(); break;
-            case Shape::none: break;
+            case Shape::innerTop:
+                d.ringElevation().topReleased();
+                break;
+            case Shape::ringGrip:
+                d.ringElevation().gripReleased();
+                break;
+            case Shape::none:
+                break;
         }
     });
 }

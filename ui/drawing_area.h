@@ -9,11 +9,17 @@ class QLabel;
 
 namespace varnholt {
 
+// Where a widget's top-left corner lies in its window's client coordinates (below the menu
+// bar) as the window lays it out: the scroll positions of the areas it lies in are left out, so
+// the place of a shape in those coordinates does not change when a pane is scrolled.
+QPoint clientPosition(const QWidget* widget);
+
 // The middle pane of the main window: paints the trench or ring elevation the design holds,
 // and forwards the designer's drags of its shapes to the design. The elevation works in the
-// main window's client coordinates; this widget shows the part of them that falls on it, so a
-// drawing moved far to the right runs under the 3D view. It also carries two notices: "Designed
-// as Filter Trench" at its top and "No Ring Varnholt available" at its bottom left.
+// main window's client coordinates; this widget grows to take in every shape, so that a deep
+// ring or a wide trench scrolls into view with all its handles rather than running off the
+// pane. It also carries two notices, kept in view: "Designed as Filter Trench" at its top and
+// "No Ring Varnholt available" at its bottom left.
 class DrawingArea : public QWidget {
     Q_OBJECT
 public:
@@ -32,6 +38,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
@@ -39,6 +46,8 @@ private:
     Shape shapeAt(Point client) const;
     Rect rectOf(Shape shape) const;
     void placeNotices();
+    // Large enough for every shape on show, with a margin past the farthest.
+    void fitShapes();
     void updateCursor(Shape shape);
 
     DesignSession& session_;

@@ -6,7 +6,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScrollArea>
+#include <algorithm>
 
 #include "field_edit.h"
 #include "scrolling_page.h"
@@ -20,7 +22,8 @@ InputPages::InputPages(DesignSession& session, QWidget* parent)
     addTab(scrollingPage(buildProjectPage()), QStringLiteral("Current Project"));
     addTab(scrollingPage(buildInputsPage()), QStringLiteral("Global Variables"));
     setCurrentIndex(1);
-    setFixedHeight(85);
+    perRow_ = 0;
+    arrangeInputs();
 }
 
 FieldEdit* InputPages::edit(Field f, QWidget* parent) {
@@ -51,12 +54,23 @@ QWidget* InputPages::buildProjectPage() {
     return page;
 }
 
+// Wide enough for the longest texts the program's tools write into an input field, such as a
+// rainfall depth of "0.06599251" metres.
+int InputPages::numberFieldWidth(const QWidget* field) {
+    return field->fontMetrics().horizontalAdvance(QStringLiteral("0.000000000")) + 14;
+}
+
 QWidget* InputPages::buildInputsPage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("tsglobvar"));
-    auto* layout = new QHBoxLayout(page);
-    layout->setContentsMargins(6, 4, 6, 4);
-    layout->setSpacing(4);
+    auto* rows = new QVBoxLayout(page);
+    rows->setContentsMargins(4, 4, 4, 4);
+    rows->setSpacing(4);
+    for (QHBoxLayout*& row : rows_) {
+        row = new QHBoxLayout;
+        row->setSpacing(0);
+        rows->addLayout(row);
+    }
 
     auto button = [&](const char* name, const char* caption, const char* hint) {
         auto* b = new QPushButton(QString::fromLatin1(caption), page);
@@ -66,8 +80,15 @@ QWidget* InputPages::buildInputsPage() {
         b->setAutoDefault(false);
         return b;
     };
+    // One label, its field and the buttons of its tools: kept together when the page is too
+    // narrow for all four in a row and lays them out in two.
     auto group = [&](const char* label, QWidget* field, std::initializer_list<QWidget*> buttons) {
-        auto* text = new QLabel(QString::fromLatin1(label), page);
+        auto* box = new QWidget(page);
+        box->setObjectName(field->objectName() + QStringLiteral("_group"));
+        auto* layout = new QHBoxLayout(box);
+        layout->setContentsMargins(0, 0, field == txtsdur_ ? 0 : 5, 0);
+        layout->setSpacing(3);
+        auto* text = new QLabel(QString::fromLatin1(label), box);
         text->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
         if (!text->text().contains(QLatin1Char('\n'))) {  // wrapped over two lines like the rest
             text->setWordWrap(true);
@@ -75,13 +96,15 @@ QWidget* InputPages::buildInputsPage() {
             text->setFixedWidth(text->fontMetrics().horizontalAdvance(firstLine) + 4);
         }
         layout->addWidget(text);
-        field->setFixedWidth(64);
+        // The storm duration holds minutes, which the drop-down's own width shows whole.
+        field->setFixedWidth(field == txtsdur_ ? 64 : numberFieldWidth(field));
         layout->addWidget(field);
         for (QWidget* b : buttons) {
             b->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
             layout->addWidget(b);
         }
-        layout->addSpacing(6);
+        box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        groups_.push_back(box);
     };
 
     btnVRC_ = button("btnVRC", "VRC", "Change/display Volumetric Runoff Coefficient");
@@ -114,9 +137,40 @@ QWidget* InputPages::buildInputsPage() {
         session_.act([&] { session_.design().write(Field::txtsdur, utf8); });
     });
     group("Storm Duration (mins)", txtsdur_, {});
-    layout->addStretch(1);
+    for (QHBoxLayout* row : rows_) row->addStretch(1);
+    arrangeInputs();
     sync();
     return page;
+}
+
+int InputPages::oneRowWidth() const {
+    int width = 4 + 4 + 4;  // the page's margins and the frame of the page control
+    for (QWidget* g : groups_) width += g->sizeHint().width();
+    return width;
+}
+
+// All four inputs in one row where the window is wide enough, else two to a row; the page
+// control is as high as its rows need, so no field hides under the tab bar or below the page.
+void InputPages::arrangeInputs() {
+    if (groups_.empty() || !rows_[0]) return;
+    const int perRow = width() >= oneRowWidth() ? 4 : 2;
+    if (perRow == perRow_) return;
+    perRow_ = perRow;
+    for (int i = 0; i < static_cast<int>(groups_.size()); ++i) {
+        QHBoxLayout* row = rows_[i < perRow ? 0 : 1];
+        for (QHBoxLayout* r : rows_) r->removeWidget(groups_[i]);
+        row->insertWidget(i < perRow ? i : i - perRow, groups_[i]);
+    }
+    int rowHeight = 0;
+    for (QWidget* g : groups_) rowHeight = std::max(rowHeight, g->sizeHint().height());
+    // The page's margins and the page control's frame around the rows.
+    const int twoRows = tabBar()->sizeHint().height() + 2 * rowHeight + 4 + 8 + 6;
+    setFixedHeight(perRow == 4 ? 85 : std::max(85, twoRows));
+}
+
+void InputPages::resizeEvent(QResizeEvent* event) {
+    QTabWidget::resizeEvent(event);
+    arrangeInputs();
 }
 
 void InputPages::sync() {

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QTabWidget>
+#include <array>
 #include <vector>
 
 #include "design_session.h"
 
 class QComboBox;
+class QHBoxLayout;
 class QPushButton;
 
 namespace varnholt {
@@ -25,16 +27,25 @@ public:
     QPushButton* infiltrationButton() const { return btnsinf_; }
     QPushButton* soilTableButton() const { return btnsoiltable_; }
 
+    // The width of a field that shows the numbers the program writes whole.
+    static int numberFieldWidth(const QWidget* field);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QWidget* buildProjectPage();
     QWidget* buildInputsPage();
     FieldEdit* edit(Field f, QWidget* parent);
+    int oneRowWidth() const;
+    void arrangeInputs();
 
     DesignSession& session_;
     std::vector<FieldEdit*> edits_;
+    std::vector<QWidget*> groups_;  // label, field and buttons of each input
+    std::array<QHBoxLayout*, 2> rows_{};
+    int perRow_ = 0;
     QComboBox* txtsdur_ = nullptr;
     QPushButton* btnVRC_ = nullptr;
     QPushButton* btnrainfall_ = nullptr;

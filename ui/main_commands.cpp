@@ -36,39 +36,45 @@ void MainCommands::buildMenus(QMainWindow* window) {
 
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File1"));
-    file->addAction(make("New1", "New"));
-    file->addAction(make("Open1", "Open"));
-    file->addAction(make("Save1", "Save"));
-    file->addAction(make("SaveAs1", "Save As"));
-    file->addAction(make("Print1", "Print"));
-    file->addAction(make("PrintPreview1", "Print Preview"));
-    file->addAction(make("SaveAsPdf1", "Save as PDF..."));
+    file->addAction(make("New1", "&New"));
+    file->addAction(make("Open1", "&Open"));
+    file->addAction(make("Save1", "&Save"));
+    file->addAction(make("SaveAs1", "Save &As"));
+    file->addAction(make("Print1", "&Print"));
+    file->addAction(make("PrintPreview1", "Print Pre&view"));
+    file->addAction(make("SaveAsPdf1", "Save as P&DF..."));
     file->addSeparator();
-    file->addAction(make("Exit1", "Exit"));
+    file->addAction(make("Exit1", "E&xit"));
+    // The desktop's usual keys, and F12 for Save As as the program always had it.
+    action("New1")->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
     action("Open1")->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
     action("Save1")->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
-    action("SaveAs1")->setShortcut(QKeySequence(QStringLiteral("F12")));
+    action("SaveAs1")->setShortcuts(
+        {QKeySequence(QStringLiteral("F12")), QKeySequence(QStringLiteral("Ctrl+Shift+S"))});
     action("Print1")->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
+    action("Exit1")->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
 
     QMenu* view = bar->addMenu(QStringLiteral("&View"));
     view->setObjectName(QStringLiteral("Tools1"));
-    view->addAction(make("MaintenanceSchedule1", "Maintenance Schedule"));
+    view->addAction(make("MaintenanceSchedule1", "&Maintenance Schedule"));
     view->addSeparator();
-    view->addAction(make("VolumetricRunoffCoefficeint1", "Volumetric Runoff Coefficient"));
-    view->addAction(make("pdmsoiltable", "Soil Infiltration Rate Table"));
-    view->addAction(make("pdmcalcsoilinf", "Calculate Soil Infiltration Rate"));
-    view->addAction(make("pdmdesigncheck", "Design Check"));
-    view->addAction(make("pdm560", "View M5-60 Map"));
-    view->addAction(make("ViewSoakawayDrawings1", "View Soakaway Drawings"));
+    view->addAction(make("VolumetricRunoffCoefficeint1", "&Volumetric Runoff Coefficient"));
+    view->addAction(make("pdmsoiltable", "Soil Infiltration Rate &Table"));
+    view->addAction(make("pdmcalcsoilinf", "&Calculate Soil Infiltration Rate"));
+    view->addAction(make("pdmdesigncheck", "&Design Check"));
+    view->addAction(make("pdm560", "View M5-60 Ma&p"));
+    view->addAction(make("ViewSoakawayDrawings1", "View Soakaway Dra&wings"));
     view->addSeparator();
-    view->addAction(make("pdmoptions", "Design Options"));
-    view->addAction(make("RefreshView1", "Refresh View"));
+    view->addAction(make("pdmoptions", "Design &Options"));
+    view->addAction(make("RefreshView1", "&Refresh View"));
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
-    help->addAction(make("ReportaBug1", "Report a Bug!"));
-    help->addAction(make("Contents1", "Contents"));
-    help->addAction(make("About1", "About"));
+    help->addAction(make("ReportaBug1", "Report a &Bug!"));
+    help->addAction(make("Contents1", "&Contents"));
+    help->addAction(make("About1", "&About"));
+    action("Contents1")->setShortcut(QKeySequence(QStringLiteral("F1")));
+    connect(action("Contents1"), &QAction::triggered, this, &MainCommands::contents);
 
     connect(action("New1"), &QAction::triggered, this, [this] { emit newProject(false); });
     connect(action("Open1"), &QAction::triggered, this, &MainCommands::openProject);
@@ -90,20 +96,21 @@ void MainCommands::buildMenus(QMainWindow* window) {
     connect(action("pdmoptions"), &QAction::triggered, this, [this] { emit designOptions(false); });
     connect(action("RefreshView1"), &QAction::triggered, this, &MainCommands::refreshView);
     connect(action("ReportaBug1"), &QAction::triggered, this, &MainCommands::reportBug);
-    connect(action("Contents1"), &QAction::triggered, this, &MainCommands::help);
+
     connect(action("About1"), &QAction::triggered, this, &MainCommands::about);
 }
 
 void MainCommands::buildPopup(QMainWindow* window) {
     popup_ = new QMenu(window);
     popup_->setObjectName(QStringLiteral("PopupMenu1"));
-    popup_->addAction(make("DesignOptions1", "Design Options"));
-    popup_->addAction(make("ViewM560Map1", "View M5-60 Map"));
-    popup_->addAction(make("DesignCheck1", "Design Check"));
-    popup_->addAction(make("ViewSoakawayDrawings2", "View Soakaway Drawings"));
-    popup_->addAction(make("PrintPreview2", "Print Preview"));
-    popup_->addAction(make("RefreshView2", "Refresh View"));
-    connect(action("DesignOptions1"), &QAction::triggered, this, [this] { emit designOptions(true); });
+    popup_->addAction(make("DesignOptions1", "Design &Options"));
+    popup_->addAction(make("ViewM560Map1", "View M5-60 Ma&p"));
+    popup_->addAction(make("DesignCheck1", "&Design Check"));
+    popup_->addAction(make("ViewSoakawayDrawings2", "View Soakaway Dra&wings"));
+    popup_->addAction(make("PrintPreview2", "Print Pre&view"));
+    popup_->addAction(make("RefreshView2", "&Refresh View"));
+    connect(action("DesignOptions1"), &QAction::triggered, this,
+            [this] { emit designOptions(true); });
     connect(action("ViewM560Map1"), &QAction::triggered, this, &MainCommands::m560Window);
     connect(action("DesignCheck1"), &QAction::triggered, this, &MainCommands::designCheck);
     connect(action("ViewSoakawayDrawings2"), &QAction::triggered, this, &MainCommands::drawings);

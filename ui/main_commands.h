@@ -45,6 +45,8 @@ signals:
     void refreshView();
     void reportBug();
     void help();
+    // Help > Contents: the help pages shipped with the program.
+    void contents();
     void about();
     void homePage();
     // The pointer went over a tool-bar button: its tip goes to the status bar.

@@ -11,6 +11,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "bar_scroll_area.h"
 #include "detail_pages.h"
 #include "drawing_area.h"
 #include "input_pages.h"
@@ -22,6 +23,11 @@
 
 namespace varnholt {
 
+namespace {
+// The input pages, the zoom bar and enough of the drawing to see a trench.
+constexpr int kLeastBodyHeight = 85 + 26 + 120;
+}  // namespace
+
 MainWindow::MainWindow(DesignSession& session, QWidget* parent)
     : QMainWindow(parent), session_(session), commands_(new MainCommands(this)) {
     setObjectName(QStringLiteral("Tfrmmain"));
@@ -29,14 +35,23 @@ MainWindow::MainWindow(DesignSession& session, QWidget* parent)
     setMinimumSize(700, 180);
     resize(881, 603);
 
-    auto* central = new QWidget(this);
+    // Below the size the pages and panes need, the window's body scrolls rather than laying
+    // its parts over each other.
+    auto* scroller = new BarScrollArea(QStringLiteral("bodyscroll"), this);
+    auto* central = new QWidget;
+    central->setObjectName(QStringLiteral("body"));
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     inputPages_ = new InputPages(session_, central);
     layout->addWidget(inputPages_);
     layout->addWidget(buildBody(), 1);
-    setCentralWidget(central);
+    central->setMinimumHeight(kLeastBodyHeight);
+    // The input pages grow a row when the window narrows: the drawings' top limit follows.
+    inputPages_->installEventFilter(this);
+    zoomPanel_->installEventFilter(this);
+    scroller->setWidget(central);
+    setCentralWidget(scroller);
 
     status_ = new StatusPanels(this);
     setStatusBar(status_);
@@ -68,8 +83,11 @@ QWidget* MainWindow::buildBody() {
     splitter1_->setObjectName(QStringLiteral("Splitter1"));
     splitter1_->setHandleWidth(9);
     splitter1_->setChildrenCollapsible(false);
-    drawingArea_ = new DrawingArea(session_, splitter1_);
-    splitter1_->addWidget(drawingArea_);
+    auto* drawingScroll = new BarScrollArea(QStringLiteral("drawingscroll"), splitter1_);
+    drawingArea_ = new DrawingArea(session_);
+    drawingScroll->setWidget(drawingArea_);
+    drawingScroll->setMinimumWidth(60);
+    splitter1_->addWidget(drawingScroll);
     soakawayView_ = new SoakawayView(splitter1_);
     splitter1_->addWidget(soakawayView_);
     connect(zoomPanel_->zoomIn(), &QPushButton::clicked, soakawayView_, &SoakawayView::zoomIn);
@@ -77,8 +95,9 @@ QWidget* MainWindow::buildBody() {
     connect(zoomPanel_->showAxes(), &QCheckBox::toggled, soakawayView_, &SoakawayView::setShowAxes);
     connect(zoomPanel_->showSiltTrap(), &QCheckBox::toggled, soakawayView_,
             &SoakawayView::setShowSiltTrap);
+    // A larger window widens the drawing and the 3D view alike; the detail pages keep theirs.
     splitter1_->setStretchFactor(0, 1);
-    splitter1_->setStretchFactor(1, 0);
+    splitter1_->setStretchFactor(1, 1);
     splitter1_->setSizes({881 - 273 - 8 - 9 - 322, 322});
     rightLayout->addWidget(splitter1_, 1);
     splitmain_->addWidget(right);
@@ -87,12 +106,13 @@ QWidget* MainWindow::buildBody() {
     splitmain_->setSizes({273, 881 - 273 - 8});
     connect(splitmain_, &QSplitter::splitterMoved, this, [this] {
         updatePaneBounds();
-        drawingArea_->update();
+        drawingArea_->sync();
     });
     return splitmain_;
 }
 
 void MainWindow::sync() {
+    updatePaneBounds();  // the pages may have changed their rows since the last layout
     const DesignRecord& record = session_.record();
     // The window system shows the mark of unsaved changes where the placeholder stands; a
     // "[*]" in a path is doubled to be shown as it is.
@@ -110,12 +130,20 @@ void MainWindow::sync() {
 
 void MainWindow::updatePaneBounds() {
     const int splitterRight = drawingArea_->clientOrigin().x();
-    const int menu = menuBar() ? menuBar()->height() : 0;
-    auto bottomOf = [&](QWidget* w) { return w->mapTo(this, QPoint(0, w->height())).y() - menu; };
+    auto bottomOf = [&](QWidget* w) { return clientPosition(w).y() + w->height(); };
     // The zoom bar lies across the drawing area below the input pages: a shape dragged under it
     // would hide its handles, so its bottom is the limit where it lies lower.
     const int top = std::max(bottomOf(inputPages_), bottomOf(zoomPanel_));
     session_.design().setPaneBounds(splitterRight, top);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    const bool moved = event->type() == QEvent::Resize || event->type() == QEvent::Move;
+    if ((watched == inputPages_ || watched == zoomPanel_) && moved) {
+        updatePaneBounds();
+        drawingArea_->sync();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 // The repaint that comes with a new size wipes the traced lines; they are traced again.

@@ -15,6 +15,7 @@
 #include "desktop_registration.h"
 #include "detail_pages.h"
 #include "document_commands.h"
+#include "help_window.h"
 #include "input_pages.h"
 #include "main_commands.h"
 #include "main_window.h"
@@ -67,6 +68,7 @@ void Program::start() {
     design.create(shortDateToday());
     map_ = std::make_unique<MapWindow>();
     documents_ = std::make_unique<DocumentCommands>(programFolder(), main_.get());
+    helpFolder_ = programFolder();
     about_ = std::make_unique<AboutBox>(main_.get());
     trialPit_ = std::make_unique<TrialPitDialog>(session_, programFolder(), main_.get());
     options_ = std::make_unique<OptionsDialog>(session_, main_.get());
@@ -182,7 +184,11 @@ void Program::wireCommands() {
     connect(options_.get(), &OptionsDialog::helpRequested, this, [] { openWebPage(helpPage()); });
     connect(&c, &MainCommands::refreshView, this,
             [this] { session_.act([this] { session_.design().refreshView(); }); });
+    // Contents reads the help shipped with the program, there with or without a browser; the
+    // tool bar's button goes on to the online help.
     connect(&c, &MainCommands::help, this, [] { openWebPage(helpPage()); });
+    connect(&c, &MainCommands::contents, this,
+            [this] { showHelpPages(helpFolder_, QStringLiteral("index.htm"), main_.get()); });
     connect(&c, &MainCommands::homePage, this, [] { openWebPage(homePage()); });
     connect(&c, &MainCommands::about, this, &Program::openAbout);
     connect(&c, &MainCommands::designCheck, this, [this] {

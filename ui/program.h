@@ -55,6 +55,8 @@ public:
     SoilTableDialog& soilTableDialog() { return *soilTable_; }
     RainfallDialog& rainfallDialog() { return *rainfall_; }
     DesignCheckDialog& designCheckDialog() { return *designCheck_; }
+    // The program folder whose help pages Help > Contents shows.
+    void setHelpFolder(QString folder) { helpFolder_ = std::move(folder); }
 
     // The main window becomes the active window of the program again.
     void activated();
@@ -91,6 +93,7 @@ private:
     SheetCommands* sheet_ = nullptr;  // owned by the main window
     std::unique_ptr<DocumentCommands> documents_;
     QPointer<QWindow> lastFocus_;
+    QString helpFolder_;
 };
 
 // Today in the desktop's short date form, for the status bar.

@@ -10,6 +10,8 @@ QScrollArea* scrollingPage(QWidget* page) {
     page->setObjectName(page->objectName() + QStringLiteral("_contents"));
     area->setFrameShape(QFrame::NoFrame);
     area->setWidgetResizable(true);
+    // The frame only scrolls: the tab key passes on to the controls it holds.
+    area->setFocusPolicy(Qt::NoFocus);
     area->setWidget(page);
     // The page control's own panel shows through, as on a page without scrolling.
     area->viewport()->setAutoFillBackground(false);

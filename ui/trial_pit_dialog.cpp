@@ -12,6 +12,7 @@
 
 #include "document_commands.h"
 #include "front_window.h"
+#include "help_window.h"
 #include "tools/trial_pit_help.h"
 #include "trial_pit_tests_dialog.h"
 
@@ -28,9 +29,11 @@ QLabel* label(const char* text, QWidget* buddy, QWidget* parent) {
 }  // namespace
 
 TrialPitDialog::TrialPitDialog(DesignSession& session, QString programFolder, QWidget* parent)
-    : FixedDialog(QStringLiteral("Tfrmsinfcalc"), QStringLiteral("Calculate Soil Infiltration Rate"),
-                  QSize(335, 177), parent),
-      session_(session), logic_(session.design()), programFolder_(std::move(programFolder)) {
+    : FixedDialog(QStringLiteral("Tfrmsinfcalc"),
+                  QStringLiteral("Calculate Soil Infiltration Rate"), QSize(335, 177), parent),
+      session_(session),
+      logic_(session.design()),
+      programFolder_(std::move(programFolder)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 6);
     layout->setSpacing(4);
@@ -52,9 +55,9 @@ TrialPitDialog::TrialPitDialog(DesignSession& session, QString programFolder, QW
     width_ = box("txtpitwidth");
     depth_ = box("txtpitdepth");
     int row = 0;
-    for (auto [text, edit] : {std::pair{"Length (metres)", length_},
-                              std::pair{"Width (metres)", width_},
-                              std::pair{"Depth (metres)", depth_}}) {
+    for (auto [text, edit] :
+         {std::pair{"Length (metres)", length_}, std::pair{"Width (metres)", width_},
+          std::pair{"Depth (metres)", depth_}}) {
         edit->setParent(pit);
         pitLayout->addWidget(label(text, edit, pit), row, 0);
         pitLayout->addWidget(edit, row++, 1);
@@ -66,9 +69,9 @@ TrialPitDialog::TrialPitDialog(DesignSession& session, QString programFolder, QW
     timeColumn->setSpacing(3);
     time_ = box("txtpittime");
     time_->setParent(survey);
-    QLabel* timeLabel = label(
-        "Time taken for water level to drop from 75% to 25% effective depth. (minutes)", time_,
-        survey);
+    QLabel* timeLabel =
+        label("Time taken for water level to drop from 75% to 25% effective depth. (minutes)",
+              time_, survey);
     timeLabel->setObjectName(QStringLiteral("lblpittime"));
     timeLabel->setWordWrap(true);
     timeColumn->addWidget(timeLabel);
@@ -78,8 +81,7 @@ TrialPitDialog::TrialPitDialog(DesignSession& session, QString programFolder, QW
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(6);
-    auto* calculateButton =
-        new QPushButton(QStringLiteral("Calculate Infiltration Rate"), this);
+    auto* calculateButton = new QPushButton(QStringLiteral("Calculate Infiltration Rate"), this);
     calculateButton->setObjectName(QStringLiteral("Button1"));
     calculateButton->setDefault(true);
     auto* helpButton = new QPushButton(QStringLiteral("Help"), this);
@@ -132,7 +134,9 @@ void TrialPitDialog::calculate() {
 
 void TrialPitDialog::help() {
     const auto found = findTrialPitHelp(QFile::encodeName(programFolder_).toStdString());
-    if (found) return openWithDesktop(*found);
+    if (found)
+        return openCompiledHelp(QFile::decodeName(found->c_str()), programFolder_,
+                                frontWindow(this));
 
     QMessageBox question(QMessageBox::Question, QStringLiteral("Varnholt"),
                          QString::fromLatin1(kMissingHelpQuestion),
@@ -150,7 +154,7 @@ void TrialPitDialog::help() {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setSizeGripEnabled(true);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    openWithDesktop(QFile::encodeName(dialog.selectedFiles().first()).toStdString());
+    openCompiledHelp(dialog.selectedFiles().first(), programFolder_, frontWindow(this));
 }
 
 }  // namespace varnholt

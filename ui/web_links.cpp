@@ -1,6 +1,8 @@
 #include "web_links.h"
 
-#include <QDesktopServices>
+#include <QApplication>
+
+#include "desktop_open.h"
 
 #ifndef VARNHOLT_WEB_HOST
 #define VARNHOLT_WEB_HOST "https://www.corvane.example"
@@ -15,12 +17,25 @@ QString webHost() {
     return host;
 }
 
-QUrl helpPage() { return QUrl(webHost() + QStringLiteral("/help/default.htm")); }
-QUrl m560Page() { return QUrl(webHost() + QStringLiteral("/help/m560.htm")); }
-QUrl homePage() { return QUrl(webHost() + QStringLiteral("/")); }
-QUrl productPage() { return QUrl(webHost() + QStringLiteral("/varnholt")); }
-QUrl qtPage() { return QUrl(QStringLiteral("https://www.qt.io")); }
+QUrl helpPage() {
+    return QUrl(webHost() + QStringLiteral("/help/default.htm"));
+}
+QUrl m560Page() {
+    return QUrl(webHost() + QStringLiteral("/help/m560.htm"));
+}
+QUrl homePage() {
+    return QUrl(webHost() + QStringLiteral("/"));
+}
+QUrl productPage() {
+    return QUrl(webHost() + QStringLiteral("/varnholt"));
+}
+QUrl qtPage() {
+    return QUrl(QStringLiteral("https://www.qt.io"));
+}
 
-void openWebPage(const QUrl& url) { QDesktopServices::openUrl(url); }
+void openWebPage(const QUrl& url) {
+    QWidget* over = QApplication::activeModalWidget();
+    openAddressOrSay(url, over ? over : QApplication::activeWindow());
+}
 
 }  // namespace varnholt

@@ -34,7 +34,7 @@ grep -q 'pattern="\*.vhl"' share/mime/packages/varnholt.xml || fail "no .vhl fil
 documents="$("$folder_of" "$prefix/bin")"
 [ "$documents" = "$prefix/share/varnholt" ] || fail "program folder is $documents"
 for f in Ring_Soakaway.dxf Soakaway_plus_Silttrap.dxf Trench_Soakaway.dxf CS_VH_schedule.pdf \
-         help/helpvarn.chm; do
+         help/helpvarn.chm help/html/index.htm; do
   [ -f "$documents/$f" ] || fail "$f is not in the program folder $documents"
 done
 echo "install test: the installed program, driver and desktop files are whole"

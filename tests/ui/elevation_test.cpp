@@ -1,6 +1,8 @@
 // Drags in the elevation with real mouse events: the field texts follow the pointer on every
 // move, the design is re-sized at once, and the limits of each drag hold.
+#include <QScrollArea>
 #include <QTabWidget>
+#include <QTableWidget>
 
 #include <QMenuBar>
 
@@ -32,6 +34,21 @@ protected:
             if (afterEach) afterEach(static_cast<int>(i));
         }
         QTest::mouseRelease(area(), Qt::LeftButton, {}, at);
+    }
+    // Whether the pointer at a point of the drawing meets the drawing area, not another pane or
+    // nothing at all.
+    bool inSight(QPoint local) {
+        QMainWindow& w = program->mainWindow();
+        return w.childAt(area()->mapTo(&w, local)) == area();
+    }
+    // Scrolls a point of the drawing into sight with the scroll bars, as the user would.
+    QPoint reach(Point client) {
+        const QPoint local = area()->toLocal(client);
+        QApplication::processEvents();  // the pane has taken in the drawing's new size
+        find<QScrollArea>("drawingscroll")->ensureVisible(local.x(), local.y(), 10, 10);
+        QApplication::processEvents();
+        EXPECT_TRUE(inSight(local)) << "out of reach at " << client.x << ", " << client.y;
+        return local;
     }
     void enterTrench() {
         type("txtarea", "100");
@@ -114,6 +131,70 @@ TEST_F(ElevationTest, TheRingGripSizesAnyDiameterDownToTheSmallestRing) {
     drag(centre(ring().ringgrip), {{-100, 0}});
     EXPECT_EQ(ring().ringtop.width, 90);
     EXPECT_EQ(text("rvdia"), "1230");  // below 91 pixels nothing is sized
+}
+
+// A drawing larger than its pane scrolls: every shape a drag starts on can be brought into
+// sight and dragged there.
+TEST_F(ElevationTest, EveryHandleOfADrawingLargerThanThePaneCanBeReachedAndDragged) {
+    struct Case {
+        const char* what;
+        std::function<void()> enter;
+        std::function<Rect()> farthest;  // the shape that runs off the pane
+        std::function<Rect()> handle;
+        QPoint move;
+        const char* field;
+    };
+    auto enterRing = [&](const char* area) {
+        clearAndType("txtarea", area);
+        clearAndType("txtrain", "0.015");
+        clearAndType("txtsinf", "0.00001");
+        find<QTabWidget>("pcdetail")->setCurrentIndex(1);
+        ASSERT_TRUE(ring().visible);
+    };
+    const Case cases[] = {
+        {"a trench 6 m wide and 4 m deep",
+         [&] {
+             enterTrench();
+             clearAndType("txtdepth", "4");
+             clearAndType("lblwid", "6");
+         },
+         [&] { return trench().face; },
+         [&] { return trench().widthGrip; },
+         {20, 0},
+         "lblwid"},
+        {"a ring 3.9 m deep",
+         [&] { enterRing("180"); },
+         [&] { return ring().ringbottom; },
+         [&] { return ring().ringgrip; },
+         {33, 0},
+         "rvdia"},
+        {"the widest ring",
+         [&] {
+             enterRing("100");
+             auto* table = find<QTableWidget>("PCring");
+             QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                               table->visualRect(table->model()->index(8, 0)).center());
+             ASSERT_EQ(text("rvdia"), "2700");
+         },
+         [&] { return ring().ringgrip; },
+         [&] { return ring().ringgrip; },
+         {-30, 0},
+         "rvdia"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.enter();
+        const Rect far = c.farthest();
+        const QPoint corner = area()->toLocal({far.right() - 1, far.bottom() - 1});
+        ASSERT_FALSE(inSight(corner)) << "the drawing fits the pane: nothing to show";
+        reach({far.right() - 1, far.bottom() - 1});
+        const Rect handle = c.handle();
+        const QPoint at = reach({handle.left + handle.width / 2, handle.top + handle.height / 2});
+        const std::string before = text(c.field);
+        drag(at, {c.move});
+        EXPECT_NE(text(c.field), before) << "the drag did not take";
+        find<QScrollArea>("drawingscroll")->ensureVisible(0, 0);
+    }
 }
 
 TEST_F(ElevationTest, AResizeTracesTheOutlineAgain) {

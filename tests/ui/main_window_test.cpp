@@ -9,14 +9,17 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolButton>
+#include <array>
 
 #include "gui_fixture.h"
 #include "ui/fitted_table.h"
+#include "ui/main_commands.h"
 #include "ui/status_panels.h"
 
 namespace varnholt {
@@ -53,7 +56,8 @@ TEST_F(MainWindowTest, StartsAsTheDesignerExpects) {
 TEST_F(MainWindowTest, MenusAreInTheirOrderWithTheirShortcuts) {
     auto titles = [](QMenu* menu) {
         QStringList out;
-        for (QAction* a : menu->actions()) out << (a->isSeparator() ? "-" : a->text());
+        for (QAction* a : menu->actions())
+            out << (a->isSeparator() ? "-" : QString(a->text()).remove(QLatin1Char('&')));
         return out;
     };
     const QList<QAction*> menus = program->mainWindow().menuBar()->actions();
@@ -77,6 +81,175 @@ TEST_F(MainWindowTest, MenusAreInTheirOrderWithTheirShortcuts) {
     EXPECT_EQ(shortcut("Save1"), "Ctrl+S");
     EXPECT_EQ(shortcut("SaveAs1"), "F12");
     EXPECT_EQ(shortcut("Print1"), "Ctrl+P");
+}
+
+// The letter a menu item is chosen by from the keyboard: the one after its "&".
+QChar accessKey(const QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != QLatin1Char('&')) continue;
+        if (text[i + 1] != QLatin1Char('&')) return text[i + 1].toLower();
+        ++i;  // "&&" is an ampersand shown as it is
+    }
+    return {};
+}
+
+TEST_F(MainWindowTest, EveryMenuItemHasAnAccessKeyOfItsOwnWithinItsMenu) {
+    QList<QMenu*> menus;
+    for (QAction* a : program->mainWindow().menuBar()->actions()) menus << a->menu();
+    menus << find<QMenu>("PopupMenu1");
+    for (QMenu* menu : menus) {
+        QMap<QChar, QString> taken;
+        for (QAction* a : menu->actions()) {
+            if (a->isSeparator()) continue;
+            const QChar key = accessKey(a->text());
+            EXPECT_FALSE(key.isNull()) << a->text().toStdString() << " has no access key";
+            if (key.isNull()) continue;
+            EXPECT_FALSE(taken.contains(key))
+                << a->text().toStdString() << " and " << taken.value(key).toStdString()
+                << " share the key " << QString(key).toStdString();
+            taken.insert(key, a->text());
+        }
+    }
+}
+
+// The keys reach their items from wherever the focus is in the window. The commands themselves
+// are held back: only that the key chose its item is looked at here.
+TEST_F(MainWindowTest, TheUsualKeysChooseTheirMenuItems) {
+    struct Key {
+        QKeySequence keys;
+        const char* item;
+    };
+    const Key keys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_N), "New1"},
+        {QKeySequence(Qt::CTRL | Qt::Key_O), "Open1"},
+        {QKeySequence(Qt::CTRL | Qt::Key_S), "Save1"},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), "SaveAs1"},
+        {QKeySequence(Qt::Key_F12), "SaveAs1"},
+        {QKeySequence(Qt::CTRL | Qt::Key_P), "Print1"},
+        {QKeySequence(Qt::CTRL | Qt::Key_Q), "Exit1"},
+        {QKeySequence(Qt::Key_F1), "Contents1"},
+    };
+    MainCommands& commands = program->mainWindow().commands();
+    commands.blockSignals(true);
+    for (const char* focus : {"txtarea", "projtit"}) {
+        for (const Key& k : keys) {
+            SCOPED_TRACE(k.keys.toString().toStdString() + " in " + focus);
+            QWidget* field = edit(focus);
+            find<QTabWidget>("pcmain")->setCurrentWidget(
+                find(focus == std::string("txtarea") ? "tsglobvar" : "tabsheetproject"));
+            field->setFocus();
+            QSignalSpy chosen(commands.action(QString::fromLatin1(k.item)), &QAction::triggered);
+            QTest::keySequence(field, k.keys);
+            EXPECT_EQ(chosen.count(), 1);
+        }
+    }
+    commands.blockSignals(false);
+}
+
+// Tabbing goes from control to control: never to a page's scrolling frame, a hidden control
+// or one of no size, where the focus would be lost to sight.
+TEST_F(MainWindowTest, TabbingThroughTheWindowStopsOnlyOnControlsInSight) {
+    MainWindow& w = program->mainWindow();
+    for (int page : {0, 1}) {
+        find<QTabWidget>("pcdetail")->setCurrentIndex(page);
+        edit("txtarea")->setFocus();
+        QWidget* first = QApplication::focusWidget();
+        ASSERT_EQ(first, edit("txtarea"));
+        QStringList stops;
+        for (int i = 0; i < 60; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* at = QApplication::focusWidget();
+            ASSERT_NE(at, nullptr);
+            const QString name =
+                at->objectName().isEmpty() ? at->metaObject()->className() : at->objectName();
+            stops << name;
+            EXPECT_TRUE(at->isVisible()) << name.toStdString() << " is hidden";
+            EXPECT_FALSE(at->size().isEmpty()) << name.toStdString() << " has no size";
+            EXPECT_FALSE(at->visibleRegion().isEmpty()) << name.toStdString() << " is out of sight";
+            EXPECT_EQ(qobject_cast<QScrollArea*>(at), nullptr)
+                << name.toStdString() << " is a scrolling frame, not a control";
+            EXPECT_EQ(at->window(), &w);
+            if (at == first) break;
+        }
+        EXPECT_EQ(QApplication::focusWidget(), first) << stops.join(", ").toStdString();
+    }
+}
+
+// The window's main parts as they lie on the screen, scrolled or not.
+QRect shownRect(QWidget* w, QWidget* window) {
+    const QRect shown = w->visibleRegion().boundingRect();
+    return shown.isEmpty() ? QRect() : QRect(w->mapTo(window, shown.topLeft()), shown.size());
+}
+
+TEST_F(MainWindowTest, AtLowSizesNothingLiesOverAnythingElseAndEveryInputScrollsIntoSight) {
+    MainWindow& w = program->mainWindow();
+    for (QSize size : {QSize(700, 180), QSize(700, 420)}) {
+        SCOPED_TRACE(std::to_string(size.width()) + "x" + std::to_string(size.height()));
+        w.resize(size);
+        ASSERT_TRUE(eventually([&] { return w.size() == size; }));
+        QApplication::processEvents();
+        const char* parts[] = {"ToolBar2",      "pcmain",         "pcdetail", "zoompanel",
+                               "drawingscroll", "GLSceneViewer1", "sbtips"};
+        for (std::size_t i = 0; i < std::size(parts); ++i)
+            for (std::size_t j = i + 1; j < std::size(parts); ++j)
+                EXPECT_FALSE(
+                    shownRect(find(parts[i]), &w).intersects(shownRect(find(parts[j]), &w)))
+                    << parts[i] << " and " << parts[j] << " overlap";
+        auto* pcmain = find<QTabWidget>("pcmain");
+        auto* body = find<QScrollArea>("bodyscroll");
+        for (const char* name : {"txtarea", "btnVRC", "txtrain", "btnrainfall", "txtsinf",
+                                 "btnsinf", "btnsoiltable", "txtsdur"}) {
+            QWidget* input = find(name);
+            body->ensureWidgetVisible(input, 0, 0);
+            QApplication::processEvents();
+            EXPECT_EQ(input->visibleRegion().boundingRect(), input->rect())
+                << name << " cannot be brought wholly into sight";
+            EXPECT_FALSE(shownRect(input, &w).intersects(shownRect(pcmain->tabBar(), &w)))
+                << name << " lies under the tab bar";
+        }
+    }
+}
+
+TEST_F(MainWindowTest, ALargerWindowGivesItsRoomToTheDrawingAndThe3DView) {
+    MainWindow& w = program->mainWindow();
+    auto widths = [&] {
+        QApplication::processEvents();
+        return std::array<int, 3>{find("pcdetail")->width(), find("drawingscroll")->width(),
+                                  find("GLSceneViewer1")->width()};
+    };
+    const auto before = widths();
+    w.resize(w.width() + 600, w.height() + 300);
+    ASSERT_TRUE(eventually([&] { return widths()[1] > before[1]; }));
+    const auto after = widths();
+    EXPECT_EQ(after[0], before[0]) << "the detail pages keep their width";
+    EXPECT_GE(after[1] - before[1], 200) << "the drawing area";
+    EXPECT_GE(after[2] - before[2], 200) << "the 3D view";
+}
+
+// A field shows the whole of a text the program writes into it: its start with the cursor at
+// the end, and its end with the cursor at the start.
+TEST_F(MainWindowTest, FieldsShowWholeTheNumbersTheProgramWritesIntoThem) {
+    struct Case {
+        Field field;
+        const char* text;
+    };
+    const Case cases[] = {{Field::txtrain, "0.06599251"},
+                          {Field::txtsinf, "0.0000002"},
+                          {Field::txtsinf, "3.33333E-5"},
+                          {Field::txtarea, "12345.6789"}};
+    for (const Case& c : cases) {
+        program->session().act([&] { program->session().design().write(c.field, c.text); });
+        QLineEdit* e = edit(std::string(nameOf(c.field)).c_str());
+        SCOPED_TRACE(e->objectName().toStdString() + " " + c.text);
+        ASSERT_EQ(e->text(), c.text);
+        const QPoint left(2, e->height() / 2), right(e->width() - 3, e->height() / 2);
+        e->end(false);
+        e->repaint();
+        EXPECT_EQ(e->cursorPositionAt(left), 0);
+        e->home(false);
+        e->repaint();
+        EXPECT_EQ(e->cursorPositionAt(right), e->text().size());
+    }
 }
 
 TEST_F(MainWindowTest, NumericFieldsTakeOnlyDigitsAndOnePoint) {
