@@ -128,33 +128,31 @@ CriticalStormTable criticalStormTable(const StormSite& site, const StormDesign& 
 }
 
 StormDesign stormDesignOf(const DesignRecord& record) {
-    // A copy, so that the working values the filter report reads stay those of the last pass.
-    DesignRecord copy = record;
-    const double area = inputOf(copy, Field::txtarea, "the impermeable area") *
-                        inputOf(copy, Field::txtVRC, "the runoff coefficient");
-    const double infiltration = inputOf(copy, Field::txtsinf, "the soil infiltration rate") /
-                                inputOf(copy, Field::txtFOS, "the factor of safety");
-    const double voidRatio = inputOf(copy, Field::txtVR, "the void ratio");
+    const double area = inputOf(record, Field::txtarea, "the impermeable area") *
+                        inputOf(record, Field::txtVRC, "the runoff coefficient");
+    const double infiltration = inputOf(record, Field::txtsinf, "the soil infiltration rate") /
+                                inputOf(record, Field::txtFOS, "the factor of safety");
+    const double voidRatio = inputOf(record, Field::txtVR, "the void ratio");
     // Exactly 1 without an overflow, as the sizing takes it.
-    const double overflow = inputOf(copy, Field::txtoverflow, "the overflow");
+    const double overflow = inputOf(record, Field::txtoverflow, "the overflow");
     const double overflowFactor = overflow == 0 ? 1.0 : 1 - overflow / 100;
     StormDesign d{};
-    d.trench = {area, 0, overflowFactor, 0, infiltration, voidRatio, copy.checked(Check::chkbase)};
-    d.trenchWidth = dimensionOf(copy, Field::lblwid);
-    d.trenchDepth = dimensionOf(copy, Field::txtdepth);
+    d.trench = {area, 0, overflowFactor, 0, infiltration, voidRatio, record.checked(Check::chkbase)};
+    d.trenchWidth = dimensionOf(record, Field::lblwid);
+    d.trenchDepth = dimensionOf(record, Field::txtdepth);
     d.ring = {area,
               0,
               overflowFactor,
               0,
               infiltration,
               voidRatio,
-              copy.checked(Check::chkringsur),
-              copy.checked(Check::chkringbase),
-              copy.appliedRingMargin};
-    const auto diameter = tryParseNumber(copy.text(Field::rvdia));
-    d.ringRadius = diameter ? *diameter / 2000 : RingDesign::radiusOf(copy.ring.selectedRow);
-    d.halfEmptyLimit = inputOf(copy, Field::txthalfempty, "the half-empty limit");
-    d.ringFailureDepth = inputOf(copy, Field::txtringfail, "the ring failure depth");
+              record.checked(Check::chkringsur),
+              record.checked(Check::chkringbase),
+              record.appliedRingMargin};
+    const auto diameter = tryParseNumber(record.text(Field::rvdia));
+    d.ringRadius = diameter ? *diameter / 2000 : RingDesign::radiusOf(record.ring.selectedRow);
+    d.halfEmptyLimit = inputOf(record, Field::txthalfempty, "the half-empty limit");
+    d.ringFailureDepth = inputOf(record, Field::txtringfail, "the ring failure depth");
     return d;
 }
 
