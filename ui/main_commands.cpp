@@ -63,6 +63,7 @@ void MainCommands::buildMenus(QMainWindow* window) {
     view->addSeparator();
     view->addAction(make("pdmoptions", "Design Options"));
     view->addAction(make("RefreshView1", "Refresh View"));
+    view->addAction(make("FitView1", "&Fit View"));
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
@@ -89,6 +90,7 @@ void MainCommands::buildMenus(QMainWindow* window) {
     connect(action("ViewSoakawayDrawings1"), &QAction::triggered, this, &MainCommands::drawings);
     connect(action("pdmoptions"), &QAction::triggered, this, [this] { emit designOptions(false); });
     connect(action("RefreshView1"), &QAction::triggered, this, &MainCommands::refreshView);
+    connect(action("FitView1"), &QAction::triggered, this, &MainCommands::fitView);
     connect(action("ReportaBug1"), &QAction::triggered, this, &MainCommands::reportBug);
     connect(action("Contents1"), &QAction::triggered, this, &MainCommands::help);
     connect(action("About1"), &QAction::triggered, this, &MainCommands::about);
@@ -103,12 +105,14 @@ void MainCommands::buildPopup(QMainWindow* window) {
     popup_->addAction(make("ViewSoakawayDrawings2", "View Soakaway Drawings"));
     popup_->addAction(make("PrintPreview2", "Print Preview"));
     popup_->addAction(make("RefreshView2", "Refresh View"));
+    popup_->addAction(make("FitView2", "Fit View"));
     connect(action("DesignOptions1"), &QAction::triggered, this, [this] { emit designOptions(true); });
     connect(action("ViewM560Map1"), &QAction::triggered, this, &MainCommands::m560Window);
     connect(action("DesignCheck1"), &QAction::triggered, this, &MainCommands::designCheck);
     connect(action("ViewSoakawayDrawings2"), &QAction::triggered, this, &MainCommands::drawings);
     connect(action("PrintPreview2"), &QAction::triggered, this, &MainCommands::printPreview);
     connect(action("RefreshView2"), &QAction::triggered, this, &MainCommands::refreshView);
+    connect(action("FitView2"), &QAction::triggered, this, &MainCommands::fitView);
 }
 
 void MainCommands::buildToolBar(QMainWindow* window) {

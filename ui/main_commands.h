@@ -44,6 +44,7 @@ signals:
     void drawings();
     void designOptions(bool modal);
     void refreshView();
+    void fitView();
     void reportBug();
     void help();
     void about();

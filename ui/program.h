@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QWindow>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -62,6 +63,7 @@ public:
 
 private:
     void wireCommands();
+    void replaceProject(const std::function<void()>& command);
     void firstShow();
     static void waitUntilOnScreen(QWidget& window);
     void focusMoved(QWindow* now);

@@ -1,12 +1,12 @@
 // The 3D pane on real OpenGL, sampled in the picture it draws: the sky, the materials where the
 // objects project, the captions, the axes, the overflow pipe and the ring; and the pointer,
 // wheel and zoom buttons acting on a view state that outlives refreshes and new projects.
+#include <QtTest/qtestspontaneevent.h>
 #include <QCheckBox>
 #include <QMenu>
 #include <QOpenGLWidget>
 #include <QTabWidget>
 #include <map>
-#include <QtTest/qtestspontaneevent.h>
 
 #include "gui_fixture.h"
 #include "scene/viewer.h"
@@ -108,8 +108,8 @@ TEST_F(SoakawayViewTest, SkyIsWhiteAtTheHorizonAndSkyBlueAbove) {
     ASSERT_NEAR(ahead.y(), 0, 1e-4);
     const auto skyAt = [&](double degrees) {
         const double e = qDegreesToRadians(degrees);
-        return pixelOf(eye + 10 * (ahead * float(std::cos(e)) +
-                                   QVector3D(0, float(std::sin(e)), 0)));
+        return pixelOf(eye +
+                       10 * (ahead * float(std::cos(e)) + QVector3D(0, float(std::sin(e)), 0)));
     };
     const QImage image = frame();
     const QColor horizon = colourAt(image, skyAt(0.3));
@@ -118,8 +118,7 @@ TEST_F(SoakawayViewTest, SkyIsWhiteAtTheHorizonAndSkyBlueAbove) {
     const QColor halfway = colourAt(image, skyAt(7.5));
     EXPECT_TRUE(near(halfway, (255 + 56) / 2, (255 + 176) / 2, (255 + 222) / 2, 12))
         << halfway.name().toStdString();
-    for (double e : {16.0, 20.0})
-        EXPECT_TRUE(near(colourAt(image, skyAt(e)), 56, 176, 222)) << e;
+    for (double e : {16.0, 20.0}) EXPECT_TRUE(near(colourAt(image, skyAt(e)), 56, 176, 222)) << e;
     // Below the horizon the background shows, not the sky.
     EXPECT_FALSE(near(colourAt(image, skyAt(-5)), 56, 176, 222, 40));
 }
@@ -134,10 +133,10 @@ TEST_F(SoakawayViewTest, TrenchShowsInItsMaterialsWithItsCaptions) {
     EXPECT_GE(top.blue(), 51);
     EXPECT_GT(top.red(), top.green());
     EXPECT_GT(top.green(), top.blue());
-    // The front panel in the trench base's blue.
+    // The front panel in the trench base's blue, seen through the ground it lies in: bluer
+    // than the earth, which is redder than it is blue.
     const QColor panel = colourAt(image, pixelOf(N::GLside1));
-    EXPECT_GT(panel.blue(), panel.red());
-    EXPECT_GE(panel.blue(), 219);
+    EXPECT_GE(panel.blue() - panel.red(), 15) << panel.name().toStdString();
     // The captions in black at the top left.
     const QImage captions = image.copy(2, 25, 120, 40);
     EXPECT_GT(countPixels(captions, [](QColor c) { return c.lightness() < 60; }), 50);
@@ -150,15 +149,15 @@ TEST_F(SoakawayViewTest, AxesShowInFullAndHalfIntensityWhileTicked) {
         return [=](QColor c) { return near(c, r, g, b, 30); };
     };
     // From afar and from aside, each half of each axis runs clear of the trench and of the
-    // others somewhere.
-    for (int i = 0; i < 40; ++i) QTest::mouseClick(find<QPushButton>("btnzoomout"), Qt::LeftButton);
+    // others somewhere. The trench came into view fitted, from farther than the start camera.
+    for (int i = 0; i < 30; ++i) QTest::mouseClick(find<QPushButton>("btnzoomout"), Qt::LeftButton);
     drag(Qt::LeftButton, {}, {100, 200}, {30, 0});
     auto* axes = find<QCheckBox>("chkshowaxes");
     QTest::mouseClick(axes, Qt::LeftButton);
     ASSERT_TRUE(axes->isChecked());
     QImage image = frame();
-    for (auto [r, g, b] : {std::tuple{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {128, 0, 0},
-                           {0, 128, 0}, {0, 0, 128}})
+    for (auto [r, g, b] :
+         {std::tuple{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {128, 0, 0}, {0, 128, 0}, {0, 0, 128}})
         EXPECT_GT(countPixels(image, pure(r, g, b)), 10) << r << " " << g << " " << b;
     // Dotted: along the positive x axis, which runs more across than down, about half the
     // columns it crosses have a dot.
@@ -183,11 +182,15 @@ TEST_F(SoakawayViewTest, AxesShowInFullAndHalfIntensityWhileTicked) {
 }
 
 TEST_F(SoakawayViewTest, OverflowPipeAndSiltTrapComeAndGo) {
+    // The trench came into view fitted: the room its inflow pipe takes on the right leaves
+    // room for the overflow pipe on the left.
     enterTrench();
-    for (int i = 0; i < 40; ++i) QTest::mouseClick(find<QPushButton>("btnzoomout"), Qt::LeftButton);
+    // The pipe and the trap lie in the ground: their orange shows through the earth.
+    const auto orangeInTheGround = [](QColor c) {
+        return c.red() > 200 && c.red() - c.blue() > 60;
+    };
     const auto pipeIsOrange = [&] {
-        const QColor c = colourAt(frame(), pixelOf(N::GLTrenchOutflow));
-        return c.red() > 220 && c.green() > 110 && c.blue() < 160;
+        return orangeInTheGround(colourAt(frame(), pixelOf(N::GLTrenchOutflow)));
     };
     EXPECT_FALSE(pipeIsOrange());
     setOverflow("10");
@@ -198,8 +201,7 @@ TEST_F(SoakawayViewTest, OverflowPipeAndSiltTrapComeAndGo) {
 
     // The silt trap shows while its box is ticked, whatever the design does meanwhile.
     const auto trapIsOrange = [&] {
-        const QColor c = colourAt(frame(), pixelOf(N::GLSiltTrap, {0.3f, 0, 0.3f}));
-        return c.red() > 220 && c.green() > 110 && c.blue() < 160;
+        return orangeInTheGround(colourAt(frame(), pixelOf(N::GLSiltTrap, {0.3f, 0, 0.3f})));
     };
     EXPECT_FALSE(trapIsOrange());
     auto* trap = find<QCheckBox>("chkshowsilttrap");
@@ -240,9 +242,9 @@ TEST_F(SoakawayViewTest, ZoomsFromTheButtonsAndTheWheelAnywhereInTheWindow) {
 
 TEST_F(SoakawayViewTest, ViewStateOutlivesRefreshesDimensionChangesAndNewProjects) {
     enterTrench();
-    drag(Qt::LeftButton, {}, {100, 200}, {30, -10});  // orbit
+    drag(Qt::LeftButton, {}, {100, 200}, {30, -10});                // orbit
     drag(Qt::LeftButton, Qt::ShiftModifier, {100, 200}, {20, 15});  // turn the box
-    drag(Qt::RightButton, {}, {100, 200}, {-10, 5});  // pan
+    drag(Qt::RightButton, {}, {100, 200}, {-10, 5});                // pan
     QTest::mouseClick(find<QPushButton>("btnzoomin"), Qt::LeftButton);
     const QVector3D eye = scene().camera.position;
     const QVector3D group = node(N::GLDummyTrench).position;
