@@ -37,6 +37,7 @@ bool ProjectLifecycle::hasUnsavedChanges() const {
 }
 
 void ProjectLifecycle::clearmain() {
+    ++replacements_;
     DesignRecord& r = design_.record();
     for (Field f : {Field::projtit, Field::projnum, Field::desname, Field::txtarea, Field::txtrain,
                     Field::txtsinf}) {

@@ -46,6 +46,9 @@ public:
     // recalculation) has settled.
     void rememberAsSaved();
     bool hasUnsavedChanges() const;
+    // Counts the projects that New and Open put in place of the one before, so that a window
+    // can tell that a command replaced the project.
+    int replacements() const { return replacements_; }
 
 private:
     enum class SaveResult { written, cancelled, failed };
@@ -69,6 +72,7 @@ private:
     ProjectPrompts& prompts_;
     ProjectStorage& storage_;
     std::string savedText_;  // the project file as last saved, opened or started with
+    int replacements_ = 0;
 };
 
 // A name the save dialog must refuse: a blank one or the filter pattern itself.

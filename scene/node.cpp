@@ -19,7 +19,9 @@ QMatrix4x4 Node::worldMatrix() const {
     return parent_ ? parent_->worldMatrix() * localMatrix() : localMatrix();
 }
 
-bool Node::shown() const { return visible && (!parent_ || parent_->shown()); }
+bool Node::shown() const {
+    return visible && (!parent_ || parent_->shown());
+}
 
 Shape box(QVector3D extent) {
     Shape s;
@@ -51,6 +53,26 @@ Shape texturedPlane(float size, QImage texture, float repeats) {
     s.texture = std::move(texture);
     s.textureRepeats = repeats;
     return s;
+}
+
+QMatrix4x4 shapeMatrix(const Shape& s) {
+    QMatrix4x4 m;
+    switch (s.kind) {
+        case Shape::Kind::Box:
+            m.scale(s.extent);
+            break;
+        case Shape::Kind::Cylinder:
+            if (s.axis == Axis::X) m.rotate(-90, 0, 0, 1);
+            if (s.axis == Axis::Z) m.rotate(90, 1, 0, 0);
+            m.scale(s.radius, s.length, s.radius);
+            break;
+        case Shape::Kind::Plane:
+            m.scale(s.planeSize, 1, s.planeSize);
+            break;
+        default:
+            break;
+    }
+    return m;
 }
 
 }  // namespace varnholt::scene

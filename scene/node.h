@@ -15,12 +15,16 @@ namespace varnholt::scene {
 
 // A two-sided material: each side's ambient, diffuse and emission colours are the same, so a
 // surface shows at least its own colour whatever the light. Specular is black unless given.
+// A see-through material (opacity below 1) is drawn after every solid; one that is not lit
+// shows its own colour only.
 struct Material {
     QVector3D front;
     QVector3D back;
     QVector3D frontSpecular;
     QVector3D backSpecular;
     float shininess = 16;
+    float opacity = 1;
+    bool lit = true;
 };
 
 enum class Axis { X, Y, Z };
@@ -33,8 +37,8 @@ struct Shape {
     float radius = 0.5f;        // cylinder
     float length = 1;           // cylinder, along its axis
     std::shared_ptr<const MeshData> mesh;
-    float planeSize = 1;        // plane: a square in x and z, facing up
-    QImage texture;             // plane
+    float planeSize = 1;  // plane: a square in x and z, facing up
+    QImage texture;       // plane, or a mesh with texture coordinates
     float textureRepeats = 1;
 };
 
@@ -80,5 +84,9 @@ Shape box(QVector3D extent);
 Shape cylinder(Axis axis, float radius, float length);
 Shape mesh(std::shared_ptr<const MeshData> data);
 Shape texturedPlane(float size, QImage texture, float repeats);
+
+// What the unit solid of a shape (a cube of side 1, a cylinder of radius 1 and length 1 along y,
+// a square of side 1 facing up) is scaled and turned by to become that shape.
+QMatrix4x4 shapeMatrix(const Shape& shape);
 
 }  // namespace varnholt::scene

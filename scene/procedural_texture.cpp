@@ -96,4 +96,19 @@ QImage groundTexture(int size, quint32 seed) {
     });
 }
 
+QImage gridTexture(int size, QColor ground, QColor line, int lineWidth) {
+    QImage image(size, size, QImage::Format_RGB32);
+    image.fill(ground);
+    const int before = lineWidth / 2, after = lineWidth - before;
+    for (int i = 0; i < size; ++i) {
+        const bool onLine = i < after || i >= size - before;
+        for (int j = 0; j < size; ++j)
+            if (onLine) {
+                image.setPixelColor(i, j, line);
+                image.setPixelColor(j, i, line);
+            }
+    }
+    return image;
+}
+
 }  // namespace varnholt::scene

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 
 namespace varnholt::scene {
@@ -13,5 +14,9 @@ QImage cloudTexture(int size, quint32 seed);
 
 // Grass worn through to earth in patches, for the ground.
 QImage groundTexture(int size, quint32 seed);
+
+// One cell of a grid: `ground` with a line `lineWidth` pixels wide in `line` centred on its
+// edges, so that repeated it draws a grid with lines through the texture's origin.
+QImage gridTexture(int size, QColor ground, QColor line, int lineWidth);
 
 }  // namespace varnholt::scene

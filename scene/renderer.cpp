@@ -36,6 +36,8 @@ void main() {
 // Emission, ambient and diffuse share one colour per side; the light adds its diffuse and
 // specular share on top, so nothing is ever darker than its own colour.
 const char* kLitFragment = R"(#version 120
+uniform float opacity;
+uniform bool shaded;
 uniform vec3 frontColour;
 uniform vec3 backColour;
 uniform vec3 frontSpecular;
@@ -60,6 +62,10 @@ void main() {
         specular = backSpecular;
     }
     if (textured) colour = texture2D(texture0, uv).rgb;
+    if (!shaded) {
+        gl_FragColor = vec4(colour, opacity);
+        return;
+    }
     vec3 toLight = normalize(lightPosition - worldPosition);
     float diffuse = max(dot(n, toLight), 0.0);
     vec3 result = colour + colour * lightDiffuse * diffuse;
@@ -67,7 +73,7 @@ void main() {
         vec3 halfway = normalize(toLight + normalize(eyePosition - worldPosition));
         result += specular * lightSpecular * pow(max(dot(n, halfway), 0.0), shininess);
     }
-    gl_FragColor = vec4(min(result, vec3(1.0)), 1.0);
+    gl_FragColor = vec4(min(result, vec3(1.0)), opacity);
 }
 )";
 
@@ -134,7 +140,8 @@ void push(std::vector<float>& v, QVector3D p, QVector3D n, QVector2D t = {}) {
 // A cube of side 1 about the origin.
 std::vector<float> unitCube() {
     std::vector<float> v;
-    const QVector3D normals[] = {{1, 0, 0}, {-1, 0, 0}, {0, 1, 0}, {0, -1, 0}, {0, 0, 1}, {0, 0, -1}};
+    const QVector3D normals[] = {{1, 0, 0},  {-1, 0, 0}, {0, 1, 0},
+                                 {0, -1, 0}, {0, 0, 1},  {0, 0, -1}};
     for (QVector3D n : normals) {
         // Two axes across the face, so that u × w = n keeps the corners counter-clockwise.
         QVector3D u = std::abs(n.y()) > 0 ? QVector3D(0, 0, 1) : QVector3D(0, 1, 0);
@@ -157,10 +164,18 @@ std::vector<float> unitCylinder(int slices) {
         const QVector3D r0(float(std::sin(a0)), 0, float(std::cos(a0)));
         const QVector3D r1(float(std::sin(a1)), 0, float(std::cos(a1)));
         const QVector3D up(0, 0.5f, 0);
-        push(v, r0 - up, r0); push(v, r1 - up, r1); push(v, r1 + up, r1);
-        push(v, r0 - up, r0); push(v, r1 + up, r1); push(v, r0 + up, r0);
-        push(v, up, {0, 1, 0}); push(v, r0 + up, {0, 1, 0}); push(v, r1 + up, {0, 1, 0});
-        push(v, -up, {0, -1, 0}); push(v, r1 - up, {0, -1, 0}); push(v, r0 - up, {0, -1, 0});
+        push(v, r0 - up, r0);
+        push(v, r1 - up, r1);
+        push(v, r1 + up, r1);
+        push(v, r0 - up, r0);
+        push(v, r1 + up, r1);
+        push(v, r0 + up, r0);
+        push(v, up, {0, 1, 0});
+        push(v, r0 + up, {0, 1, 0});
+        push(v, r1 + up, {0, 1, 0});
+        push(v, -up, {0, -1, 0});
+        push(v, r1 - up, {0, -1, 0});
+        push(v, r0 - up, {0, -1, 0});
     }
     return v;
 }
@@ -200,14 +215,18 @@ std::vector<float> skyDome(const SkyDome& sky, int slices) {
         const auto [e1, c1] = rings[r + 1];
         for (int i = 0; i < slices; ++i) {
             const double a0 = 2 * M_PI * i / slices, a1 = 2 * M_PI * (i + 1) / slices;
-            pushFlat(v, at(e0, a0), c0); pushFlat(v, at(e0, a1), c0); pushFlat(v, at(e1, a1), c1);
-            pushFlat(v, at(e0, a0), c0); pushFlat(v, at(e1, a1), c1); pushFlat(v, at(e1, a0), c1);
+            pushFlat(v, at(e0, a0), c0);
+            pushFlat(v, at(e0, a1), c0);
+            pushFlat(v, at(e1, a1), c1);
+            pushFlat(v, at(e0, a0), c0);
+            pushFlat(v, at(e1, a1), c1);
+            pushFlat(v, at(e1, a0), c1);
         }
     }
     return v;
 }
 
-// Captions are set in Arial with cells 15 pixels high: 13-pixel type.
+// Captions are set in Arial with cells kCaptionHeight pixels high: 13-pixel type.
 QFont captionFont() {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(13);
@@ -215,7 +234,7 @@ QFont captionFont() {
 }
 
 QSize captionSize(const QString& text) {
-    return {QFontMetrics(captionFont()).horizontalAdvance(text) + 2, 15};
+    return {QFontMetrics(captionFont()).horizontalAdvance(text) + 2, kCaptionHeight};
 }
 
 // White glyphs on nothing, premultiplied, the first row at the top.
@@ -229,26 +248,6 @@ QImage captionImage(const QString& text, double pixelRatio) {
     painter.setPen(Qt::white);
     painter.drawText(QRect(QPoint(0, 0), size), Qt::AlignLeft | Qt::AlignTop, text);
     return image;
-}
-
-QMatrix4x4 shapeScale(const Shape& s) {
-    QMatrix4x4 m;
-    switch (s.kind) {
-    case Shape::Kind::Box:
-        m.scale(s.extent);
-        break;
-    case Shape::Kind::Cylinder:
-        if (s.axis == Axis::X) m.rotate(-90, 0, 0, 1);
-        if (s.axis == Axis::Z) m.rotate(90, 1, 0, 0);
-        m.scale(s.radius, s.length, s.radius);
-        break;
-    case Shape::Kind::Plane:
-        m.scale(s.planeSize, 1, s.planeSize);
-        break;
-    default:
-        break;
-    }
-    return m;
 }
 
 }  // namespace
@@ -277,7 +276,8 @@ QString Renderer::initialise() {
         return p.link() ? QString() : p.log();
     };
     QString problem = build(lit_, kLitVertex, kLitFragment, {"position", "normal", "texCoord"});
-    if (problem.isEmpty()) problem = build(flat_, kFlatVertex, kFlatFragment, {"position", "colour"});
+    if (problem.isEmpty())
+        problem = build(flat_, kFlatVertex, kFlatFragment, {"position", "colour"});
     if (problem.isEmpty()) problem = build(sprite_, kSpriteVertex, kSpriteFragment, {"corner"});
     if (!problem.isEmpty()) return problem;
     // A core profile draws nothing without a vertex array object; older contexts need none.
@@ -320,6 +320,7 @@ void Renderer::render(const Scene& scene, QSize pixels, QSizeF logical, double d
     const QColor bg = scene.background;
     glClearColor(float(bg.redF()), float(bg.greenF()), float(bg.blueF()), 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    dropUnusedMeshes();
 
     const Frustum frustum = scene.camera.frustum(logical, dotsPerInch);
     const QMatrix4x4 projection = frustum.matrix();
@@ -337,7 +338,14 @@ void Renderer::render(const Scene& scene, QSize pixels, QSizeF logical, double d
     set(lit_, "lightSpecular", scene.light.specular);
     set(lit_, "eyePosition", scene.camera.position);
     for (int i = 0; i < 3; ++i) lit_.enableAttributeArray(i);
-    drawNode(scene.root, QMatrix4x4(), viewProjection);
+    drawNode(scene.root, QMatrix4x4(), viewProjection, false);
+    // See-through surfaces over the solids, which show through them; they hide nothing.
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glDepthMask(GL_FALSE);
+    drawNode(scene.root, QMatrix4x4(), viewProjection, true);
+    glDepthMask(GL_TRUE);
+    glDisable(GL_BLEND);
     for (int i = 0; i < 3; ++i) lit_.disableAttributeArray(i);
     lit_.release();
     drawAxes(scene.root, QMatrix4x4(), scene, viewProjection);
@@ -375,12 +383,12 @@ void Renderer::drawSky(const Scene& scene, const QMatrix4x4& projection, float n
 }
 
 void Renderer::drawNode(const Node& node, const QMatrix4x4& parentWorld,
-                        const QMatrix4x4& viewProjection) {
+                        const QMatrix4x4& viewProjection, bool seeThrough) {
     if (!node.visible) return;
     const QMatrix4x4 world = parentWorld * node.localMatrix();
-    if (node.shape().kind != Shape::Kind::Group)
+    if (node.shape().kind != Shape::Kind::Group && (node.material.opacity < 1) == seeThrough)
         drawShape(node.shape(), world, node.material, viewProjection);
-    for (const auto& child : node.children()) drawNode(*child, world, viewProjection);
+    for (const auto& child : node.children()) drawNode(*child, world, viewProjection, seeThrough);
 }
 
 // The axes of every shown node that has them ticked, after the solids.
@@ -396,16 +404,23 @@ void Renderer::drawShape(const Shape& shape, const QMatrix4x4& world, const Mate
                          const QMatrix4x4& viewProjection) {
     Geometry* g = nullptr;
     switch (shape.kind) {
-    case Shape::Kind::Box: g = &cube_; break;
-    case Shape::Kind::Cylinder: g = &cylinder_; break;
-    case Shape::Kind::Plane: g = &plane_; break;
-    case Shape::Kind::Mesh:
-        if (!shape.mesh || shape.mesh->positions.empty()) return;
-        g = &meshGeometry(shape.mesh);
-        break;
-    case Shape::Kind::Group: return;
+        case Shape::Kind::Box:
+            g = &cube_;
+            break;
+        case Shape::Kind::Cylinder:
+            g = &cylinder_;
+            break;
+        case Shape::Kind::Plane:
+            g = &plane_;
+            break;
+        case Shape::Kind::Mesh:
+            if (!shape.mesh || shape.mesh->positions.empty()) return;
+            g = &meshGeometry(shape.mesh);
+            break;
+        case Shape::Kind::Group:
+            return;
     }
-    const QMatrix4x4 model = world * shapeScale(shape);
+    const QMatrix4x4 model = world * shapeMatrix(shape);
     set(lit_, "model", model);
     set(lit_, "modelViewProjection", viewProjection * model);
     set(lit_, "normalMatrix", model.normalMatrix());
@@ -414,9 +429,11 @@ void Renderer::drawShape(const Shape& shape, const QMatrix4x4& world, const Mate
     set(lit_, "frontSpecular", material.frontSpecular);
     set(lit_, "backSpecular", material.backSpecular);
     set(lit_, "shininess", material.shininess);
+    set(lit_, "opacity", material.opacity);
+    set(lit_, "shaded", material.lit);
+    const bool texturable = shape.kind == Shape::Kind::Plane || shape.kind == Shape::Kind::Mesh;
     QOpenGLTexture* texture =
-        shape.kind == Shape::Kind::Plane && !shape.texture.isNull() ? textureFor(shape.texture)
-                                                                     : nullptr;
+        texturable && !shape.texture.isNull() ? textureFor(shape.texture) : nullptr;
     set(lit_, "textured", texture != nullptr);
     set(lit_, "textureRepeats", shape.textureRepeats);
     if (texture) {
@@ -457,7 +474,8 @@ void Renderer::drawAxesOf(const QMatrix4x4& world, const Scene& scene,
             flat_.enableAttributeArray(0);
             flat_.enableAttributeArray(1);
             flat_.setAttributeBuffer(0, GL_FLOAT, 0, 3, kFlatStride * sizeof(float));
-            flat_.setAttributeBuffer(1, GL_FLOAT, 3 * sizeof(float), 3, kFlatStride * sizeof(float));
+            flat_.setAttributeBuffer(1, GL_FLOAT, 3 * sizeof(float), 3,
+                                     kFlatStride * sizeof(float));
             glDrawArrays(GL_LINES, 0, 2);
             flat_.disableAttributeArray(0);
             flat_.disableAttributeArray(1);
@@ -483,7 +501,10 @@ void Renderer::drawFlare(const Scene& scene, const QMatrix4x4& viewProjection, Q
     sprite_.setAttributeBuffer(0, GL_FLOAT, 0, 2, 2 * sizeof(float));
     // The glow about the light, a ring round it, and two ghosts along the line through the
     // middle of the view.
-    struct Sprite { float along, size, ring; QVector3D colour; };
+    struct Sprite {
+        float along, size, ring;
+        QVector3D colour;
+    };
     const Sprite sprites[] = {{0, 0.35f, 0, {0.9f, 0.8f, 0.5f}},
                               {0, 0.22f, 0.85f, {0.35f, 0.25f, 0.1f}},
                               {0.6f, 0.06f, 0, {0.25f, 0.35f, 0.25f}},
@@ -535,9 +556,8 @@ void Renderer::drawCaptions(const Scene& scene, QSizeF logical, double pixelRati
             "centre", QVector2D(float(-1 + 2 * c.at.x() / logical.width() + half.width()),
                                 float(1 - 2 * c.at.y() / logical.height() - half.height())));
         set(sprite_, "radius", QVector2D(float(half.width()), float(half.height())));
-        set(sprite_, "colour", QVector3D(float(c.colour.redF()),
-                                                    float(c.colour.greenF()),
-                                                    float(c.colour.blueF())));
+        set(sprite_, "colour",
+            QVector3D(float(c.colour.redF()), float(c.colour.greenF()), float(c.colour.blueF())));
         picture.texture->bind(0);
         glDrawArrays(GL_TRIANGLES, 0, quad_.vertexCount);
         picture.texture->release(0);
@@ -546,6 +566,12 @@ void Renderer::drawCaptions(const Scene& scene, QSizeF logical, double pixelRati
     quad_.buffer.release();
     sprite_.release();
     glDisable(GL_BLEND);
+}
+
+// A mesh that only this cache still holds has been replaced (a resized ground, say): its
+// buffer goes with it, so that a drag that rebuilds a mesh on every step does not pile them up.
+void Renderer::dropUnusedMeshes() {
+    std::erase_if(meshes_, [](const auto& entry) { return entry.second.first.use_count() == 1; });
 }
 
 Renderer::Geometry& Renderer::meshGeometry(const std::shared_ptr<const MeshData>& mesh) {

@@ -39,14 +39,14 @@ private:
     };
     void upload(Geometry& g, const std::vector<float>& interleaved, int floatsPerVertex);
     void drawSky(const Scene& scene, const QMatrix4x4& projection, float nearPlane);
-    void drawNode(const Node& node, const QMatrix4x4& parentWorld,
-                  const QMatrix4x4& viewProjection);
+    // The solids, or the see-through surfaces.
+    void drawNode(const Node& node, const QMatrix4x4& parentWorld, const QMatrix4x4& viewProjection,
+                  bool seeThrough);
     void drawShape(const Shape& shape, const QMatrix4x4& model, const Material& material,
                    const QMatrix4x4& viewProjection);
     void drawAxes(const Node& node, const QMatrix4x4& parentWorld, const Scene& scene,
                   const QMatrix4x4& viewProjection);
-    void drawAxesOf(const QMatrix4x4& world, const Scene& scene,
-                    const QMatrix4x4& viewProjection);
+    void drawAxesOf(const QMatrix4x4& world, const Scene& scene, const QMatrix4x4& viewProjection);
     void drawFlare(const Scene& scene, const QMatrix4x4& viewProjection, QSizeF logical);
     void drawCaptions(const Scene& scene, QSizeF logical, double pixelRatio);
     int location(QOpenGLShaderProgram& program, std::string_view name);
@@ -55,6 +55,7 @@ private:
         program.setUniformValue(location(program, name), value);
     }
     Geometry& meshGeometry(const std::shared_ptr<const MeshData>& mesh);
+    void dropUnusedMeshes();
     QOpenGLTexture* textureFor(const QImage& image);
 
     QOpenGLShaderProgram lit_;

@@ -30,6 +30,9 @@ struct SkyDome {
     int upperStacks = 4;
 };
 
+// Captions are drawn in cells this many pixels high.
+inline constexpr int kCaptionHeight = 15;
+
 // Text fixed to the view, its top-left corner `at` pixels from the view's top-left corner. It
 // shows while its owner node shows.
 struct Caption {

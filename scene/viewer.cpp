@@ -2,6 +2,7 @@
 
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QOpenGLContext>
@@ -45,12 +46,14 @@ public:
 
 protected:
     void initializeGL() override {
-        connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] { dropResources(); },
-                Qt::DirectConnection);
+        connect(
+            context(), &QOpenGLContext::aboutToBeDestroyed, this, [this] { dropResources(); },
+            Qt::DirectConnection);
         problem = renderer_.initialise();
         if (!problem.isEmpty())
-            problem = QStringLiteral("The 3D view cannot be shown: this computer's OpenGL "
-                                     "cannot run its shaders.");
+            problem = QStringLiteral(
+                "The 3D view cannot be shown: this computer's OpenGL "
+                "cannot run its shaders.");
     }
 
     void paintGL() override {
@@ -65,9 +68,8 @@ protected:
                 auto* f = context()->extraFunctions();
                 f->glBindFramebuffer(GL_READ_FRAMEBUFFER, smooth->handle());
                 f->glBindFramebuffer(GL_DRAW_FRAMEBUFFER, defaultFramebufferObject());
-                f->glBlitFramebuffer(0, 0, pixels.width(), pixels.height(), 0, 0,
-                                     pixels.width(), pixels.height(), GL_COLOR_BUFFER_BIT,
-                                     GL_NEAREST);
+                f->glBlitFramebuffer(0, 0, pixels.width(), pixels.height(), 0, 0, pixels.width(),
+                                     pixels.height(), GL_COLOR_BUFFER_BIT, GL_NEAREST);
                 f->glBindFramebuffer(GL_FRAMEBUFFER, defaultFramebufferObject());
             }
         }
@@ -113,6 +115,8 @@ Viewer::Viewer(Scene& scene, QWidget* parent)
     : QWidget(parent), scene_(scene), navigation_(scene.camera) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    // A click gives the view the keyboard; tabbing passes it by, as it has nothing to type in.
+    setFocusPolicy(Qt::ClickFocus);
     const QString problem = openGLProblem();
     if (problem.isEmpty()) {
         surface_ = new Surface(scene_, this);
@@ -137,11 +141,17 @@ QString Viewer::problem() const {
     return surface_->problem;
 }
 
-QImage Viewer::grabFrame() { return surface_ ? surface_->grabFramebuffer() : grab().toImage(); }
+QImage Viewer::grabFrame() {
+    return surface_ ? surface_->grabFramebuffer() : grab().toImage();
+}
 
-int Viewer::frames() const { return surface_ ? surface_->frames : 0; }
+int Viewer::frames() const {
+    return surface_ ? surface_->frames : 0;
+}
 
-int Viewer::samples() const { return surface_ ? surface_->samples : 0; }
+int Viewer::samples() const {
+    return surface_ ? surface_->samples : 0;
+}
 
 void Viewer::redraw() {
     if (surface_) surface_->update();
@@ -166,6 +176,18 @@ void Viewer::mouseReleaseEvent(QMouseEvent* event) {
     QContextMenuEvent menu(QContextMenuEvent::Mouse, event->position().toPoint(),
                            event->globalPosition().toPoint(), event->modifiers());
     QCoreApplication::sendEvent(parentWidget(), &menu);
+}
+
+void Viewer::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return QWidget::mouseDoubleClickEvent(event);
+    navigation_.press(event->position().toPoint());
+    emit fitRequested();
+}
+
+void Viewer::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_Home || (event->modifiers() & ~Qt::KeypadModifier))
+        return QWidget::keyPressEvent(event);
+    emit fitRequested();
 }
 
 }  // namespace varnholt::scene

@@ -16,7 +16,8 @@ class Surface;
 // A 3D view of a scene: the OpenGL picture with its captions, or, on a machine without usable
 // OpenGL, a plain message in its place. Pointer drags act on the scene's camera through the
 // navigation scheme; the owner says which object Shift-drags turn and which the right button
-// pans. The wheel is left to the windows around the view.
+// pans. The wheel is left to the windows around the view. A double click, or the Home key once
+// a click has given the view the focus, asks for the whole scene in view.
 class Viewer : public QWidget {
     Q_OBJECT
 public:
@@ -42,11 +43,15 @@ public:
 signals:
     // A frame is on screen.
     void frameDrawn();
+    // The user asked to see the whole scene.
+    void fitRequested();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     Scene& scene_;

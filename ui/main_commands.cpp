@@ -67,6 +67,7 @@ void MainCommands::buildMenus(QMainWindow* window) {
     view->addSeparator();
     view->addAction(make("pdmoptions", "Design &Options"));
     view->addAction(make("RefreshView1", "&Refresh View"));
+    view->addAction(make("FitView1", "&Fit View"));
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("Help1"));
@@ -95,6 +96,7 @@ void MainCommands::buildMenus(QMainWindow* window) {
     connect(action("ViewSoakawayDrawings1"), &QAction::triggered, this, &MainCommands::drawings);
     connect(action("pdmoptions"), &QAction::triggered, this, [this] { emit designOptions(false); });
     connect(action("RefreshView1"), &QAction::triggered, this, &MainCommands::refreshView);
+    connect(action("FitView1"), &QAction::triggered, this, &MainCommands::fitView);
     connect(action("ReportaBug1"), &QAction::triggered, this, &MainCommands::reportBug);
 
     connect(action("About1"), &QAction::triggered, this, &MainCommands::about);
@@ -109,6 +111,7 @@ void MainCommands::buildPopup(QMainWindow* window) {
     popup_->addAction(make("ViewSoakawayDrawings2", "View Soakaway Dra&wings"));
     popup_->addAction(make("PrintPreview2", "Print Pre&view"));
     popup_->addAction(make("RefreshView2", "&Refresh View"));
+    popup_->addAction(make("FitView2", "&Fit View"));
     connect(action("DesignOptions1"), &QAction::triggered, this,
             [this] { emit designOptions(true); });
     connect(action("ViewM560Map1"), &QAction::triggered, this, &MainCommands::m560Window);
@@ -116,6 +119,7 @@ void MainCommands::buildPopup(QMainWindow* window) {
     connect(action("ViewSoakawayDrawings2"), &QAction::triggered, this, &MainCommands::drawings);
     connect(action("PrintPreview2"), &QAction::triggered, this, &MainCommands::printPreview);
     connect(action("RefreshView2"), &QAction::triggered, this, &MainCommands::refreshView);
+    connect(action("FitView2"), &QAction::triggered, this, &MainCommands::fitView);
 }
 
 void MainCommands::buildToolBar(QMainWindow* window) {

@@ -43,6 +43,7 @@ signals:
     void drawings();
     void designOptions(bool modal);
     void refreshView();
+    void fitView();
     void reportBug();
     void help();
     // Help > Contents: the help pages shipped with the program.

@@ -92,6 +92,7 @@ QWidget* MainWindow::buildBody() {
     splitter1_->addWidget(soakawayView_);
     connect(zoomPanel_->zoomIn(), &QPushButton::clicked, soakawayView_, &SoakawayView::zoomIn);
     connect(zoomPanel_->zoomOut(), &QPushButton::clicked, soakawayView_, &SoakawayView::zoomOut);
+    connect(zoomPanel_->fitView(), &QPushButton::clicked, soakawayView_, &SoakawayView::fitView);
     connect(zoomPanel_->showAxes(), &QCheckBox::toggled, soakawayView_, &SoakawayView::setShowAxes);
     connect(zoomPanel_->showSiltTrap(), &QCheckBox::toggled, soakawayView_,
             &SoakawayView::setShowSiltTrap);

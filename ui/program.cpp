@@ -28,6 +28,7 @@
 #include "scene/opengl_support.h"
 #include "scene/viewer.h"
 #include "sheet_commands.h"
+#include "soakaway_view.h"
 #include "soil_table_dialog.h"
 #include "status_panels.h"
 #include "trial_pit_dialog.h"
@@ -173,6 +174,13 @@ void Program::openModal(FixedDialog& window) {
     activated();
 }
 
+// New and Open: a project that takes the place of the one before is seen whole, once.
+void Program::replaceProject(const std::function<void()>& command) {
+    const int before = lifecycle_.replacements();
+    session_.act(command);
+    if (lifecycle_.replacements() != before) main_->soakawayView().fitWhenDrawable();
+}
+
 void Program::wireCommands() {
     MainCommands& c = main_->commands();
     connect(&c, &MainCommands::runoffCoefficient, this, &Program::openRunoffDialog);
@@ -201,10 +209,11 @@ void Program::wireCommands() {
     connect(&c, &MainCommands::m560Page, this, [] { openWebPage(m560Page()); });
     connect(&c, &MainCommands::m560Window, map_.get(), &MapWindow::open);
     connect(&c, &MainCommands::newProject, this, [this](bool fromToolBar) {
-        session_.act([&] { lifecycle_.newProject(fromToolBar); });
+        replaceProject([&] { lifecycle_.newProject(fromToolBar); });
     });
     connect(&c, &MainCommands::openProject, this,
-            [this] { session_.act([this] { lifecycle_.openfile(); }); });
+            [this] { replaceProject([this] { lifecycle_.openfile(); }); });
+    connect(&c, &MainCommands::fitView, &main_->soakawayView(), &SoakawayView::fitView);
     connect(&c, &MainCommands::saveProject, this, [this](bool reportInStatusBar) {
         session_.act([&] { lifecycle_.savefile(reportInStatusBar); });
     });

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QWindow>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -63,6 +64,7 @@ public:
 
 private:
     void wireCommands();
+    void replaceProject(const std::function<void()>& command);
     void firstShow();
     static void waitUntilOnScreen(QWidget& window);
     void focusMoved(QWindow* now);

@@ -1,7 +1,13 @@
 #include "soakaway_view.h"
 
+#include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
+#include "scene/fitting.h"
+#include "scene/ground_mesh.h"
+#include "scene/procedural_texture.h"
 #include "scene/viewer.h"
 
 namespace varnholt {
@@ -12,13 +18,24 @@ using scene::Axis;
 using scene::Material;
 using N = SceneNodeId;
 
-const Material kTrench{{0.89f, 0.47f, 0.2f}, {0.196078f, 0.8f, 0.6f}, {0.89f, 0.47f, 0.2f},
-                       {0.89f, 0.47f, 0.2f}};
-const Material kTrenchBase{{0.439216f, 0.576471f, 0.858824f},
-                           {0.439216f, 0.576471f, 0.858824f}, {}, {}};
+const Material kTrench{
+    {0.89f, 0.47f, 0.2f}, {0.196078f, 0.8f, 0.6f}, {0.89f, 0.47f, 0.2f}, {0.89f, 0.47f, 0.2f}};
+const Material kTrenchBase{
+    {0.439216f, 0.576471f, 0.858824f}, {0.439216f, 0.576471f, 0.858824f}, {}, {}};
 const Material kPCRing{{0.32f, 0.49f, 0.46f}, {0.560784f, 0.737255f, 0.560784f}, {}, {}};
 
-QVector3D toQt(const Vec3& v) { return {v[0], v[1], v[2]}; }
+QVector3D toQt(const Vec3& v) {
+    return {v[0], v[1], v[2]};
+}
+
+QVector3D toVector(QColor c) {
+    return {float(c.redF()), float(c.greenF()), float(c.blueF())};
+}
+
+// The ground reaches well past the largest soakaway, and past the soakaway on show.
+constexpr float kGroundReach = 25;
+// Just below the soakaway's top, so that pipes flush with the top show whole.
+constexpr float kGroundBelowTop = 0.002f;
 
 }  // namespace
 
@@ -32,6 +49,7 @@ SoakawayView::SoakawayView(QWidget* parent) : QWidget(parent) {
     layout->addWidget(viewer_);
     viewer_->navigation().setTurned(&node(N::GLTrench).orientation);
     viewer_->navigation().setPanned(&node(N::GLDummyTrench).position);
+    connect(viewer_, &scene::Viewer::fitRequested, this, &SoakawayView::fitView);
 }
 
 SoakawayView::~SoakawayView() = default;
@@ -70,6 +88,19 @@ void SoakawayView::build() {
     place(ring, N::GLRingOutflow, scene::cylinder(Axis::X, 0.1f, 1), kTrench);
     place(ring, N::GLRingInflow, scene::cylinder(Axis::X, 0.1f, 2), kTrenchBase);
 
+    // The ground, unlit so that it is the earth below the horizon, with a faint 1 m grid drawn
+    // into it; see-through so that the soakaway shows sunk in it.
+    const QColor earth = scene_.background;
+    Material ground{toVector(earth), toVector(earth), {}, {}};
+    ground.opacity = kGroundOpacity;
+    ground.lit = false;
+    const QImage grid = scene::gridTexture(256, earth, earth.darker(135), 4);
+    for (auto [group, g] : {std::pair{&trench, &trenchGround_}, {&ring, &ringGround_}}) {
+        g->node = &group->add("ground");
+        g->node->material = ground;
+        g->node->shape().texture = grid;
+    }
+
     // Both groups stay hidden until the first refresh shows one.
     trench.visible = false;
     ring.visible = false;
@@ -102,7 +133,102 @@ void SoakawayView::showDesign(const SceneModel& model) {
     for (std::size_t i = 0; i < kSceneCaptionCount; ++i)
         scene_.captions[i].text =
             QString::fromStdString(model.caption(static_cast<SceneCaptionId>(i)));
+    placeGround();
+    if (fitPending_ && fitNow()) fitPending_ = false;
     viewer_->redraw();
+}
+
+// The ground lies at the soakaway's top with a hole where it goes down: the trench's box with
+// its side panels, or the ring. The grid's lines run through the trench's corner or the ring's
+// centre, so that whole metres read off from there.
+void SoakawayView::placeGround() {
+    const auto shape = [](Ground& g, scene::GroundHole hole, QVector2D gridOrigin) {
+        const std::array<float, 5> key{float(hole.kind), hole.halfExtent.x(), hole.halfExtent.y(),
+                                       gridOrigin.x(), gridOrigin.y()};
+        if (g.node->shape().mesh && key == g.madeFor) return;
+        g.madeFor = key;
+        const float reach = kGroundReach + std::max(hole.halfExtent.x(), hole.halfExtent.y());
+        g.node->shape().kind = scene::Shape::Kind::Mesh;
+        g.node->shape().mesh =
+            std::make_shared<scene::MeshData>(scene::groundWithHole(reach, hole, gridOrigin));
+    };
+
+    const scene::Node& box = node(N::GLTrench);
+    const QVector3D centre = box.position;
+    const QVector3D e = box.shape().extent;
+    QVector2D half(e.x() / 2, e.z() / 2);
+    for (N id : {N::GLside1, N::GLside2, N::GLside3, N::GLside4, N::GLTrenchbase}) {
+        const scene::Node& n = node(id);
+        const QVector3D ne = n.shape().extent;
+        half = QVector2D(std::max(half.x(), std::abs(n.position.x() - centre.x()) + ne.x() / 2),
+                         std::max(half.y(), std::abs(n.position.z() - centre.z()) + ne.z() / 2));
+    }
+    shape(trenchGround_, {scene::GroundHole::Kind::Rectangle, half},
+          QVector2D(-e.x() / 2, -e.z() / 2));
+    trenchGround_.node->position = centre + QVector3D(0, e.y() / 2 - kGroundBelowTop, 0);
+
+    const scene::Node& ring = node(N::GLPCRing);
+    const float r = ring.shape().radius;
+    shape(ringGround_, {scene::GroundHole::Kind::Circle, QVector2D(r, r)}, QVector2D(0, 0));
+    ringGround_.node->position =
+        ring.position + QVector3D(0, ring.shape().length / 2 - kGroundBelowTop, 0);
+}
+
+std::vector<QVector3D> SoakawayView::shownCorners() const {
+    std::vector<QVector3D> corners;
+    for (std::size_t i = 0; i < kSceneNodeCount; ++i) {
+        const scene::Node& n = *nodes_[i];
+        if (!n.shown()) continue;
+        const std::vector<QVector3D> c = scene::boundingCorners(n);
+        corners.insert(corners.end(), c.begin(), c.end());
+    }
+    return corners;
+}
+
+void SoakawayView::fitView() {
+    fitNow();
+}
+
+void SoakawayView::fitWhenDrawable() {
+    fitPending_ = !fitNow();
+}
+
+// Back to the start's scale, then along the line of sight until the soakaway fills the view
+// below the captions. False while no soakaway shows or the view has no size yet.
+bool SoakawayView::fitNow() {
+    const std::vector<QVector3D> corners = shownCorners();
+    const QSizeF pixels = viewer_->size();
+    if (corners.empty() || pixels.isEmpty() || !isVisible()) return false;
+    QMarginsF border(kFitBorder, kFitBorder, kFitBorder, kFitBorder);
+    for (const scene::Caption& c : scene_.captions)
+        if (c.shown() && !c.text.isEmpty())
+            border.setTop(
+                std::max(border.top(), double(c.at.y() + scene::kCaptionHeight + kFitBorder / 2)));
+    scene::Camera fitted = scene_.camera;
+    fitted.sceneScale = 1;
+    if (!scene::fitToView(fitted, corners, pixels, viewer_->logicalDpiX(), border)) return false;
+    scene_.camera = fitted;
+    viewer_->redraw();
+    return true;
+}
+
+// A fit that waited for the view to have a size is made once the events of the moment have
+// run: the view is shown before the window's first show hides the model's placeholders.
+void SoakawayView::fitLater() {
+    if (!fitPending_) return;
+    QTimer::singleShot(0, this, [this] {
+        if (fitPending_ && fitNow()) fitPending_ = false;
+    });
+}
+
+void SoakawayView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    fitLater();
+}
+
+void SoakawayView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    fitLater();
 }
 
 void SoakawayView::zoomIn() {

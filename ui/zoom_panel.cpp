@@ -8,8 +8,11 @@
 namespace varnholt {
 
 ZoomPanel::ZoomPanel(QWidget* parent)
-    : QFrame(parent), zoomIn_(new QPushButton(QStringLiteral("+"), this)),
-      zoomOut_(new QPushButton(QStringLiteral("-"), this)), siltTrap_(new QCheckBox(this)),
+    : QFrame(parent),
+      zoomIn_(new QPushButton(QStringLiteral("+"), this)),
+      zoomOut_(new QPushButton(QStringLiteral("-"), this)),
+      fitView_(new QPushButton(QStringLiteral("Fit View"), this)),
+      siltTrap_(new QCheckBox(this)),
       axes_(new QCheckBox(this)) {
     setObjectName(QStringLiteral("zoompanel"));
     setFrameShape(QFrame::StyledPanel);
@@ -26,6 +29,12 @@ ZoomPanel::ZoomPanel(QWidget* parent)
         button->setFocusPolicy(Qt::NoFocus);
         layout->addWidget(button);
     }
+    fitView_->setObjectName(QStringLiteral("btnfitview"));
+    fitView_->setToolTip(
+        QStringLiteral("Show the whole soakaway (Home, or a double click in the view)"));
+    fitView_->setFixedHeight(17);
+    fitView_->setFocusPolicy(Qt::NoFocus);
+    layout->addWidget(fitView_);
     layout->addSpacing(12);
     const QString siltHint = QStringLiteral(
         "This does not affect the design of the soakaway. It is purely an operational option.");

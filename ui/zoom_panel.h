@@ -15,12 +15,14 @@ public:
     explicit ZoomPanel(QWidget* parent = nullptr);
     QPushButton* zoomIn() const { return zoomIn_; }
     QPushButton* zoomOut() const { return zoomOut_; }
+    QPushButton* fitView() const { return fitView_; }
     QCheckBox* showSiltTrap() const { return siltTrap_; }
     QCheckBox* showAxes() const { return axes_; }
 
 private:
     QPushButton* zoomIn_;
     QPushButton* zoomOut_;
+    QPushButton* fitView_;
     QCheckBox* siltTrap_;
     QCheckBox* axes_;
 };

@@ -69,11 +69,11 @@ TEST_F(MainWindowTest, MenusAreInTheirOrderWithTheirShortcuts) {
               QStringList({"Maintenance Schedule", "-", "Volumetric Runoff Coefficient",
                            "Soil Infiltration Rate Table", "Calculate Soil Infiltration Rate",
                            "Design Check", "View M5-60 Map", "View Soakaway Drawings", "-",
-                           "Design Options", "Refresh View"}));
+                           "Design Options", "Refresh View", "Fit View"}));
     EXPECT_EQ(titles(menus[2]->menu()), QStringList({"Report a Bug!", "Contents", "About"}));
     EXPECT_EQ(titles(find<QMenu>("PopupMenu1")),
               QStringList({"Design Options", "View M5-60 Map", "Design Check",
-                           "View Soakaway Drawings", "Print Preview", "Refresh View"}));
+                           "View Soakaway Drawings", "Print Preview", "Refresh View", "Fit View"}));
     auto shortcut = [&](const char* name) {
         return program->mainWindow().findChild<QAction*>(name)->shortcut().toString();
     };
