@@ -44,6 +44,7 @@ private:
                   bool seeThrough);
     void drawShape(const Shape& shape, const QMatrix4x4& model, const Material& material,
                    const QMatrix4x4& viewProjection);
+    // Over the solids, in renderer_overlays.cpp.
     void drawAxes(const Node& node, const QMatrix4x4& parentWorld, const Scene& scene,
                   const QMatrix4x4& viewProjection);
     void drawAxesOf(const QMatrix4x4& world, const Scene& scene, const QMatrix4x4& viewProjection);
