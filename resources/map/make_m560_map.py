@@ -28,7 +28,10 @@ EARTH_RADIUS_KM = 6371.0
 CENTRAL_MERIDIAN = -2.0
 ORIGIN_LATITUDE = 49.0
 PIXELS_PER_KM = 1.15
-WEST_KM, NORTH_KM = -702.0, 1354.0  # the picture's top-left corner
+# The picture's top-left corner. The window opens on that corner, so it lies in the sea just
+# west of Orkney: the north coast shows from the start, the caption sits over open sea, and
+# Shetland at the top and Northern Ireland at the left are still whole.
+WEST_KM, NORTH_KM = -411.0, 1328.0
 
 SEA = "#cde3f1"
 GB_LAND, GB_COAST = "#8dc47a", "#3f7a33"
@@ -395,7 +398,7 @@ def main():
     w('<path fill="%s" d="%s"/>\n' % (CONTOUR, d))
     d, _ = text_path(regular, "M5-60 rainfall contour, mm", 92, key_y + 22, 14)
     w('<path fill="#333333" d="%s"/>\n' % d)
-    for x, y in ((870, 130), (870, 700), (24, 1240), (760, 1360), (24, 580)):
+    for x, y in ((640, 40), (820, 420), (870, 760), (24, 1240), (760, 1360)):
         w(note_at(x, y))
 
     # A scale bar, true on the central meridian.

@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QFrame>
 #include <QOpenGLWidget>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
 
@@ -97,6 +98,23 @@ TEST_F(AboutTest, AboutShowsTheDisclaimerAndTheCreditBesideTheLogoSlot) {
         EXPECT_GE(in(about, "Label1")->mapTo(about, QPoint(0, 0)).y(), viewArea.bottom());
         for (const char* right : {"Label5", "Label7", "Image1", "Label2"})
             EXPECT_GT(in(about, right)->mapTo(about, QPoint(0, 0)).x(), viewArea.right()) << right;
+        about->close();
+    });
+}
+
+// A bug report starts with the version: it must be the one this build was made as, whole and
+// readable, not a number typed into the window by hand.
+TEST_F(AboutTest, AboutShowsTheVersionOfTheBuild) {
+    const QString built = QStringLiteral(VARNHOLT_BUILT_VERSION);
+    ASSERT_TRUE(
+        QRegularExpression(QStringLiteral("^\\d+\\.\\d+(\\.\\d+)*$")).match(built).hasMatch())
+        << built.toStdString();
+    withHelpWindow("About1", [&](QWidget* about) {
+        auto* version = in<QLabel>(about, "lblversion");
+        ASSERT_NE(version, nullptr);
+        EXPECT_EQ(version->text(), "Varnholt version " + built);
+        EXPECT_TRUE(version->isVisible());
+        EXPECT_GE(version->width(), version->sizeHint().width());
         about->close();
     });
 }
@@ -245,4 +263,3 @@ TEST_F(AboutTest, OpensInFrontOfTheOptionsKeptOnTop) {
 
 }  // namespace
 }  // namespace varnholt
-

@@ -168,6 +168,27 @@ TEST_F(MapWindowTest, ComingBackToTheMainWindowFromTheMapRecalculates) {
     EXPECT_TRUE(eventually([&] { return text("lblwid") == "0.24"; }));
 }
 
+// Every opening starts on the map's top-left corner: a user who has not dragged yet must see
+// Great Britain there, not open sea, and the caption that stays put must not hide the land.
+TEST_F(MapWindowTest, TheWindowOpensOnLandWithTheCaptionOverSea) {
+    openMap();
+    const QImage image = picture()->grab().toImage();
+    const QRect view = inMap("mapArea")->rect();
+    const QRect caption = inMap("Label1")->geometry();
+    const QColor gbLand(0x8d, 0xc4, 0x7a);
+    const QList<QColor> lands{gbLand, QColor(0xbc, 0xd9, 0xae), QColor(0xdc, 0xdb, 0xd0)};
+    int land = 0, samples = 0;
+    for (int y = view.top(); y <= view.bottom(); y += 4)
+        for (int x = view.left(); x <= view.right(); x += 4, ++samples) {
+            const QColor c = image.pixelColor(x, y);
+            if (c == gbLand) ++land;
+            if (caption.contains(x, y)) {
+                EXPECT_FALSE(lands.contains(c)) << "land under the caption at " << x << "," << y;
+            }
+        }
+    EXPECT_GT(land, samples / 50) << land << " of " << samples;
+}
+
 TEST_F(MapWindowTest, ThePictureShowsLandAndSeaAtItsFullSize) {
     openMap();
     const QImage image = picture()->grab().toImage();
@@ -186,4 +207,3 @@ TEST_F(MapWindowTest, ThePictureShowsLandAndSeaAtItsFullSize) {
 
 }  // namespace
 }  // namespace varnholt
-

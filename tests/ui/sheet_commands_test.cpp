@@ -7,6 +7,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinterInfo>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -62,6 +63,34 @@ TEST_F(SheetCommandsTest, PreviewShowsTheSheetFromEveryPlaceAndKeepsThePageInFro
         EXPECT_EQ(find<QTabWidget>("pcdetail")->currentWidget()->objectName(), "tsring");
         EXPECT_EQ(record().ring.cells[1][1], "        2.91");
     }
+}
+
+// The preview opens big enough to read the sheet, its page as wide as the window; a size the
+// user gives it stands for the next preview of the run.
+TEST_F(SheetCommandsTest, ThePreviewOpensReadableAndReopensAtTheSizeTheUserLeft) {
+    enterInputs();
+    const QSize userSize(820, 560);
+    whileModal([&] { action("PrintPreview1")->trigger(); },
+               [&](QWidget* modal) {
+                   const QRect room = modal->screen()->availableGeometry();
+                   EXPECT_GE(modal->width(), room.width() * 2 / 3);
+                   EXPECT_GE(modal->height(), room.height() * 3 / 4);
+                   EXPECT_TRUE(room.contains(modal->frameGeometry()));
+                   auto* pages = modal->findChild<QPrintPreviewWidget*>();
+                   ASSERT_NE(pages, nullptr);
+                   EXPECT_EQ(pages->zoomMode(), QPrintPreviewWidget::FitToWidth);
+                   modal->resize(userSize);
+                   ASSERT_TRUE(eventually([&] { return modal->size() == userSize; }));
+                   modal->close();
+               });
+    whileModal([&] { action("tbprintpreview1_action")->trigger(); },
+               [&](QWidget* modal) {
+                   EXPECT_EQ(modal->size(), userSize);
+                   auto* pages = modal->findChild<QPrintPreviewWidget*>();
+                   ASSERT_NE(pages, nullptr);
+                   EXPECT_EQ(pages->zoomMode(), QPrintPreviewWidget::FitToWidth);
+                   modal->close();
+               });
 }
 
 TEST_F(SheetCommandsTest, NothingComesUpWhileAMainInputIsEmpty) {
