@@ -7,6 +7,7 @@
 #include "json_writer.h"
 #include "output/critical/design_check_report.h"
 #include "project/qt/atomic_file.h"
+#include "tools/design_check_reader.h"
 
 namespace varnholt {
 
@@ -18,23 +19,6 @@ std::vector<std::string> split(const std::string& text) {
     for (std::string part; std::getline(in, part, ',');) parts.push_back(part);
     if (!text.empty() && text.back() == ',') parts.emplace_back();
     return parts;
-}
-
-bool numbers(const std::string& option, const std::string& text, std::size_t count,
-             std::vector<double>& values, std::string& error) {
-    const auto parts = split(text);
-    values.clear();
-    for (const std::string& p : parts) {
-        const auto v = tryParseNumber(p);
-        if (!v) break;
-        values.push_back(*v);
-    }
-    if (parts.size() != count || values.size() != count) {
-        error = option + " needs " + std::to_string(count) + " number" +
-                (count == 1 ? "" : "s separated by commas") + ", not '" + text + "'";
-        return false;
-    }
-    return true;
 }
 
 bool pair(const std::string& option, const std::string& text, std::string& first,
@@ -111,28 +95,19 @@ std::string json(const DesignCheckLogic& logic, bool strict,
 
 bool parseCheckRequest(const std::vector<std::string>& args, CheckRequest& request,
                        std::string& error) {
-    DesignCheckInputs& in = request.inputs;
+    DesignCheckReader reader(request.inputs);
     std::vector<std::string> rest;
     std::size_t pitTests = 0;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        static const std::vector<std::string> kOptions = {"--creep",
-                                                          "--consequence",
-                                                          "--groundwater",
-                                                          "--building",
-                                                          "--top",
-                                                          "--least-groundwater",
-                                                          "--least-building",
-                                                          "--fos-areas",
-                                                          "--fos",
-                                                          "--pit",
-                                                          "--pit-gravel",
-                                                          "--pit-test"};
+        static const std::vector<std::string> kPitOptions = {"--pit", "--pit-gravel", "--pit-test"};
         if (a == "--strict") {
             request.strict = true;
             continue;
         }
-        if (std::find(kOptions.begin(), kOptions.end(), a) == kOptions.end()) {
+        const bool pitOption =
+            std::find(kPitOptions.begin(), kPitOptions.end(), a) != kPitOptions.end();
+        if (!pitOption && !DesignCheckReader::isOption(a)) {
             rest.push_back(a);
             continue;
         }
@@ -141,28 +116,7 @@ bool parseCheckRequest(const std::vector<std::string>& args, CheckRequest& reque
             return false;
         }
         const std::string& v = args[++i];
-        std::vector<double> n;
-        if (a == "--consequence") {
-            if (v == "none")
-                in.consequence = Consequence::noDamage;
-            else if (v == "minor")
-                in.consequence = Consequence::minorExternal;
-            else if (v == "buildings")
-                in.consequence = Consequence::buildings;
-            else {
-                error = "--consequence is none, minor or buildings, not '" + v + "'";
-                return false;
-            }
-        } else if (a == "--fos-areas") {
-            if (!numbers(a, v, 2, n, error)) return false;
-            in.fosTable.smallAreaBelow = n[0];
-            in.fosTable.largestArea = n[1];
-        } else if (a == "--fos") {
-            constexpr std::size_t kFigures = kFosBandCount * kConsequenceCount;
-            if (!numbers(a, v, kFigures, n, error)) return false;
-            for (std::size_t k = 0; k < kFigures; ++k)
-                in.fosTable.minimum[k / kConsequenceCount][k % kConsequenceCount] = n[k];
-        } else if (a == "--pit") {
+        if (a == "--pit") {
             if (!pair(a, v, request.pit.length, request.pit.width, error)) return false;
             request.pitGiven = true;
         } else if (a == "--pit-gravel") {
@@ -176,20 +130,9 @@ bool parseCheckRequest(const std::vector<std::string>& args, CheckRequest& reque
             if (!pair(a, v, request.pit.depth[pitTests], request.pit.minutes[pitTests], error))
                 return false;
             ++pitTests;
-        } else {
-            if (!numbers(a, v, 1, n, error)) return false;
-            if (a == "--creep")
-                in.site.urbanCreepPercent = n[0];
-            else if (a == "--groundwater")
-                in.groundwaterDepth = n[0];
-            else if (a == "--building")
-                in.buildingDistance = n[0];
-            else if (a == "--top")
-                in.topDepth = n[0];
-            else if (a == "--least-groundwater")
-                in.minimumGroundwaterClearance = n[0];
-            else
-                in.minimumBuildingDistance = n[0];
+        } else if (!reader.readOption(a, v)) {
+            error = reader.error();
+            return false;
         }
     }
     if (pitTests > 0 && !request.pitGiven) {
@@ -235,7 +178,7 @@ int runCheck(const CheckRequest& request, std::string& out, std::string& message
     if (!started || !made) return 1;
     const int verdict = logic.check()->passes(request.strict) ? 0 : 3;
     if (request.critical.output.empty()) return verdict;
-    const QByteArray pdf = designCheckReport(record, logic).toPdf();
+    const QByteArray pdf = designCheckReport(record, logic.inputs, *logic.check()).toPdf();
     if (auto failed = writeFileAtomically(request.critical.output, pdf.toStdString())) {
         messages = *failed;
         return 1;

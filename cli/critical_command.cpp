@@ -143,7 +143,7 @@ int runCritical(const CriticalRequest& request, std::string& out, std::string& m
         });
     if (!started || !made) return 1;
     if (request.output.empty()) return 0;
-    const QByteArray pdf = criticalStormReport(record, logic).toPdf();
+    const QByteArray pdf = criticalStormReport(record, logic.site, *logic.table()).toPdf();
     if (auto failed = writeFileAtomically(request.output, pdf.toStdString())) {
         messages = *failed;
         return 1;

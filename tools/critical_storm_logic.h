@@ -5,13 +5,14 @@
 #include <vector>
 
 #include "engine/critical_storm.h"
+#include "engine/critical_storm_text.h"
 #include "engine/design.h"
 
 namespace varnholt {
 
-// The critical storm assistant: the site's storms taken through the design as it stands, the
-// table as it is shown and printed, and "Use in Design". The Qt dialog and the headless driver
-// are thin views over it.
+// The critical storm duration: the site's storms taken through the design as it stands, the
+// table as the driver prints it, and "Use in Design". The design check and the driver's
+// "critical" are views over it.
 class CriticalStormLogic {
 public:
     StormSite site;
@@ -27,13 +28,6 @@ public:
     // deepest ring on the ring page.
     std::size_t governingRow(const DesignRecord& record) const;
 
-    static const std::vector<std::string>& headings();
-    // One row's texts: dimensions and times cut as the main window shows them, "none needed"
-    // where no storage is needed; a Z2 read off the end of its table ends in "*".
-    static std::vector<std::string> cells(const CriticalStormRow& row);
-    // The notes under the table: a Z2 held at its end, the longest storm governing.
-    static std::vector<std::string> notes(const CriticalStormTable& table);
-
     // The table as plain text with a heading of its inputs, for the driver and the record.
     std::string text(const DesignRecord& record) const;
 
@@ -46,11 +40,6 @@ private:
     std::optional<CriticalStormTable> table_;
     std::string error_;
 };
-
-std::string regionName(Region region);
-
-inline constexpr const char* kNoneNeeded = "none needed";
-inline constexpr const char* kLongestGoverns = "the longest storm governs: check longer durations";
 
 // The text Use in Design writes for a rainfall depth: rounded up to 0.1 mm ("0.0382").
 std::string rainfallText(double depth);

@@ -18,13 +18,15 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <stdexcept>
+#include <utility>
 
+#include "engine/critical_storm_text.h"
 #include "engine/number_text.h"
 #include "output/critical/critical_report.h"
 #include "output/critical/design_check_report.h"
 #include "project/qt/atomic_file.h"
 #include "report/report_printing.h"
+#include "tools/design_check_reader.h"
 
 namespace varnholt {
 
@@ -58,25 +60,6 @@ QLineEdit* field(const char* name, const char* text, QWidget* parent, int width 
     e->setObjectName(QString::fromLatin1(name));
     e->setMaximumWidth(width);
     return e;
-}
-
-// A refused value names the box it stands in.
-class InputError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-double numberIn(const QLineEdit* box, const char* what) {
-    const auto value = tryParseNumber(box->text().toStdString());
-    if (!value)
-        throw InputError(std::string(what) + ": '" + box->text().toStdString() +
-                         "' is not a number.");
-    return *value;
-}
-
-std::optional<double> optionalIn(const QLineEdit* box, const char* what) {
-    if (box->text().trimmed().isEmpty()) return std::nullopt;
-    return numberIn(box, what);
 }
 
 QTableWidget* tableOf(const char* name, QWidget* parent) {
@@ -284,38 +267,42 @@ void DesignCheckDialog::openModal() {
     exec();
 }
 
-void DesignCheckDialog::readInputs() {
+bool DesignCheckDialog::readInputs() {
     DesignCheckInputs& in = logic_.inputs;
-    in.site.m560Rainfall = numberIn(m560_, "M5-60 rainfall");
-    in.site.ratio = numberIn(ratio_, "Ratio r");
+    DesignCheckReader reader(in);
+    auto read = [&](CheckInput input, const QLineEdit* box, std::size_t figure = 0) {
+        if (reader.readBox(input, box->text().toStdString(), figure)) return true;
+        problemText_ = QString::fromStdString(reader.error());
+        return false;
+    };
     in.site.region =
         region_->currentIndex() == 1 ? Region::scotlandAndNIreland : Region::englandAndWales;
-    in.site.allowancePercent = numberIn(allowance_, "Climate change allowance");
-    in.site.urbanCreepPercent = numberIn(creep_, "Urban creep allowance");
     in.consequence = static_cast<Consequence>(consequence_->currentIndex());
-    in.groundwaterDepth = optionalIn(groundwater_, "Depth to the groundwater");
-    in.topDepth = numberIn(top_, "Depth to the top of the soakaway");
-    in.buildingDistance = optionalIn(building_, "Distance to the nearest building");
-    in.minimumGroundwaterClearance =
-        numberIn(leastGroundwater_, "Least height above the groundwater");
-    in.minimumBuildingDistance = numberIn(leastBuilding_, "Least distance from a building");
-    in.fosTable.smallAreaBelow = numberIn(smallArea_, "Factor of safety table area");
-    in.fosTable.largestArea = numberIn(largestArea_, "Factor of safety table area");
+    in.trialPits = trialPits_.series();
+    const std::pair<CheckInput, const QLineEdit*> boxes[] = {
+        {CheckInput::m560Rainfall, m560_},
+        {CheckInput::ratio, ratio_},
+        {CheckInput::allowance, allowance_},
+        {CheckInput::urbanCreep, creep_},
+        {CheckInput::groundwaterDepth, groundwater_},
+        {CheckInput::topDepth, top_},
+        {CheckInput::buildingDistance, building_},
+        {CheckInput::leastGroundwater, leastGroundwater_},
+        {CheckInput::leastBuilding, leastBuilding_}};
+    for (const auto& [input, box] : boxes)
+        if (!read(input, box)) return false;
+    if (!read(CheckInput::fosAreas, smallArea_, 0) || !read(CheckInput::fosAreas, largestArea_, 1))
+        return false;
     for (std::size_t b = 0; b < kFosBandCount; ++b)
         for (std::size_t c = 0; c < kConsequenceCount; ++c)
-            in.fosTable.minimum[b][c] = numberIn(fos_[b][c], "Factor of safety table");
-    in.trialPits = trialPits_.series();
+            if (!read(CheckInput::fosTable, fos_[b][c], b * kConsequenceCount + c)) return false;
+    return true;
 }
 
 void DesignCheckDialog::recalculate() {
     problemText_.clear();
-    try {
-        readInputs();
-        if (!logic_.calculate(session_.record()))
-            problemText_ = QString::fromStdString(logic_.error());
-    } catch (const InputError& e) {
-        problemText_ = QString::fromStdString(e.what());
-    }
+    if (readInputs() && !logic_.calculate(session_.record()))
+        problemText_ = QString::fromStdString(logic_.error());
     if (!problemText_.isEmpty()) {
         // No check from inputs it refused: the last one would no longer match them.
         DesignCheckLogic fresh;
@@ -329,7 +316,7 @@ void DesignCheckDialog::recalculate() {
 }
 
 void DesignCheckDialog::showTable() {
-    const auto& headings = CriticalStormLogic::headings();
+    const auto& headings = criticalStormHeadings();
     table_->clear();
     table_->setColumnCount(int(headings.size()));
     for (std::size_t c = 0; c < headings.size(); ++c)
@@ -338,25 +325,17 @@ void DesignCheckDialog::showTable() {
     const auto& t = logic_.storm().table();
     table_->setRowCount(t ? int(t->rows.size()) : 0);
     if (t) {
-        // The storm that needs the longest trench marks the trench's columns, the one that
-        // needs the deepest ring the ring's; the storm columns belong to both.
-        constexpr int kFirstRingColumn = 9;
-        constexpr int kFirstTrenchColumn = 6;
         for (std::size_t r = 0; r < t->rows.size(); ++r) {
-            const auto cells = CriticalStormLogic::cells(t->rows[r]);
+            const auto cells = criticalStormCells(t->rows[r]);
             for (std::size_t c = 0; c < cells.size(); ++c) {
                 auto* item = new QTableWidgetItem(QString::fromStdString(cells[c]));
-                const int column = int(c);
-                const bool storm = column < kFirstTrenchColumn;
-                const bool trench = r == t->trenchGoverning && (storm || column < kFirstRingColumn);
-                const bool ring = r == t->ringGoverning && (storm || column >= kFirstRingColumn);
-                if (trench || ring) {
+                if (isGoverningCell(*t, r, c)) {
                     QFont bold = item->font();
                     bold.setBold(true);
                     item->setFont(bold);
                     item->setBackground(QColor(255, 236, 160));
                 }
-                table_->setItem(int(r), column, item);
+                table_->setItem(int(r), int(c), item);
             }
         }
     }
@@ -364,7 +343,7 @@ void DesignCheckDialog::showTable() {
     table_->resizeRowsToContents();
     QString notes;
     if (t)
-        for (const std::string& note : CriticalStormLogic::notes(*t))
+        for (const std::string& note : criticalStormNotes(*t))
             notes +=
                 (notes.isEmpty() ? QString() : QStringLiteral("\n")) + QString::fromStdString(note);
     notes_->setText(notes);
@@ -397,10 +376,9 @@ void DesignCheckDialog::showChecks() {
         grid->addWidget(verdict, row, 1);
         grid->addWidget(reason, row, 2);
     }
-    summary_->setText(check ? QString::fromStdString(logic_.summary()) : QString());
-    summary_->setStyleSheet(check && !check->passes()
-                                ? QStringLiteral("color: #c80000; font-weight: bold")
-                                : QStringLiteral("font-weight: bold"));
+    summary_->setText(QString::fromStdString(logic_.summary()));
+    summary_->setStyleSheet(!check->passes() ? QStringLiteral("color: #c80000; font-weight: bold")
+                                             : QStringLiteral("font-weight: bold"));
 }
 
 void DesignCheckDialog::useInDesign() {
@@ -420,14 +398,15 @@ void DesignCheckDialog::savePdf() {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString path = dialog.selectedFiles().first();
-    const QByteArray pdf = designCheckReport(session_.record(), logic_).toPdf();
+    const QByteArray pdf =
+        designCheckReport(session_.record(), logic_.inputs, *logic_.check()).toPdf();
     if (auto failed = writeFileAtomically(path.toStdString(), pdf.toStdString()))
         showInformation(this, *failed);
 }
 
 void DesignCheckDialog::print() {
     if (!logic_.check()) return;
-    report::Report record = designCheckReport(session_.record(), logic_);
+    report::Report record = designCheckReport(session_.record(), logic_.inputs, *logic_.check());
     if (auto failed = report::printReport(record)) showInformation(this, failed->toStdString());
 }
 

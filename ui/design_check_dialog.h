@@ -33,7 +33,8 @@ public:
 private:
     void restoreSize();
     QWidget* siteTab();
-    void readInputs();
+    // False, with the refusal in problemText_, at the first box that is not a number.
+    bool readInputs();
     void recalculate();
     void showTable();
     void showChecks();

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/critical_storm_text.h"
 #include "engine/number_text.h"
 #include "engine/program_version.h"
 
@@ -140,13 +141,15 @@ double placeCriticalStormTable(report::Page& page, const CriticalStormTable& tab
         placeLabel(page, x, y, text, points, bold, width, align);
     };
     top += 5;
-    const auto& headings = CriticalStormLogic::headings();
+    const auto& headings = criticalStormHeadings();
     const double columnWidth = 190.0 / static_cast<double>(headings.size());
     const double rowHeight = 5.5;
-    label(10 + 6 * columnWidth, top - 5, QStringLiteral("Trench"), 8, true, 3 * columnWidth,
-          Qt::AlignHCenter);
-    label(10 + 9 * columnWidth, top - 5, QStringLiteral("Ring on show"), 8, true, 3 * columnWidth,
-          Qt::AlignHCenter);
+    auto group = [&](std::size_t first, std::size_t end, const QString& text) {
+        label(10 + static_cast<double>(first) * columnWidth, top - 5, text, 8, true,
+              static_cast<double>(end - first) * columnWidth, Qt::AlignHCenter);
+    };
+    group(kFirstTrenchColumn, kFirstRingColumn, QStringLiteral("Trench"));
+    group(kFirstRingColumn, headings.size(), QStringLiteral("Ring on show"));
     for (std::size_t c = 0; c < headings.size(); ++c) {
         report::Label l;
         l.at = QPointF(10 + static_cast<double>(c) * columnWidth, top);
@@ -162,14 +165,11 @@ double placeCriticalStormTable(report::Page& page, const CriticalStormTable& tab
     page.elements.emplace_back(
         report::Line{QPointF(10, top + 2 * rowHeight), QPointF(200, top + 2 * rowHeight), 0.3});
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
-        const auto cells = CriticalStormLogic::cells(table.rows[r]);
-        const bool governs = r == table.trenchGoverning || r == table.ringGoverning;
+        const auto cells = criticalStormCells(table.rows[r]);
         const double y = top + 2 * rowHeight + 1 + static_cast<double>(r) * rowHeight;
         for (std::size_t c = 0; c < cells.size(); ++c) {
-            const bool bold = (c >= 6 && c <= 8 && r == table.trenchGoverning) ||
-                              (c >= 9 && r == table.ringGoverning) || (c < 6 && governs);
-            label(10 + static_cast<double>(c) * columnWidth, y, qs(cells[c]), 8, bold, columnWidth,
-                  Qt::AlignHCenter);
+            label(10 + static_cast<double>(c) * columnWidth, y, qs(cells[c]), 8,
+                  isGoverningCell(table, r, c), columnWidth, Qt::AlignHCenter);
         }
     }
     return top + 2 * rowHeight + 2 + static_cast<double>(table.rows.size()) * rowHeight;
@@ -183,7 +183,7 @@ QString recordMark() {
 
 QString tableNotes(const CriticalStormTable& table) {
     QString out = QStringLiteral("Bold: the governing storm (longest trench, deepest ring).");
-    for (const std::string& note : CriticalStormLogic::notes(table)) out += ' ' + qs(note);
+    for (const std::string& note : criticalStormNotes(table)) out += ' ' + qs(note);
     return out;
 }
 
@@ -203,7 +203,8 @@ void placeCriticalStormPlot(report::Page& page, const CriticalStormTable& table,
     page.elements.emplace_back(report::Picture{plotRect, QString(), image});
 }
 
-report::Report criticalStormReport(const DesignRecord& record, const CriticalStormLogic& logic) {
+report::Report criticalStormReport(const DesignRecord& record, const StormSite& s,
+                                   const CriticalStormTable& table) {
     report::Page page;
     auto label = [&](double x, double y, const QString& text, double points, bool bold,
                      double width = 0, Qt::AlignmentFlag align = Qt::AlignLeft) {
@@ -218,7 +219,6 @@ report::Report criticalStormReport(const DesignRecord& record, const CriticalSto
         label(10, y, qs(text), 10, false, 190);
         std::get<report::Label>(page.elements.back()).shrinkToFit = true;
     }
-    const StormSite& s = logic.site;
     label(10, 39,
           qs("M5-60 rainfall " + plainText(s.m560Rainfall) + " mm, ratio r " + plainText(s.ratio) +
              ", " + regionName(s.region) + ", climate change allowance " +
@@ -233,7 +233,6 @@ report::Report criticalStormReport(const DesignRecord& record, const CriticalSto
              " m deep, ring " + plainText(std::round(ringDiameterMm(record))) + " mm"),
           8, false, 190);
 
-    const CriticalStormTable& table = *logic.table();
     const double below = placeCriticalStormTable(page, table, 47);
     label(10, below,
           tableNotes(table) + QStringLiteral(" Half-empty limit ") +

@@ -4,8 +4,8 @@
 #include <QString>
 
 #include "engine/critical_storm.h"
+#include "engine/design_record.h"
 #include "report/report.h"
-#include "tools/critical_storm_logic.h"
 
 class QPainter;
 
@@ -30,7 +30,8 @@ void placeCriticalStormPlot(report::Page& page, const CriticalStormTable& table,
                             const QRectF& rect);
 
 // The calculation record: headed with the project's title, number and designer, the site's
-// inputs, the table (governing rows in bold) and the plot. Needs a table.
-report::Report criticalStormReport(const DesignRecord& record, const CriticalStormLogic& logic);
+// inputs, the table (governing rows in bold) and the plot.
+report::Report criticalStormReport(const DesignRecord& record, const StormSite& site,
+                                   const CriticalStormTable& table);
 
 }  // namespace varnholt

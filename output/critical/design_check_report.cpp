@@ -1,6 +1,7 @@
 #include "design_check_report.h"
 
 #include "critical_report.h"
+#include "engine/design_check_text.h"
 #include "report/page_painter.h"
 
 namespace varnholt {
@@ -50,21 +51,21 @@ private:
 
 }  // namespace
 
-report::Report designCheckReport(const DesignRecord& record, const DesignCheckLogic& logic) {
+report::Report designCheckReport(const DesignRecord& record, const DesignCheckInputs& inputs,
+                                 const DesignCheck& check) {
     report::Page page;
     Column column(page, 10);
     column.place(110, 90, recordMark(), 8, false, Qt::black, false);
     column.place(10, 190, QStringLiteral("Design Check"), 16, true);
     column.skip(1);
     // Typed texts of any length: each keeps to one line, so nothing below is pushed down.
-    for (const std::string& line : DesignCheckLogic::projectLines(record))
+    for (const std::string& line : designCheckProjectLines(record))
         column.place(10, 190, qs(line), 10, false, Qt::black, true, true);
-    column.section("Inputs and options", logic.designLines(record));
-    column.section("Allowances", logic.allowanceLines());
-    column.section("Trial pit tests", logic.trialPitLines());
-    column.section("Settings", logic.settingLines());
+    column.section("Inputs and options", designCheckDesignLines(record, &check));
+    column.section("Allowances", designCheckAllowanceLines(inputs, &check));
+    column.section("Trial pit tests", designCheckTrialPitLines(inputs, &check));
+    column.section("Settings", designCheckSettingLines(inputs));
 
-    const DesignCheck& check = *logic.check();
     column.skip(1.5);
     column.place(10, 190, QStringLiteral("Critical storm duration"), 9, true);
     const double below = placeCriticalStormTable(page, check.table, column.y());
@@ -82,7 +83,7 @@ report::Report designCheckReport(const DesignRecord& record, const DesignCheckLo
         checks.skip(0.8);
     }
     checks.skip(1);
-    checks.place(10, 190, qs(logic.summary()), 10, true,
+    checks.place(10, 190, qs(designCheckSummary(check)), 10, true,
                  check.passes() ? Qt::black : QColor(200, 0, 0));
 
     // The plot takes what room is left above the bottom margin.

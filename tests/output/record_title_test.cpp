@@ -13,6 +13,8 @@
 #include "output/critical/design_check_report.h"
 #include "pdf_words.h"
 #include "started_design.h"
+#include "tools/critical_storm_logic.h"
+#include "tools/design_check_logic.h"
 
 namespace varnholt {
 namespace {
@@ -34,13 +36,13 @@ using Record = std::function<report::Report(const DesignRecord&)>;
 report::Report critical(const DesignRecord& record) {
     CriticalStormLogic logic;
     EXPECT_TRUE(logic.calculate(record)) << logic.error();
-    return criticalStormReport(record, logic);
+    return criticalStormReport(record, logic.site, *logic.table());
 }
 
 report::Report designCheck(const DesignRecord& record) {
     DesignCheckLogic logic;
     EXPECT_TRUE(logic.calculate(record)) << logic.error();
-    return designCheckReport(record, logic);
+    return designCheckReport(record, logic.inputs, *logic.check());
 }
 
 // A trench sized with the short texts "Mill Lane", "ML-1" and "J. Checker".

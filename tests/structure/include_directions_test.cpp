@@ -28,7 +28,7 @@ const std::map<std::string, std::set<std::string>> kMayInclude = {
     {"tools", {"engine"}},
     {"project", {"engine"}},
     {"desktop", {"engine", "project"}},
-    {"output", {"engine", "tools", "project", "report"}},
+    {"output", {"engine", "project", "report"}},
     {"cli", {"engine", "tools", "project", "output", "report"}},
     {"ui", {"engine", "tools", "project", "desktop", "output", "report", "scene"}},
     {"app", {"engine", "tools", "project", "desktop", "output", "report", "scene", "ui"}},
