@@ -5,10 +5,10 @@
 //   xvfb-run -a build/bench/varnholt_bench_drag [steps]
 #include <QApplication>
 #include <QEventLoop>
-#include <QTimer>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -27,16 +27,18 @@ int main(int argc, char** argv) {
     program.start();
     varnholt::MainWindow& window = program.mainWindow();
     if (!QTest::qWaitForWindowExposed(&window)) return 1;
-    for (auto [field, text] : {std::pair{"txtarea", "100"}, {"txtrain", "0.02"},
-                               {"txtsinf", "0.00001"}, {"txtdepth", "1.5"}, {"txtlength", "10"},
+    for (auto [field, text] : {std::pair{"txtarea", "100"},
+                               {"txtrain", "0.02"},
+                               {"txtsinf", "0.00001"},
+                               {"txtdepth", "1.5"},
+                               {"txtlength", "10"},
                                {"lblwid", "1"}}) {
         auto* edit = window.findChild<QLineEdit*>(QString::fromLatin1(field));
         edit->setFocus();
         QTest::keyClicks(edit, QString::fromLatin1(text));
     }
     auto* area = window.findChild<varnholt::DrawingArea*>(QStringLiteral("drawingarea"));
-    const varnholt::Rect grip =
-        program.session().design().trenchElevation().shapes().depthGrip;
+    const varnholt::Rect grip = program.session().design().trenchElevation().shapes().depthGrip;
     QPoint at = area->toLocal({grip.left + 4, grip.top + 8});
     QTest::mousePress(area, Qt::LeftButton, {}, at);
 
@@ -46,8 +48,8 @@ int main(int argc, char** argv) {
     std::vector<double> shown;
     for (int i = 0; i < steps; ++i) {
         at.ry() += (i / 20) % 2 ? 1 : -1;  // up and down within a metre of depth
-        QMouseEvent move(QEvent::MouseMove, at, area->mapToGlobal(at), Qt::NoButton,
-                         Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, at, area->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
         const auto start = std::chrono::steady_clock::now();
         QApplication::sendEvent(area, &move);
         area->repaint();
@@ -58,9 +60,9 @@ int main(int argc, char** argv) {
             QObject::connect(&view, &varnholt::scene::Viewer::frameDrawn, &loop, &QEventLoop::quit);
             QTimer::singleShot(2000, &loop, &QEventLoop::quit);
             loop.exec();
-            shown.push_back(std::chrono::duration<double, std::micro>(
-                                std::chrono::steady_clock::now() - start)
-                                .count());
+            shown.push_back(
+                std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
+                    .count());
         }
     }
     QTest::mouseRelease(area, Qt::LeftButton, {}, at);

@@ -63,7 +63,8 @@ bool measure(varnholt::scene::Viewer& viewer, int frames, const char* where) {
         QApplication::sendEvent(surface, &move);
         if (!nextFrame(viewer)) return false;
         const auto end = std::chrono::steady_clock::now();
-        if (i >= 5) millis.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+        if (i >= 5)
+            millis.push_back(std::chrono::duration<double, std::milli>(end - start).count());
     }
     report(millis, (std::string(where) + ", on screen").c_str(), surface->size());
     return true;

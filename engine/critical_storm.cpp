@@ -137,7 +137,8 @@ StormDesign stormDesignOf(const DesignRecord& record) {
     const double overflow = inputOf(record, Field::txtoverflow, "the overflow");
     const double overflowFactor = overflow == 0 ? 1.0 : 1 - overflow / 100;
     StormDesign d{};
-    d.trench = {area, 0, overflowFactor, 0, infiltration, voidRatio, record.checked(Check::chkbase)};
+    d.trench = {
+        area, 0, overflowFactor, 0, infiltration, voidRatio, record.checked(Check::chkbase)};
     d.trenchWidth = dimensionOf(record, Field::lblwid);
     d.trenchDepth = dimensionOf(record, Field::txtdepth);
     d.ring = {area,

@@ -31,10 +31,9 @@ private:
 class ChainTooDeepError : public ActionStopped {
 public:
     explicit ChainTooDeepError(int depth)
-        : ActionStopped("The trench dimensions did not settle after " +
-                             std::to_string(depth) +
-                             " nested recalculations; the last values written are shown. "
-                             "Check the design inputs.") {}
+        : ActionStopped("The trench dimensions did not settle after " + std::to_string(depth) +
+                        " nested recalculations; the last values written are shown. "
+                        "Check the design inputs.") {}
 };
 
 }  // namespace varnholt

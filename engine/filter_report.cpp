@@ -18,8 +18,8 @@ void FilterReport::checkfilter() {
             "Soakaway has been designed as a filter trench with " + overflow + "% " +
             "of the impermeable area discharging to the overflow pipe.";
         using X = long double;
-        const X litres = X(parseNumber(overflow)) / 100 *
-                         (X(s.effectiveArea) * X(s.rainfallDepth)) * 1000;
+        const X litres =
+            X(parseNumber(overflow)) / 100 * (X(s.effectiveArea) * X(s.rainfallDepth)) * 1000;
         const double flow = static_cast<double>(litres / (X(s.stormDuration) * 60));
         record_.notice(Notice::lblfiltflow).text =
             "The AVERAGE flow discharging through the overflow pipe is " + displayText(flow, 4) +

@@ -6,7 +6,8 @@ void colourcheck(DesignRecord& record) {
     const double v = record.number(Field::txtFOS);
     FosGuidance& g = record.fosGuidance;
     if (v < 2) {
-        g = {colours::black, "1 - 2. Used where risk to adjacent property is minimal or negligible"};
+        g = {colours::black,
+             "1 - 2. Used where risk to adjacent property is minimal or negligible"};
     } else if (v <= 5) {
         g = {colours::purple,
              "2 - 5. Used in situations where there may be some surface water flooding, but only "

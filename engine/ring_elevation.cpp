@@ -55,8 +55,8 @@ void RingElevation::mirrorring() {
     bottom.left = top.left;
     bottom.height = top.height;
     bottom.width = top.width;
-    for (auto [inner, outer] : {std::pair{&shapes_.shinringtop, &top},
-                                {&shapes_.shinringbot, &shapes_.ringbottom}}) {
+    for (auto [inner, outer] :
+         {std::pair{&shapes_.shinringtop, &top}, {&shapes_.shinringbot, &shapes_.ringbottom}}) {
         inner->top = outer->top + 8;
         inner->left = outer->left + 16;
         inner->height = 25;

@@ -29,8 +29,8 @@ public:
         bool innerVisible = false;    // the inner ellipses are hidden until first shown
         Rgb colour = colours::black;  // every outline and the grip's fill
         Rgb bottomOutline = colours::black;
-        bool hatchedBase = false;     // the bottom's fill: green cross-hatch, else white
-        std::string hint;             // of the top ellipses
+        bool hatchedBase = false;  // the bottom's fill: green cross-hatch, else white
+        std::string hint;          // of the top ellipses
     };
 
     RingElevation(DesignRecord& record, SceneModel& scene, ElevationCanvas& canvas,

@@ -6,15 +6,17 @@ namespace varnholt {
 
 namespace {
 constexpr std::array<std::string_view, kSceneNodeCount> kNodeNames = {
-    "GLDummyTrench",   "GLTrenchInflow", "GLTrench", "GLSiltTrap", "GLTrenchOutflow",
-    "GLTrenchbase",    "GLside1",        "GLside2",  "GLside3",    "GLside4",
-    "GLDummyRing",     "GLPCRing",       "GLRingOutflow", "GLRingInflow"};
+    "GLDummyTrench", "GLTrenchInflow", "GLTrench",      "GLSiltTrap",  "GLTrenchOutflow",
+    "GLTrenchbase",  "GLside1",        "GLside2",       "GLside3",     "GLside4",
+    "GLDummyRing",   "GLPCRing",       "GLRingOutflow", "GLRingInflow"};
 constexpr std::array<std::string_view, kSceneCaptionCount> kCaptionNames = {
     "GLtxtlength", "GLtxtdepth", "GLtxtwidth", "GLtxtdiameter", "GLtxtringdepth"};
 static_assert(noEntryMissing(kNodeNames) && noEntryMissing(kCaptionNames));
 }  // namespace
 
-std::string_view nameOf(SceneNodeId id) { return kNodeNames[static_cast<std::size_t>(id)]; }
+std::string_view nameOf(SceneNodeId id) {
+    return kNodeNames[static_cast<std::size_t>(id)];
+}
 std::string_view nameOf(SceneCaptionId id) {
     return kCaptionNames[static_cast<std::size_t>(id)];
 }

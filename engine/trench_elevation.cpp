@@ -184,7 +184,9 @@ void TrenchElevation::viztoboxdepth() {
     record_.write(Field::txtdepth, plainText(shapes_.face.height / 100.0));
 }
 
-void TrenchElevation::facePressed(Point at) { press_ = at; }
+void TrenchElevation::facePressed(Point at) {
+    press_ = at;
+}
 
 void TrenchElevation::faceMoved(Point at, bool leftHeld) {
     shapes_.hint = "Void Ratio = " + record_.text(Field::txtVR) +

@@ -18,12 +18,12 @@ public:
     static constexpr int kMinimumSide = 15;
 
     struct Shapes {
-        Rect face{288, 340, 105, 69};       // shfront
-        Rect depthGrip{336, 332, 9, 17};    // frontgrip1
-        Rect widthGrip{384, 368, 17, 9};    // frontgrip2
+        Rect face{288, 340, 105, 69};     // shfront
+        Rect depthGrip{336, 332, 9, 17};  // frontgrip1
+        Rect widthGrip{384, 368, 17, 9};  // frontgrip2
         bool visible = true;
-        Rgb colour = colours::black;        // outline of the face, fill of both handles
-        std::string hint;                   // of the face
+        Rgb colour = colours::black;  // outline of the face, fill of both handles
+        std::string hint;             // of the face
     };
 
     TrenchElevation(DesignRecord& record, SceneModel& scene, ElevationCanvas& canvas,

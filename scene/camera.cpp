@@ -42,7 +42,9 @@ QPointF Camera::project(QVector3D point, QSizeF pixels, double dotsPerInch) cons
             (1 - clip.y() / clip.w()) / 2 * pixels.height()};
 }
 
-QVector3D Camera::forwardAxis() const { return (target - position).normalized(); }
+QVector3D Camera::forwardAxis() const {
+    return (target - position).normalized();
+}
 
 QVector3D Camera::rightAxis() const {
     const QVector3D r = QVector3D::crossProduct(forwardAxis(), up);
@@ -59,15 +61,16 @@ void Camera::orbit(float aroundDegrees, float downDegrees) {
     QVector3D d = position - target;
     const double r = d.length();
     if (r == 0) return;
-    const double polar = std::acos(std::clamp(double(QVector3D::dotProduct(d, vertical)) / r,
-                                              -1.0, 1.0));
-    const double wanted = std::clamp(polar + qDegreesToRadians(double(downDegrees)),
-                                     kPoleMargin, M_PI - kPoleMargin);
+    const double polar =
+        std::acos(std::clamp(double(QVector3D::dotProduct(d, vertical)) / r, -1.0, 1.0));
+    const double wanted =
+        std::clamp(polar + qDegreesToRadians(double(downDegrees)), kPoleMargin, M_PI - kPoleMargin);
     // Tilt within the plane of the vertical and the camera, about the horizontal axis across it.
     QVector3D across = QVector3D::crossProduct(vertical, d);
     if (across.lengthSquared() < 1e-12f) across = rightAxis();
     d = QQuaternion::fromAxisAndAngle(across.normalized(),
-                                      float(qRadiansToDegrees(wanted - polar))) * d;
+                                      float(qRadiansToDegrees(wanted - polar))) *
+        d;
     d = QQuaternion::fromAxisAndAngle(vertical, aroundDegrees) * d;
     position = target + d;
 }

@@ -20,8 +20,9 @@ QString askOpenGL() {
     // The version is known once the context is made; making it current would cost a surface.
     const auto [major, minor] = context.format().version();
     if (major < kMajor || (major == kMajor && minor < kMinor))
-        return QStringLiteral("The 3D view needs OpenGL %1.%2 or later; this computer offers "
-                              "only OpenGL %3.%4.")
+        return QStringLiteral(
+                   "The 3D view needs OpenGL %1.%2 or later; this computer offers "
+                   "only OpenGL %3.%4.")
                    .arg(kMajor)
                    .arg(kMinor)
                    .arg(major)

@@ -18,8 +18,8 @@ using Rows = std::vector<std::vector<std::string>>;
 // Two decimals, as the factor tables print them, whatever the locale.
 std::string twoDecimals(double value) {
     char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                   std::chars_format::fixed, 2).ptr;
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2).ptr;
     return std::string(buffer, end);
 }
 

@@ -24,8 +24,9 @@ struct TrialPitBoxes {
 class NoInfiltrationRateError : public ActionStopped {
 public:
     NoInfiltrationRateError()
-        : ActionStopped("The trial pit values give no infiltration rate: the length, width, "
-                        "depth and time must each be a number greater than 0.") {}
+        : ActionStopped(
+              "The trial pit values give no infiltration rate: the length, width, "
+              "depth and time must each be a number greater than 0.") {}
 };
 
 inline constexpr const char* kTrialPitValidationMessage =

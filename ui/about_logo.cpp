@@ -18,7 +18,9 @@ const Material kLetters{{0.13f, 0.33f, 0.67f}, {0.08f, 0.2f, 0.45f}, {0.6f, 0.6f
 const Material kPlain{{1, 1, 1}, {1, 1, 1}, {}, {}};
 }  // namespace
 
-AboutLogo::AboutLogo(QObject* parent) : QObject(parent) { build(); }
+AboutLogo::AboutLogo(QObject* parent) : QObject(parent) {
+    build();
+}
 
 AboutLogo::~AboutLogo() = default;
 
@@ -56,18 +58,20 @@ void AboutLogo::build() {
         lowestLine_ = &text;
     }
 
-    scene::Node& clouds =
-        scene_.root.add("GLPlaneClouds", scene::texturedPlane(1000, scene::cloudTexture(256, 7), 60));
+    scene::Node& clouds = scene_.root.add(
+        "GLPlaneClouds", scene::texturedPlane(1000, scene::cloudTexture(256, 7), 60));
     clouds.position = {0, 10, 0};
     clouds.material = kPlain;
-    scene::Node& ground =
-        scene_.root.add("GLPlaneGround", scene::texturedPlane(1000, scene::groundTexture(256, 11), 150));
+    scene::Node& ground = scene_.root.add(
+        "GLPlaneGround", scene::texturedPlane(1000, scene::groundTexture(256, 11), 150));
     ground.position = {0, -5, 0};
     ground.material = kPlain;
     aimAtText();
 }
 
-void AboutLogo::aimAtText() { scene_.camera.target = lowestLine_->worldMatrix().map(QVector3D()); }
+void AboutLogo::aimAtText() {
+    scene_.camera.target = lowestLine_->worldMatrix().map(QVector3D());
+}
 
 scene::Viewer* AboutLogo::makeView(QWidget* parent) {
     viewer_ = new scene::Viewer(scene_, parent);

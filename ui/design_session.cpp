@@ -25,7 +25,9 @@ bool DesignSession::act(const std::function<void()>& action) {
     return completed;
 }
 
-void DesignSession::inform(const std::string& text) { showInformation(messageParent_, text); }
+void DesignSession::inform(const std::string& text) {
+    showInformation(messageParent_, text);
+}
 
 void showInformation(QWidget* parent, const std::string& text) {
     QMessageBox box(QMessageBox::Information, QStringLiteral("Varnholt"),

@@ -13,7 +13,9 @@ namespace varnholt {
 
 namespace {
 
-MapPoint mapPoint(QPoint p) { return {p.x(), p.y()}; }
+MapPoint mapPoint(QPoint p) {
+    return {p.x(), p.y()};
+}
 
 }  // namespace
 
@@ -107,14 +109,13 @@ void MapWindow::setVisible(bool visible) {
     if (visible && !isVisible()) {
         picture_->ensureDrawn();
         picture_->resetPlace();
-        setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized |
-                                          Qt::WindowFullScreen));
+        setWindowState(windowState() &
+                       ~(Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen));
         if (!placed_) {
             placed_ = true;
             if (const QScreen* screen = this->screen()) {
                 // Centred by its client area: the frame is known only once it has been shown.
-                move(screen->availableGeometry().center() -
-                     QPoint(width() / 2, height() / 2));
+                move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
             }
         }
     }

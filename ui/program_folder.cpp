@@ -6,7 +6,9 @@
 
 namespace varnholt {
 
-QString programFolder() { return programFolderOf(QCoreApplication::applicationDirPath()); }
+QString programFolder() {
+    return programFolderOf(QCoreApplication::applicationDirPath());
+}
 
 QString programFolderOf(const QString& executableFolder) {
     const QDir bin(executableFolder);

@@ -8,7 +8,9 @@
 
 namespace varnholt {
 
-inline QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+inline QColor toQColor(Rgb c) {
+    return QColor(c.r, c.g, c.b);
+}
 
 // Text and background of an edit box or label, as the design styles its result fields.
 inline void applyStyle(QWidget* widget, const FieldStyle& style) {

@@ -12,7 +12,8 @@ namespace varnholt {
 
 RunoffDialog::RunoffDialog(DesignSession& session, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      session_(session), logic_(session.design()),
+      session_(session),
+      logic_(session.design()),
       txtVRC_(new FieldEdit(Field::txtVRC, session, this)) {
     setObjectName(QStringLiteral("TfrmVRC"));
     setWindowTitle(QStringLiteral("Volumetric Runoff Coefficient"));
@@ -49,7 +50,9 @@ RunoffDialog::RunoffDialog(DesignSession& session, QWidget* parent)
     connect(&session_, &DesignSession::changed, this, &RunoffDialog::sync);
 }
 
-void RunoffDialog::sync() { txtVRC_->sync(); }
+void RunoffDialog::sync() {
+    txtVRC_->sync();
+}
 
 void RunoffDialog::open() {
     txtVRC_->setFocus();

@@ -17,6 +17,8 @@ QPixmap svgPixmap(const QString& resource, QSize size) {
     return pixmap;
 }
 
-QIcon svgIcon(const QString& resource, QSize size) { return QIcon(svgPixmap(resource, size)); }
+QIcon svgIcon(const QString& resource, QSize size) {
+    return QIcon(svgPixmap(resource, size));
+}
 
 }  // namespace varnholt

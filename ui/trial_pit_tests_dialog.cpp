@@ -1,7 +1,6 @@
 #include "trial_pit_tests_dialog.h"
 
 #include <QCheckBox>
-#include <algorithm>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -10,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "engine/trial_pit.h"
 
@@ -25,10 +25,13 @@ QLineEdit* box(const std::string& name, QWidget* parent) {
 }  // namespace
 
 TrialPitTestsDialog::TrialPitTestsDialog(TrialPitTestsLogic& logic, QWidget* parent)
-    : QDialog(parent), logic_(logic), length_(box("txttestpitlength", this)),
+    : QDialog(parent),
+      logic_(logic),
+      length_(box("txttestpitlength", this)),
       width_(box("txttestpitwidth", this)),
       gravel_(new QCheckBox(QStringLiteral("Pit filled with gravel"), this)),
-      voidRatio_(box("txtpitvoidratio", this)), lowest_(new QLabel(this)),
+      voidRatio_(box("txtpitvoidratio", this)),
+      lowest_(new QLabel(this)),
       problem_(new QLabel(this)) {
     setObjectName(QStringLiteral("Tfrmtrialpittests"));
     setWindowTitle(QStringLiteral("Trial Pit Tests"));
@@ -50,12 +53,13 @@ TrialPitTestsDialog::TrialPitTestsDialog(TrialPitTestsLogic& logic, QWidget* par
     voidRatio_->setText(QString::fromStdString(logic_.boxes.voidRatio));
     voidRatio_->setEnabled(false);
 
-    auto* tests = new QGroupBox(QStringLiteral("Tests: the fall from 75% to 25% of the effective depth"),
-                                this);
+    auto* tests = new QGroupBox(
+        QStringLiteral("Tests: the fall from 75% to 25% of the effective depth"), this);
     auto* grid = new QGridLayout(tests);
     const char* headings[] = {"Test", "Effective depth (metres)", "Time (minutes)",
                               "Infiltration rate (metres/sec)"};
-    for (int c = 0; c < 4; ++c) grid->addWidget(new QLabel(QString::fromLatin1(headings[c]), tests), 0, c);
+    for (int c = 0; c < 4; ++c)
+        grid->addWidget(new QLabel(QString::fromLatin1(headings[c]), tests), 0, c);
     for (std::size_t i = 0; i < kMostTrialPitTests; ++i) {
         const int row = int(i) + 1;
         const std::string n = std::to_string(i + 1);
@@ -128,13 +132,15 @@ void TrialPitTestsDialog::recalculate() {
         }
         rate_[i]->setText(text);
     }
-    lowest_->setText(made ? QStringLiteral("Design rate, the lowest of the tests: ") +
-                                QString::fromStdString(infiltrationRateText(logic_.rates()->designRate)) +
-                                QStringLiteral(" metres/sec")
-                          : QString());
-    const bool untouched = b.length.empty() && b.width.empty() &&
-                           std::all_of(b.depth.begin(), b.depth.end(), [](auto& s) { return s.empty(); }) &&
-                           std::all_of(b.minutes.begin(), b.minutes.end(), [](auto& s) { return s.empty(); });
+    lowest_->setText(
+        made ? QStringLiteral("Design rate, the lowest of the tests: ") +
+                   QString::fromStdString(infiltrationRateText(logic_.rates()->designRate)) +
+                   QStringLiteral(" metres/sec")
+             : QString());
+    const bool untouched =
+        b.length.empty() && b.width.empty() &&
+        std::all_of(b.depth.begin(), b.depth.end(), [](auto& s) { return s.empty(); }) &&
+        std::all_of(b.minutes.begin(), b.minutes.end(), [](auto& s) { return s.empty(); });
     problem_->setText(made || untouched ? QString() : QString::fromStdString(logic_.error()));
 }
 

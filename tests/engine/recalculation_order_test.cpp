@@ -48,19 +48,18 @@ TEST(RecalculationOrder, ARingPassShowsTheChosenRowLast) {
     OperationLog log;
     Design design(&log);
     start(design);
-    enter(design, {{Field::txtarea, "100"},
-                   {Field::txtrain, "0.015"},
-                   {Field::txtsinf, "0.00001"}});
+    enter(design,
+          {{Field::txtarea, "100"}, {Field::txtrain, "0.015"}, {Field::txtsinf, "0.00001"}});
     design.switchPage(DetailPage::tsring);
     log.calls.clear();
 
     design.refreshView();  // the panel already shows row 1: no field changes
     const std::vector<std::string> expected = {
-        "hidetrench",                                          // trench branch, not ready
-        "hidetrench",                                          // ring branch
-        "ringboxtoviz", "diametermove", "depthmove", "mirrorring", "drawringbase", "ringlines",
-        "drawringbase", "showring", "mirrorring", "drawringbase", "ringlines", "drawringbase",
-        "depthmove", "mirrorring"};
+        "hidetrench",  // trench branch, not ready
+        "hidetrench",  // ring branch
+        "ringboxtoviz", "diametermove", "depthmove", "mirrorring", "drawringbase",
+        "ringlines",    "drawringbase", "showring",  "mirrorring", "drawringbase",
+        "ringlines",    "drawringbase", "depthmove", "mirrorring"};
     EXPECT_EQ(log.calls, expected);
 }
 

@@ -26,12 +26,18 @@ using testing::start;
 using N = SceneNodeId;
 
 using Box = std::array<int, 4>;  // left, top, width, height
-Box box(const Rect& r) { return {r.left, r.top, r.width, r.height}; }
+Box box(const Rect& r) {
+    return {r.left, r.top, r.width, r.height};
+}
 using Spot = std::array<int, 2>;  // left, top
-Spot spot(const Rect& r) { return {r.left, r.top}; }
+Spot spot(const Rect& r) {
+    return {r.left, r.top};
+}
 
 // A field text as the scene holds it.
-float metres(const std::string& text) { return static_cast<float>(parseNumber(text)); }
+float metres(const std::string& text) {
+    return static_cast<float>(parseNumber(text));
+}
 
 void expectVec(const Vec3& got, const Vec3& want, const std::string& what) {
     for (std::size_t i = 0; i < 3; ++i) EXPECT_FLOAT_EQ(got[i], want[i]) << what << " axis " << i;
@@ -65,7 +71,9 @@ TEST(TrenchPixels, AreRoundedInSinglePrecisionWithHalvesToEven) {
         double value;
         int pixels;
     };
-    for (const Case& c : {Case{0.125 * 100, 12}, {0.135 * 100, 14}, {1.2 * 100, 120},
+    for (const Case& c : {Case{0.125 * 100, 12},
+                          {0.135 * 100, 14},
+                          {1.2 * 100, 120},
                           {3.4999999999999996, 4},  // 3.5 once in single precision
                           {-22.5, -22}}) {
         EXPECT_EQ(toPixel(c.value), c.pixels) << c.value;
@@ -134,8 +142,7 @@ TEST(TrenchElevation, TheOutlineIsOneRectangleInTheOutlineColour) {
                     traced.insert({x, y});
         }
         for (int x = f.left; x < f.right(); ++x) border.insert({{x, f.top}, {x, f.bottom() - 1}});
-        for (int y = f.top; y < f.bottom(); ++y)
-            border.insert({{f.left, y}, {f.right() - 1, y}});
+        for (int y = f.top; y < f.bottom(); ++y) border.insert({{f.left, y}, {f.right() - 1, y}});
         EXPECT_EQ(traced, border) << c.limit;
         EXPECT_EQ(t.shapes().colour, c.colour);
         EXPECT_EQ(t.design.record().notice(Notice::trenchwarning).visible,
@@ -243,8 +250,8 @@ TEST(TrenchElevation, WidthDragMovesTheRightEdgeAndResizesTheDesignAtOnce) {
         EXPECT_EQ(box(t.shapes().face), (Box{kL, kT, c.width, 150}));
         EXPECT_EQ(t.shapes().widthGrip.left, c.widthGripLeft);
         EXPECT_EQ(t.caption(SceneCaptionId::GLtxtwidth), "Width = " + c.shownWidth + "m");
-        expectVec(t.node(N::GLTrench).extent,
-                  {metres(c.length), 1.5f, metres(c.shownWidth)}, "GLTrench");
+        expectVec(t.node(N::GLTrench).extent, {metres(c.length), 1.5f, metres(c.shownWidth)},
+                  "GLTrench");
 
         t.editor().widthGripReleased();
         EXPECT_EQ(t.shapes().depthGrip.left, c.depthGripLeftOnRelease);

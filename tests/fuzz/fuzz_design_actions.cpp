@@ -68,54 +68,66 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const Field field = kAllFields[in.byte() % kFieldCount];
         try {
             switch (op) {
-            case 0: design.write(field, in.text()); break;
-            case 1: {
-                const unsigned k = in.byte();
-                design.type(field, k % 5 == 0 ? std::string("\b") : in.text().substr(0, 1));
-                break;
-            }
-            case 2: design.setCheck(kAllChecks[in.byte() % kCheckCount], in.byte() & 1); break;
-            case 3:
-                design.switchPage(in.byte() & 1 ? DetailPage::tsring : DetailPage::tstrench);
-                break;
-            case 4: design.activate(); break;
-            case 5: design.refreshView(); break;
-            case 6:
-                options.shown();
-                options.ok();
-                design.activate();
-                break;
-            case 7:
-                if (runoff.ok(messages)) {
-                    runoff.closed();
-                    design.activate();
+                case 0:
+                    design.write(field, in.text());
+                    break;
+                case 1: {
+                    const unsigned k = in.byte();
+                    design.type(field, k % 5 == 0 ? std::string("\b") : in.text().substr(0, 1));
+                    break;
                 }
-                break;
-            case 8:
-                trialPit.boxes = {in.text(), in.text(), in.text(), in.text()};
-                trialPit.calculate(messages, [] {});
-                break;
-            case 9:
-                soilTable.select(1 + static_cast<int>(in.byte() % 5));
-                soilTable.use();
-                soilTable.closed();
-                break;
-            case 10:
-                rainfall.click(RainfallGrid::sgz1, cellOf(in, RainfallGrid::sgz1));
-                rainfall.mouseReleased(RainfallGrid::sgz1);
-                rainfall.click(RainfallGrid::sgz2, cellOf(in, RainfallGrid::sgz2));
-                rainfall.mouseReleased(RainfallGrid::sgz2);
-                rainfall.useInDesign(design);
-                break;
-            case 11: {
-                static constexpr Field kDimensions[] = {Field::txtlength, Field::txtdepth,
-                                                        Field::lblwid};
-                const Field dimension = kDimensions[in.byte() % 3];
-                in.byte() & 1 ? design.stepUp(dimension) : design.stepDown(dimension);
-                break;
-            }
-            case 12: design.chooseRingRow(1 + static_cast<int>(in.byte() % 9)); break;
-            case 13: design.windowResized(); break;
+                case 2:
+                    design.setCheck(kAllChecks[in.byte() % kCheckCount], in.byte() & 1);
+                    break;
+                case 3:
+                    design.switchPage(in.byte() & 1 ? DetailPage::tsring : DetailPage::tstrench);
+                    break;
+                case 4:
+                    design.activate();
+                    break;
+                case 5:
+                    design.refreshView();
+                    break;
+                case 6:
+                    options.shown();
+                    options.ok();
+                    design.activate();
+                    break;
+                case 7:
+                    if (runoff.ok(messages)) {
+                        runoff.closed();
+                        design.activate();
+                    }
+                    break;
+                case 8:
+                    trialPit.boxes = {in.text(), in.text(), in.text(), in.text()};
+                    trialPit.calculate(messages, [] {});
+                    break;
+                case 9:
+                    soilTable.select(1 + static_cast<int>(in.byte() % 5));
+                    soilTable.use();
+                    soilTable.closed();
+                    break;
+                case 10:
+                    rainfall.click(RainfallGrid::sgz1, cellOf(in, RainfallGrid::sgz1));
+                    rainfall.mouseReleased(RainfallGrid::sgz1);
+                    rainfall.click(RainfallGrid::sgz2, cellOf(in, RainfallGrid::sgz2));
+                    rainfall.mouseReleased(RainfallGrid::sgz2);
+                    rainfall.useInDesign(design);
+                    break;
+                case 11: {
+                    static constexpr Field kDimensions[] = {Field::txtlength, Field::txtdepth,
+                                                            Field::lblwid};
+                    const Field dimension = kDimensions[in.byte() % 3];
+                    in.byte() & 1 ? design.stepUp(dimension) : design.stepDown(dimension);
+                    break;
+                }
+                case 12:
+                    design.chooseRingRow(1 + static_cast<int>(in.byte() % 9));
+                    break;
+                case 13:
+                    design.windowResized();
+                    break;
             }
         } catch (const ActionStopped&) {
             // The action stopped with its message; the user carries on.

@@ -15,8 +15,9 @@ namespace {
 
 const std::string helpFile = std::string(VARNHOLT_PROGRAM_FILES_DIR) + "/help/helpvarn.chm";
 const std::string sources = std::string(VARNHOLT_SOURCE_DIR) + "/resources/help/";
-const char* const pages[] = {"index.htm", "trial_pit_test.htm", "trial_pit_calculator.htm",
-                             "soil_table.htm", "style.css", "helpvarn.hhc", "helpvarn.hhk"};
+const char* const pages[] = {"index.htm",      "trial_pit_test.htm", "trial_pit_calculator.htm",
+                             "soil_table.htm", "style.css",          "helpvarn.hhc",
+                             "helpvarn.hhk"};
 
 std::string contents(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

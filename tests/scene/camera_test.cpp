@@ -71,7 +71,9 @@ TEST(CameraOrbit, HoldsOffThePolesAndKeepsItsDistance) {
     struct Case {
         float downDegrees;
         double polar;
-    } cases[] = {{-90, 0.025}, {-10, qDegreesToRadians(35.0)}, {30, qDegreesToRadians(75.0)},
+    } cases[] = {{-90, 0.025},
+                 {-10, qDegreesToRadians(35.0)},
+                 {30, qDegreesToRadians(75.0)},
                  {200, M_PI - 0.025}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.downDegrees);

@@ -20,7 +20,7 @@ public:
         setenv("LOCPATH", dir.c_str(), 1);
         saved_ = std::setlocale(LC_ALL, nullptr);
         if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) return;  // not built after all
-        std::locale::global(std::locale("de_DE.UTF-8"));  // sets the C locale too
+        std::locale::global(std::locale("de_DE.UTF-8"));     // sets the C locale too
         inForce_ = true;
     }
     ~GermanLocale() {

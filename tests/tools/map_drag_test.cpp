@@ -40,8 +40,8 @@ TEST(MapDrag, MovecheckSnapsEachEdgeAsItsRuleSays) {
     const int left = window.width - picture.width;   // right edge at the outer right
     for (const Case& c : {
              Case{{0, 0}, {0, 0}},
-             Case{{1, 2}, {1, 2}},      // a gap of 1 or 2 px at the top left stands
-             Case{{3, 0}, {1, 0}},      // more than 2 snaps to 1
+             Case{{1, 2}, {1, 2}},  // a gap of 1 or 2 px at the top left stands
+             Case{{3, 0}, {1, 0}},  // more than 2 snaps to 1
              Case{{0, 3}, {0, 1}},
              Case{{400, 250}, {1, 1}},
              Case{{-300, -700}, {-300, -700}},
@@ -65,8 +65,8 @@ TEST(MapDrag, ThePictureFollowsThePointerThenMovecheckApplies) {
         MapPoint from, by, expected;
     };
     for (const Case& c : {
-             Case{{0, 0}, {1, 2}, {1, 2}},        // moves of 1 or 2 px right or down stand
-             Case{{0, 0}, {3, 0}, {1, 0}},        // more snap back to 1
+             Case{{0, 0}, {1, 2}, {1, 2}},  // moves of 1 or 2 px right or down stand
+             Case{{0, 0}, {3, 0}, {1, 0}},  // more snap back to 1
              Case{{0, 0}, {0, 40}, {0, 1}},
              Case{{0, 0}, {-30, -20}, {-30, -20}},  // up and left it follows exactly
              Case{{-300, -400}, {25, -17}, {-275, -417}},

@@ -55,11 +55,11 @@ TEST_F(SoilTable, SoilsAreNamedInAnyCaseOrByNumber) {
         const char* name;
         std::optional<int> row;
     };
-    for (const Case& c : {Case{"Sand", 1}, Case{"sandy loam", 2}, Case{"LOAM", 3},
-                          Case{"Clay Loam", 4}, Case{"clay", 5}, Case{"5", 5}, Case{"1", 1},
-                          Case{"0", std::nullopt}, Case{"6", std::nullopt},
-                          Case{"Peat", std::nullopt}, Case{"Clay ", std::nullopt},
-                          Case{"", std::nullopt}})
+    for (const Case& c :
+         {Case{"Sand", 1}, Case{"sandy loam", 2}, Case{"LOAM", 3}, Case{"Clay Loam", 4},
+          Case{"clay", 5}, Case{"5", 5}, Case{"1", 1}, Case{"0", std::nullopt},
+          Case{"6", std::nullopt}, Case{"Peat", std::nullopt}, Case{"Clay ", std::nullopt},
+          Case{"", std::nullopt}})
         EXPECT_EQ(soilRowNamed(c.name), c.row) << c.name;
 }
 
@@ -77,7 +77,8 @@ TEST_F(SoilTable, UsingASoilResizesTheTrench) {
 
 TEST_F(SoilTable, ClosingRunsTheMainWindowsPass) {
     testing::enterWorkedInputs(design);
-    testing::enter(design, {{Field::txtdepth, "1"}, {Field::lblwid, "1"}, {Field::txtlength, "10"}});
+    testing::enter(design,
+                   {{Field::txtdepth, "1"}, {Field::lblwid, "1"}, {Field::txtlength, "10"}});
     ASSERT_FALSE(design.record().notice(Notice::lblfiltwarning).visible);
     design.record().place(Field::txtoverflow, "5");  // starts nothing until a pass reads it
     table.closed();

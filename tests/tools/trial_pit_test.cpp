@@ -51,10 +51,10 @@ TEST(TrialPitRate, WorkedPits) {
         double seconds, volume, area, rate;
         const char* written;
     };
-    for (const Case& c : {Case{2, 1, 1, 100, 6000, 1, 5, 1.0 / 30000, "3.33E-5"},
-                          Case{1, 1, 1, 1000, 60000, 0.5, 3, 0.5 / 180000, "2.77E-6"},
-                          Case{2.4, 0.6, 1.2, 45, 2700, 0.864, 5.04, 0.864 / (5.04 * 2700),
-                               "6.34E-5"}}) {
+    for (const Case& c :
+         {Case{2, 1, 1, 100, 6000, 1, 5, 1.0 / 30000, "3.33E-5"},
+          Case{1, 1, 1, 1000, 60000, 0.5, 3, 0.5 / 180000, "2.77E-6"},
+          Case{2.4, 0.6, 1.2, 45, 2700, 0.864, 5.04, 0.864 / (5.04 * 2700), "6.34E-5"}}) {
         SCOPED_TRACE(c.written);
         const TrialPitRate r = trialPitRate(c.length, c.width, c.depth, c.minutes);
         EXPECT_DOUBLE_EQ(r.seconds, c.seconds);
@@ -70,17 +70,14 @@ TEST(TrialPitRate, WrittenInGeneralFormWithTheMantissaCutAfterTwoDecimals) {
         double rate;
         const char* written;
     };
-    for (const Case& c : {Case{1.0 / 30000, "3.33E-5"},          // 3.33333333333333E-5
-                          Case{2.77777777777778e-6, "2.77E-6"},  // cut, not rounded
-                          Case{3.99999e-5, "3.99E-5"},
-                          Case{9.99999999999999e-5, "9.99E-5"},
-                          Case{1.23456789e-9, "1.23E-9"},
-                          Case{0.000025, "2.5E-5"},  // fewer than three decimals: unchanged
-                          Case{0.00001, "1E-5"},
-                          Case{0.000123, "0.000123"},  // from 0.0001 up: plain, never cut
-                          Case{0.0001, "0.0001"},
-                          Case{0.000123456789, "0.000123456789"},
-                          Case{0.5, "0.5"}}) {
+    for (const Case& c :
+         {Case{1.0 / 30000, "3.33E-5"},          // 3.33333333333333E-5
+          Case{2.77777777777778e-6, "2.77E-6"},  // cut, not rounded
+          Case{3.99999e-5, "3.99E-5"}, Case{9.99999999999999e-5, "9.99E-5"},
+          Case{1.23456789e-9, "1.23E-9"},
+          Case{0.000025, "2.5E-5"},  // fewer than three decimals: unchanged
+          Case{0.00001, "1E-5"}, Case{0.000123, "0.000123"},  // from 0.0001 up: plain, never cut
+          Case{0.0001, "0.0001"}, Case{0.000123456789, "0.000123456789"}, Case{0.5, "0.5"}}) {
         EXPECT_EQ(infiltrationRateText(c.rate), c.written) << c.rate;
     }
 }
@@ -90,9 +87,9 @@ TEST_F(TrialPit, CalculateClosesThenWritesTheRate) {
         TrialPitBoxes boxes;
         const char* written;
     };
-    for (const Case& c : {Case{{"2", "1", "1", "100"}, "3.33E-5"},
-                          Case{{"1", "1", "1", "1000"}, "2.77E-6"},
-                          Case{{" 2.0", "1.", ".5e1", "+100"}, "4.90E-5"}}) {
+    for (const Case& c :
+         {Case{{"2", "1", "1", "100"}, "3.33E-5"}, Case{{"1", "1", "1", "1000"}, "2.77E-6"},
+          Case{{" 2.0", "1.", ".5e1", "+100"}, "4.90E-5"}}) {
         SCOPED_TRACE(c.written);
         EXPECT_TRUE(calculate(c.boxes));
         EXPECT_TRUE(closed);
@@ -106,9 +103,8 @@ TEST_F(TrialPit, CalculateClosesThenWritesTheRate) {
 TEST_F(TrialPit, EmptyBoxesAndABareZeroAreRefusedWithTheMessage) {
     const TrialPitBoxes good{"2", "1", "1", "100"};
     std::vector<TrialPitBoxes> refused = {{"", "", "", ""}};
-    for (std::string TrialPitBoxes::*box :
-         {&TrialPitBoxes::length, &TrialPitBoxes::width, &TrialPitBoxes::depth,
-          &TrialPitBoxes::time}) {
+    for (std::string TrialPitBoxes::*box : {&TrialPitBoxes::length, &TrialPitBoxes::width,
+                                            &TrialPitBoxes::depth, &TrialPitBoxes::time}) {
         for (const char* bad : {"", "0"}) {
             TrialPitBoxes b = good;
             b.*box = bad;
@@ -122,7 +118,8 @@ TEST_F(TrialPit, EmptyBoxesAndABareZeroAreRefusedWithTheMessage) {
         SCOPED_TRACE(b.length + "," + b.width + "," + b.depth + "," + b.time);
         messages.texts.clear();
         EXPECT_FALSE(calculate(b));
-        EXPECT_EQ(messages.texts, std::vector<std::string>{"You must enter valid numbers in each box."});
+        EXPECT_EQ(messages.texts,
+                  std::vector<std::string>{"You must enter valid numbers in each box."});
         EXPECT_FALSE(closed);
         EXPECT_EQ(sinf(), "0.00001");
     }
@@ -146,8 +143,7 @@ TEST_F(TrialPit, ValuesGivingNoPositiveFiniteRateAreReportedAndNothingIsWritten)
              Case{{"2", "1", "00", "100"}, noRate},  // no volume: a rate of 0
              Case{{"0.0", "0.0", "1", "100"}, noRate},
              Case{{"-2", "1", "1", "100"}, noRate},  // multiplies out to a plausible rate
-             Case{{"2", "1", "1", "-100"}, noRate},
-             Case{{"INF", "1", "1", "100"}, noRate},
+             Case{{"2", "1", "1", "-100"}, noRate}, Case{{"INF", "1", "1", "100"}, noRate},
              Case{{"2", "1", "1", "NAN"}, noRate},
              Case{{"1e200", "1e200", "1", "100"}, noRate},  // overflows to INF/INF
              Case{{"1", "1", "1", "1e308"}, noRate},        // underflows to 0

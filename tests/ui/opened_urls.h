@@ -13,7 +13,8 @@ class OpenedUrls : public QObject {
     Q_OBJECT
 public:
     explicit OpenedUrls(QStringList schemes) : schemes_(std::move(schemes)) {
-        for (const QString& scheme : schemes_) QDesktopServices::setUrlHandler(scheme, this, "open");
+        for (const QString& scheme : schemes_)
+            QDesktopServices::setUrlHandler(scheme, this, "open");
     }
     ~OpenedUrls() override {
         for (const QString& scheme : schemes_) QDesktopServices::unsetUrlHandler(scheme);

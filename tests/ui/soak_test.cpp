@@ -52,8 +52,7 @@ protected:
             if (e->isVisible() && e->isEnabled()) edits << e;
         QList<QAbstractButton*> buttons;
         for (QAbstractButton* b : window->findChildren<QAbstractButton*>())
-            if (b->isVisible() && b->isEnabled() && !b->objectName().contains("exit"))
-                buttons << b;
+            if (b->isVisible() && b->isEnabled() && !b->objectName().contains("exit")) buttons << b;
         if (upTo(3) != 0 && !edits.isEmpty()) {
             QLineEdit* e = pick(edits);
             e->setFocus();
@@ -95,46 +94,49 @@ protected:
     void randomMainAction() {
         MainWindow& window = program->mainWindow();
         switch (upTo(6)) {
-        case 0:
-        case 1: poke(&window); break;
-        case 2: {
-            QList<QAction*> actions;
-            for (QAction* a : window.findChildren<QAction*>())
-                if (a->isEnabled() && !a->menu() && !a->isSeparator() &&
-                    !a->text().contains(QLatin1String("Exit")) && !a->objectName().isEmpty())
-                    actions << a;
-            if (QAction* a = pick(actions)) a->trigger();
-            break;
-        }
-        case 3: {
-            QList<QTabWidget*> tabs = window.findChildren<QTabWidget*>();
-            if (QTabWidget* t = pick(tabs)) t->setCurrentIndex(upTo(t->count()));
-            break;
-        }
-        case 4: {  // a drag somewhere in the window's panes
-            QWidget* area = window.centralWidget();
-            const QPoint from(upTo(area->width()), upTo(area->height()));
-            const QPoint to(upTo(area->width()), upTo(area->height()));
-            QWidget* under = area->childAt(from);
-            if (!under) break;
-            const Qt::MouseButton button = upTo(4) == 0 ? Qt::RightButton : Qt::LeftButton;
-            QTest::mousePress(under, button, {}, under->mapFrom(area, from));
-            QTest::mouseMove(under, under->mapFrom(area, (from + to) / 2));
-            QTest::mouseMove(under, under->mapFrom(area, to));
-            QTest::mouseRelease(under, button, {}, under->mapFrom(area, to));
-            break;
-        }
-        case 5: {  // a wheel turn
-            QWidget* area = window.centralWidget();
-            const QPoint at(upTo(area->width()), upTo(area->height()));
-            QWidget* under = area->childAt(at);
-            if (!under) break;
-            const QPoint local = under->mapFrom(area, at);
-            QWheelEvent wheel(local, under->mapToGlobal(local), {}, QPoint(0, upTo(2) ? 120 : -120),
-                              Qt::NoButton, {}, Qt::NoScrollPhase, false);
-            QApplication::sendEvent(under, &wheel);
-            break;
-        }
+            case 0:
+            case 1:
+                poke(&window);
+                break;
+            case 2: {
+                QList<QAction*> actions;
+                for (QAction* a : window.findChildren<QAction*>())
+                    if (a->isEnabled() && !a->menu() && !a->isSeparator() &&
+                        !a->text().contains(QLatin1String("Exit")) && !a->objectName().isEmpty())
+                        actions << a;
+                if (QAction* a = pick(actions)) a->trigger();
+                break;
+            }
+            case 3: {
+                QList<QTabWidget*> tabs = window.findChildren<QTabWidget*>();
+                if (QTabWidget* t = pick(tabs)) t->setCurrentIndex(upTo(t->count()));
+                break;
+            }
+            case 4: {  // a drag somewhere in the window's panes
+                QWidget* area = window.centralWidget();
+                const QPoint from(upTo(area->width()), upTo(area->height()));
+                const QPoint to(upTo(area->width()), upTo(area->height()));
+                QWidget* under = area->childAt(from);
+                if (!under) break;
+                const Qt::MouseButton button = upTo(4) == 0 ? Qt::RightButton : Qt::LeftButton;
+                QTest::mousePress(under, button, {}, under->mapFrom(area, from));
+                QTest::mouseMove(under, under->mapFrom(area, (from + to) / 2));
+                QTest::mouseMove(under, under->mapFrom(area, to));
+                QTest::mouseRelease(under, button, {}, under->mapFrom(area, to));
+                break;
+            }
+            case 5: {  // a wheel turn
+                QWidget* area = window.centralWidget();
+                const QPoint at(upTo(area->width()), upTo(area->height()));
+                QWidget* under = area->childAt(at);
+                if (!under) break;
+                const QPoint local = under->mapFrom(area, at);
+                QWheelEvent wheel(local, under->mapToGlobal(local), {},
+                                  QPoint(0, upTo(2) ? 120 : -120), Qt::NoButton, {},
+                                  Qt::NoScrollPhase, false);
+                QApplication::sendEvent(under, &wheel);
+                break;
+            }
         }
     }
 
@@ -147,8 +149,8 @@ TEST_F(SoakTest, RandomUseEndsWithTheDesignTheEngineComputesFromItsTexts) {
     const int seed = setting("VARNHOLT_SOAK_SEED", 1);
     std::printf("soak: %d s, seed %d (VARNHOLT_SOAK_SEED replays it)\n", seconds, seed);
     rng.seed(static_cast<unsigned>(seed));
-    testing::OpenedUrls urls({QStringLiteral("http"), QStringLiteral("https"),
-                              QStringLiteral("file")});
+    testing::OpenedUrls urls(
+        {QStringLiteral("http"), QStringLiteral("https"), QStringLiteral("file")});
     enterWorkedTrench();
 
     QTimer watchdog;

@@ -47,8 +47,10 @@ protected:
         Design d;
         testing::start(d);
         testing::enterWorkedInputs(d);
-        testing::enter(d, {{Field::txtdepth, "1.5"}, {Field::lblwid, "0.5"},
-                           {Field::txtlength, "10"}, {Field::txtsinf, rate}});
+        testing::enter(d, {{Field::txtdepth, "1.5"},
+                           {Field::lblwid, "0.5"},
+                           {Field::txtlength, "10"},
+                           {Field::txtsinf, rate}});
         d.activate();
         return {d.record().text(Field::txtlength), d.record().text(Field::lblwid),
                 d.record().text(Field::lbltime)};
@@ -77,30 +79,34 @@ TEST_F(SoilInfiltrationTest, ThePitTypedAndCalculatedResizesTheTrench) {
     const auto expected = trenchWith("3.33E-5");
     ASSERT_NE(expected, shownTrench());
 
-    whileModal([&] { find<QPushButton>("btnsinf")->click(); }, [&](QWidget* modal) {
-        ASSERT_EQ(modal, &program->trialPitDialog());
-        EXPECT_EQ(modal->windowTitle(), "Calculate Soil Infiltration Rate");
-        EXPECT_EQ(modal->size(), QSize(335, 177));
-        EXPECT_EQ(modal->minimumSize(), modal->maximumSize());
-        for (const char* caption : {"Enter Survey Values below", "Dimensions of trial pit"}) {
-            bool shown = false;
-            for (auto* box : modal->findChildren<QGroupBox*>()) shown |= box->title() == caption;
-            EXPECT_TRUE(shown) << caption;
-        }
-        expectWhole(modal);
-        fillPit(modal, {"2", "1", "1", "100"});
-        QTest::mouseClick(in<QPushButton>(modal, "Button1"), Qt::LeftButton);
-        EXPECT_FALSE(modal->isVisible());
-    });
+    whileModal(
+        [&] { find<QPushButton>("btnsinf")->click(); },
+        [&](QWidget* modal) {
+            ASSERT_EQ(modal, &program->trialPitDialog());
+            EXPECT_EQ(modal->windowTitle(), "Calculate Soil Infiltration Rate");
+            EXPECT_EQ(modal->size(), QSize(335, 177));
+            EXPECT_EQ(modal->minimumSize(), modal->maximumSize());
+            for (const char* caption : {"Enter Survey Values below", "Dimensions of trial pit"}) {
+                bool shown = false;
+                for (auto* box : modal->findChildren<QGroupBox*>())
+                    shown |= box->title() == caption;
+                EXPECT_TRUE(shown) << caption;
+            }
+            expectWhole(modal);
+            fillPit(modal, {"2", "1", "1", "100"});
+            QTest::mouseClick(in<QPushButton>(modal, "Button1"), Qt::LeftButton);
+            EXPECT_FALSE(modal->isVisible());
+        });
     EXPECT_EQ(text("txtsinf"), "3.33E-5");
     EXPECT_EQ(shownTrench(), expected);
 
     // The View menu opens the same window, with the pit still typed in.
-    whileModal([&] { trigger("pdmcalcsoilinf"); }, [&](QWidget* modal) {
-        EXPECT_EQ(in<QLineEdit>(modal, "txtpittime")->text(), "100");
-        fillPit(modal, {"1", "1", "1", "1000"});
-        QTest::mouseClick(in<QPushButton>(modal, "Button1"), Qt::LeftButton);
-    });
+    whileModal([&] { trigger("pdmcalcsoilinf"); },
+               [&](QWidget* modal) {
+                   EXPECT_EQ(in<QLineEdit>(modal, "txtpittime")->text(), "100");
+                   fillPit(modal, {"1", "1", "1", "1000"});
+                   QTest::mouseClick(in<QPushButton>(modal, "Button1"), Qt::LeftButton);
+               });
     EXPECT_EQ(text("txtsinf"), "2.77E-6");
     EXPECT_EQ(shownTrench(), trenchWith("2.77E-6"));
 }
@@ -118,57 +124,61 @@ TEST_F(SoilInfiltrationTest, PitValuesGivingNoRateAreRefusedAndTheWindowStays) {
         {{"2", "1", "1 m", "100"}, "'1 m' is not a valid floating point value"},
         {{"2", "1", "1", "0.0"}, QString::fromLatin1(NoInfiltrationRateError().what())},
     };
-    whileModal([&] { trigger("pdmcalcsoilinf"); }, [&](QWidget* modal) {
-        for (const Case& c : cases) {
-            SCOPED_TRACE(c.message.toStdString());
-            fillPit(modal, c.pit);
-            EXPECT_EQ(messageOf([&] { in<QPushButton>(modal, "Button1")->click(); }), c.message);
-            EXPECT_TRUE(modal->isVisible());
-        }
-        QTest::keyClick(modal, Qt::Key_Escape);
-    });
+    whileModal([&] { trigger("pdmcalcsoilinf"); },
+               [&](QWidget* modal) {
+                   for (const Case& c : cases) {
+                       SCOPED_TRACE(c.message.toStdString());
+                       fillPit(modal, c.pit);
+                       EXPECT_EQ(messageOf([&] { in<QPushButton>(modal, "Button1")->click(); }),
+                                 c.message);
+                       EXPECT_TRUE(modal->isVisible());
+                   }
+                   QTest::keyClick(modal, Qt::Key_Escape);
+               });
     EXPECT_EQ(text("txtsinf"), "0.00001");
     EXPECT_EQ(shownTrench(), before);
 }
 
 TEST_F(SoilInfiltrationTest, DoubleClickingClayWritesItsRateAndResizesTheTrench) {
     enterWorkedTrench();
-    whileModal([&] { find<QPushButton>("btnsoiltable")->click(); }, [&](QWidget* modal) {
-        ASSERT_EQ(modal, &program->soilTableDialog());
-        EXPECT_EQ(modal->windowTitle(), "Soil Table");
-        EXPECT_GE(modal->width(), 350);
-        EXPECT_GE(modal->height(), 295);
-        EXPECT_EQ(modal->minimumSize(), QSize(350, 295));
-        EXPECT_NE(modal->minimumSize(), modal->maximumSize()) << "the user may resize it";
-        auto* warning = in<QGroupBox>(modal, "GroupBox1");
-        EXPECT_EQ(warning->title(), "WARNING");
-        EXPECT_EQ(warning->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-        expectWhole(modal);
+    whileModal(
+        [&] { find<QPushButton>("btnsoiltable")->click(); },
+        [&](QWidget* modal) {
+            ASSERT_EQ(modal, &program->soilTableDialog());
+            EXPECT_EQ(modal->windowTitle(), "Soil Table");
+            EXPECT_GE(modal->width(), 350);
+            EXPECT_GE(modal->height(), 295);
+            EXPECT_EQ(modal->minimumSize(), QSize(350, 295));
+            EXPECT_NE(modal->minimumSize(), modal->maximumSize()) << "the user may resize it";
+            auto* warning = in<QGroupBox>(modal, "GroupBox1");
+            EXPECT_EQ(warning->title(), "WARNING");
+            EXPECT_EQ(warning->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+            expectWhole(modal);
 
-        auto* grid = in<QTableWidget>(modal, "sgsoil");
-        EXPECT_EQ(grid->selectionBehavior(), QAbstractItemView::SelectRows);
-        EXPECT_EQ(grid->horizontalHeader()->sectionResizeMode(0), QHeaderView::Interactive);
-        const QString soilHeading = grid->horizontalHeaderItem(0)->text();
-        const QString rateHeading = grid->horizontalHeaderItem(1)->text();
-        EXPECT_TRUE(soilHeading.startsWith(' ') && rateHeading.startsWith(' '));
-        EXPECT_EQ(soilHeading.trimmed(), "Soil Type");
-        EXPECT_EQ(rateHeading.trimmed(), "Infiltration Rate (m/sec)");
-        ASSERT_EQ(grid->rowCount(), 5);
-        EXPECT_EQ(grid->currentRow(), 0) << "Sand is selected at first";
-        // Every cell shows its text whole.
-        for (int r = 0; r < grid->rowCount(); ++r)
-            for (int c = 0; c < 2; ++c)
-                EXPECT_GE(grid->columnWidth(c),
-                          grid->fontMetrics().horizontalAdvance(grid->item(r, c)->text()))
-                    << grid->item(r, c)->text().toStdString();
+            auto* grid = in<QTableWidget>(modal, "sgsoil");
+            EXPECT_EQ(grid->selectionBehavior(), QAbstractItemView::SelectRows);
+            EXPECT_EQ(grid->horizontalHeader()->sectionResizeMode(0), QHeaderView::Interactive);
+            const QString soilHeading = grid->horizontalHeaderItem(0)->text();
+            const QString rateHeading = grid->horizontalHeaderItem(1)->text();
+            EXPECT_TRUE(soilHeading.startsWith(' ') && rateHeading.startsWith(' '));
+            EXPECT_EQ(soilHeading.trimmed(), "Soil Type");
+            EXPECT_EQ(rateHeading.trimmed(), "Infiltration Rate (m/sec)");
+            ASSERT_EQ(grid->rowCount(), 5);
+            EXPECT_EQ(grid->currentRow(), 0) << "Sand is selected at first";
+            // Every cell shows its text whole.
+            for (int r = 0; r < grid->rowCount(); ++r)
+                for (int c = 0; c < 2; ++c)
+                    EXPECT_GE(grid->columnWidth(c),
+                              grid->fontMetrics().horizontalAdvance(grid->item(r, c)->text()))
+                        << grid->item(r, c)->text().toStdString();
 
-        ASSERT_EQ(grid->item(4, 0)->text(), "Clay");
-        EXPECT_EQ(grid->item(4, 1)->text(), "2 x 10^-7");
-        const QPoint clay = grid->visualItemRect(grid->item(4, 0)).center();
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, clay);
-        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, clay);
-        EXPECT_FALSE(modal->isVisible());
-    });
+            ASSERT_EQ(grid->item(4, 0)->text(), "Clay");
+            EXPECT_EQ(grid->item(4, 1)->text(), "2 x 10^-7");
+            const QPoint clay = grid->visualItemRect(grid->item(4, 0)).center();
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, clay);
+            QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, clay);
+            EXPECT_FALSE(modal->isVisible());
+        });
     EXPECT_EQ(text("txtsinf"), "0.0000002");
     EXPECT_EQ(shownTrench(), trenchWith("0.0000002"));
 }
@@ -195,19 +205,21 @@ TEST_F(SoilInfiltrationTest, ClosingTheTableAnyWayRunsTheRefreshPass) {
     int picked = 0;  // Sand, at first
     for (const Case& c : cases) {
         SCOPED_TRACE(c.how);
-        whileModal([&] { trigger("pdmsoiltable"); }, [&](QWidget* modal) {
-            auto* grid = in<QTableWidget>(modal, "sgsoil");
-            EXPECT_EQ(grid->currentRow(), picked) << "the soil picked last time";
-            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
-                              grid->visualItemRect(grid->item(c.pick, 1)).center());
-            picked = c.pick;
-            program->session().design().record().place(Field::txtoverflow, c.overflow);
-            const QString shown = QString::fromLatin1(c.overflow) + "%";
-            ASSERT_FALSE(filterWarning().contains(shown));
-            c.close(modal);
-            EXPECT_FALSE(modal->isVisible());
-            EXPECT_TRUE(filterWarning().contains(shown)) << filterWarning().toStdString();
-        });
+        whileModal([&] { trigger("pdmsoiltable"); },
+                   [&](QWidget* modal) {
+                       auto* grid = in<QTableWidget>(modal, "sgsoil");
+                       EXPECT_EQ(grid->currentRow(), picked) << "the soil picked last time";
+                       QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                                         grid->visualItemRect(grid->item(c.pick, 1)).center());
+                       picked = c.pick;
+                       program->session().design().record().place(Field::txtoverflow, c.overflow);
+                       const QString shown = QString::fromLatin1(c.overflow) + "%";
+                       ASSERT_FALSE(filterWarning().contains(shown));
+                       c.close(modal);
+                       EXPECT_FALSE(modal->isVisible());
+                       EXPECT_TRUE(filterWarning().contains(shown))
+                           << filterWarning().toStdString();
+                   });
         if (std::string(c.how) != "Use in Design") {
             EXPECT_EQ(text("txtsinf"), "0.00001");
         }
@@ -243,10 +255,11 @@ TEST_F(SoilInfiltrationTest, HelpOpensTheProgramFoldersFileBeforeTheOneInItsHelp
         ASSERT_TRUE(c.prepare());
         program->trialPitDialog().setProgramFolder(c.programFolder);
         opened.urls.clear();
-        whileModal([&] { find<QPushButton>("btnsinf")->click(); }, [&](QWidget* modal) {
-            QTest::mouseClick(in<QPushButton>(modal, "Button2"), Qt::LeftButton);
-            QTest::keyClick(modal, Qt::Key_Escape);
-        });
+        whileModal([&] { find<QPushButton>("btnsinf")->click(); },
+                   [&](QWidget* modal) {
+                       QTest::mouseClick(in<QPushButton>(modal, "Button2"), Qt::LeftButton);
+                       QTest::keyClick(modal, Qt::Key_Escape);
+                   });
         ASSERT_EQ(opened.paths().size(), 1);
         EXPECT_EQ(QFileInfo(opened.paths().first()).canonicalFilePath(),
                   QFileInfo(c.expected).canonicalFilePath());
@@ -292,10 +305,11 @@ TEST_F(SoilInfiltrationTest, WithoutTheHelpFileTheUserMayFindIt) {
     };
     const Case cases[] = {
         {"No", {answer(QMessageBox::No)}, {}},
-        {"Yes, then cancel", {answer(QMessageBox::Yes), fileDialog([](QFileDialog* d) { d->reject(); })}, {}},
+        {"Yes, then cancel",
+         {answer(QMessageBox::Yes), fileDialog([](QFileDialog* d) { d->reject(); })},
+         {}},
         {"Yes, then a file",
-         {answer(QMessageBox::Yes),
-          fileDialog([&](QFileDialog* d) {
+         {answer(QMessageBox::Yes), fileDialog([&](QFileDialog* d) {
               // The user browses from the program folder to where the file is.
               d->setDirectory(elsewhere.path());
               answerFileDialog(d, QStringLiteral("helpvarn.chm"));
@@ -305,15 +319,15 @@ TEST_F(SoilInfiltrationTest, WithoutTheHelpFileTheUserMayFindIt) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         opened.urls.clear();
-        whileModal([&] { trigger("pdmcalcsoilinf"); }, [&](QWidget* modal) {
-            withModals([&] { in<QPushButton>(modal, "Button2")->click(); }, c.steps);
-            EXPECT_TRUE(modal->isVisible());
-            QTest::keyClick(modal, Qt::Key_Escape);
-        });
+        whileModal([&] { trigger("pdmcalcsoilinf"); },
+                   [&](QWidget* modal) {
+                       withModals([&] { in<QPushButton>(modal, "Button2")->click(); }, c.steps);
+                       EXPECT_TRUE(modal->isVisible());
+                       QTest::keyClick(modal, Qt::Key_Escape);
+                   });
         EXPECT_EQ(opened.paths(), c.opened);
     }
 }
 
 }  // namespace
 }  // namespace varnholt
-
