@@ -14,7 +14,7 @@ packages=(
   libgl1-mesa-dri libglx-mesa0
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev locales
   fonts-liberation xvfb xauth openbox x11-utils poppler-utils shared-mime-info desktop-file-utils
-  fp-utils-3.2.2 clang-14 libclang-rt-14-dev appstream dpkg-dev
+  fp-utils-3.2.2 clang-14 clang-format-14 libclang-rt-14-dev appstream dpkg-dev
 )
 
 install_missing() {
