@@ -1,7 +1,6 @@
 #include "check_command.h"
 
 #include <algorithm>
-#include <sstream>
 
 #include "engine/number_text.h"
 #include "json_writer.h"
@@ -13,17 +12,9 @@ namespace varnholt {
 
 namespace {
 
-std::vector<std::string> split(const std::string& text) {
-    std::vector<std::string> parts;
-    std::stringstream in(text);
-    for (std::string part; std::getline(in, part, ',');) parts.push_back(part);
-    if (!text.empty() && text.back() == ',') parts.emplace_back();
-    return parts;
-}
-
 bool pair(const std::string& option, const std::string& text, std::string& first,
           std::string& second, std::string& error) {
-    const auto parts = split(text);
+    const auto parts = splitAtCommas(text);
     if (parts.size() != 2) {
         error = option + " needs two values separated by a comma, not '" + text + "'";
         return false;

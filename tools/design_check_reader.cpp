@@ -94,15 +94,15 @@ bool blank(const std::string& text) {
     return text.find_first_not_of(" \t\n\r\v\f") == std::string::npos;
 }
 
-std::vector<std::string> split(const std::string& text) {
+}  // namespace
+
+std::vector<std::string> splitAtCommas(const std::string& text) {
     std::vector<std::string> parts;
     std::stringstream in(text);
     for (std::string part; std::getline(in, part, ',');) parts.push_back(part);
     if (!text.empty() && text.back() == ',') parts.emplace_back();
     return parts;
 }
-
-}  // namespace
 
 bool DesignCheckReader::readBox(CheckInput input, const std::string& text, std::size_t figure) {
     error_.clear();
@@ -137,7 +137,7 @@ bool DesignCheckReader::readOption(const std::string& option, const std::string&
     }
     const InputName* name = optionNamed(option);
     if (!name) return false;
-    const auto parts = split(value);
+    const auto parts = splitAtCommas(value);
     std::vector<double> figures;
     for (const std::string& p : parts) {
         const auto v = tryParseNumber(p);

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "engine/design_check.h"
 
@@ -44,5 +45,9 @@ private:
     DesignCheckInputs& inputs_;
     std::string error_;
 };
+
+// The figures of a comma list as typed, an empty one for each empty place (a trailing comma
+// included), so that a count of figures can be checked.
+std::vector<std::string> splitAtCommas(const std::string& text);
 
 }  // namespace varnholt
