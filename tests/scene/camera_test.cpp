@@ -9,19 +9,10 @@
 #include "scene/camera.h"
 #include "scene/navigation.h"
 
+#include "start_camera.h"
+
 namespace varnholt::scene {
 namespace {
-
-constexpr float kFocal = 58.014976501464844f;
-
-Camera soakawayCamera() {
-    Camera c;
-    c.position = {0, 3, 3};
-    c.target = {0, 0, 0};
-    c.focalLength = kFocal;
-    c.depthOfView = 100;
-    return c;
-}
 
 double degreesAcross(float halfExtent, float nearPlane) {
     return qRadiansToDegrees(2 * std::atan(double(halfExtent) / nearPlane));
@@ -49,7 +40,7 @@ TEST(CameraProjection, EachPixelCoversTheSameAngleWhateverTheViewSize) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.width << " x " << c.height << " at " << c.scale);
-        Camera camera = soakawayCamera();
+        Camera camera = startCamera();
         camera.sceneScale = c.scale;
         const Frustum f = camera.frustum(QSizeF(c.width, c.height), 96);
         EXPECT_NEAR(f.nearPlane, c.nearPlane, 0.002);
@@ -60,7 +51,7 @@ TEST(CameraProjection, EachPixelCoversTheSameAngleWhateverTheViewSize) {
 }
 
 TEST(CameraProjection, ANegativeScaleTurnsThePictureUpsideDown) {
-    Camera camera = soakawayCamera();
+    Camera camera = startCamera();
     camera.sceneScale = -1;
     const QMatrix4x4 m = camera.frustum(QSizeF(322, 393), 96).matrix();
     const QVector4D up = m * QVector4D(0, 1, -5, 1);
@@ -77,20 +68,20 @@ TEST(CameraOrbit, HoldsOffThePolesAndKeepsItsDistance) {
                  {200, M_PI - 0.025}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.downDegrees);
-        Camera camera = soakawayCamera();
+        Camera camera = startCamera();
         camera.orbit(0, c.downDegrees);
         EXPECT_NEAR(polarAngle(camera), c.polar, 1e-4);
         EXPECT_NEAR(camera.distanceToTarget(), std::sqrt(18.0), 1e-4);
         EXPECT_NEAR(camera.position.x(), 0, 1e-5);  // straight up or down only
     }
     // Against the margin, a further push upwards stays there.
-    Camera camera = soakawayCamera();
+    Camera camera = startCamera();
     for (int i = 0; i < 10; ++i) camera.orbit(0, -20);
     EXPECT_NEAR(polarAngle(camera), 0.025, 1e-4);
 }
 
 TEST(CameraOrbit, SwingsAboutTheVerticalThroughTheTarget) {
-    Camera camera = soakawayCamera();
+    Camera camera = startCamera();
     camera.target = {1, 0, 0};
     camera.position = {1, 3, 3};
     camera.orbit(90, 0);
@@ -113,7 +104,7 @@ TEST(CameraZoom, StepsInSinglePrecisionAndOnlyAnExactZeroBecomesOne) {
 }
 
 TEST(Navigation, PansTheCarriedObjectAboutNineMillimetresPerPixel) {
-    Camera camera = soakawayCamera();
+    Camera camera = startCamera();
     QVector3D group;
     Navigation nav(camera);
     nav.setPanned(&group);
@@ -150,7 +141,7 @@ TEST(Navigation, EachGestureDoesItsOwnThing) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << int(c.buttons) << " " << int(c.keys));
-        Camera camera = soakawayCamera();
+        Camera camera = startCamera();
         QQuaternion box;
         QVector3D group;
         Navigation nav(camera);
@@ -166,7 +157,7 @@ TEST(Navigation, EachGestureDoesItsOwnThing) {
 }
 
 TEST(Navigation, ShiftDragTurnsAboutTheCamerasOwnAxes) {
-    Camera camera = soakawayCamera();
+    Camera camera = startCamera();
     QQuaternion box;
     Navigation nav(camera);
     nav.setTurned(&box);

@@ -11,19 +11,10 @@
 #include "scene/fitting.h"
 #include "scene/ground_mesh.h"
 
+#include "start_camera.h"
+
 namespace varnholt::scene {
 namespace {
-
-constexpr float kFocal = 58.014976501464844f;
-
-Camera startCamera() {
-    Camera c;
-    c.position = {0, 3, 3};
-    c.target = {0, 0, 0};
-    c.focalLength = kFocal;
-    c.depthOfView = 100;
-    return c;
-}
 
 // A 10 m trench as the design places it: the box about the group's origin, the inflow pipe off
 // its right end flush with its top, the wetted side panels and the base.
