@@ -78,29 +78,29 @@ DesignCheckDialog::DesignCheckDialog(DesignSession& session, const TrialPitTests
     : QDialog(parent),
       session_(session),
       trialPits_(trialPits),
-      m560_(field("txtm560", "20", this)),
-      ratio_(field("txtratio", "0.3", this)),
+      m560_(field("m560", "20", this)),
+      ratio_(field("ratio", "0.3", this)),
       region_(new QComboBox(this)),
-      allowance_(field("txtallowance", "0", this)),
-      creep_(field("txtcreep", "0", this)),
+      allowance_(field("allowance", "0", this)),
+      creep_(field("creep", "0", this)),
       consequence_(new QComboBox(this)),
-      groundwater_(field("txtgroundwater", "", this)),
-      top_(field("txttopdepth", "0", this)),
-      building_(field("txtbuilding", "", this)),
-      leastGroundwater_(field("txtleastgroundwater", "1", this)),
-      leastBuilding_(field("txtleastbuilding", "5", this)),
-      smallArea_(field("txtfosarea1", "100", this, 60)),
-      largestArea_(field("txtfosarea2", "1000", this, 60)),
-      table_(tableOf("sgstorms", this)),
+      groundwater_(field("groundwater", "", this)),
+      top_(field("topdepth", "0", this)),
+      building_(field("building", "", this)),
+      leastGroundwater_(field("leastgroundwater", "1", this)),
+      leastBuilding_(field("leastbuilding", "5", this)),
+      smallArea_(field("smallarea", "100", this, 60)),
+      largestArea_(field("largearea", "1000", this, 60)),
+      table_(tableOf("stormtable", this)),
       plot_(new StormPlot(logic_, this)),
       checks_(new QGroupBox(QStringLiteral("Checks"), this)),
       summary_(new QLabel(this)),
       problem_(new QLabel(this)),
       notes_(new QLabel(this)) {
-    setObjectName(QStringLiteral("Tfrmdesigncheck"));
+    setObjectName(QStringLiteral("designcheck"));
     setWindowTitle(QStringLiteral("Design Check"));
     setModal(true);
-    region_->setObjectName(QStringLiteral("cbregion"));
+    region_->setObjectName(QStringLiteral("region"));
     region_->addItems(
         {QStringLiteral("England and Wales"), QStringLiteral("Scotland and N Ireland")});
 
@@ -122,23 +122,23 @@ DesignCheckDialog::DesignCheckDialog(DesignSession& session, const TrialPitTests
     auto* stormTab = new QWidget(this);
     auto* stormTabLayout = new QVBoxLayout(stormTab);
     stormTabLayout->addWidget(table_, 3);
-    notes_->setObjectName(QStringLiteral("lblstormnotes"));
+    notes_->setObjectName(QStringLiteral("stormnotes"));
     notes_->setWordWrap(true);
     stormTabLayout->addWidget(notes_);
     stormTabLayout->addWidget(plot_, 2);
     auto* tabs = new QTabWidget(this);
-    tabs->setObjectName(QStringLiteral("pcdesigncheck"));
+    tabs->setObjectName(QStringLiteral("checkpages"));
     tabs->addTab(stormTab, QStringLiteral("Critical Storm"));
     tabs->addTab(siteTab(), QStringLiteral("Site and Safety"));
 
-    problem_->setObjectName(QStringLiteral("lblproblem"));
+    problem_->setObjectName(QStringLiteral("problem"));
     problem_->setStyleSheet(QStringLiteral("color: red"));
     problem_->setWordWrap(true);
-    checks_->setObjectName(QStringLiteral("gbchecks"));
+    checks_->setObjectName(QStringLiteral("checks"));
     auto* checkGrid = new QGridLayout(checks_);
     checkGrid->setColumnStretch(2, 1);
     checkGrid->setVerticalSpacing(4);
-    summary_->setObjectName(QStringLiteral("lblsummary"));
+    summary_->setObjectName(QStringLiteral("summary"));
 
     auto* buttons = new QDialogButtonBox(this);
     auto* use = buttons->addButton(QStringLiteral("Use in Design"), QDialogButtonBox::AcceptRole);
@@ -167,7 +167,7 @@ DesignCheckDialog::DesignCheckDialog(DesignSession& session, const TrialPitTests
     bodyLayout->addWidget(checks_);
     bodyLayout->addWidget(summary_);
     auto* scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("sbdesigncheck"));
+    scroll->setObjectName(QStringLiteral("checkbody"));
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidget(body);
@@ -202,7 +202,7 @@ QWidget* DesignCheckDialog::siteTab() {
     auto* tab = new QWidget(this);
     auto* layout = new QVBoxLayout(tab);
 
-    consequence_->setObjectName(QStringLiteral("cbconsequence"));
+    consequence_->setObjectName(QStringLiteral("consequence"));
     for (std::size_t c = 0; c < kConsequenceCount; ++c)
         consequence_->addItem(QString::fromLatin1(consequenceName(static_cast<Consequence>(c))));
     consequence_->setCurrentIndex(static_cast<int>(Consequence::minorExternal));
@@ -246,7 +246,7 @@ QWidget* DesignCheckDialog::siteTab() {
     const FosTable defaults;
     for (std::size_t b = 0; b < kFosBandCount; ++b)
         for (std::size_t c = 0; c < kConsequenceCount; ++c) {
-            const std::string name = "txtfos" + std::to_string(b + 1) + std::to_string(c + 1);
+            const std::string name = "minimumfos" + std::to_string(b + 1) + std::to_string(c + 1);
             fos_[b][c] = field(name.c_str(), plainText(defaults.minimum[b][c]).c_str(), settings);
             grid->addWidget(fos_[b][c], int(b) + 2, int(c) + 1);
         }
@@ -363,12 +363,12 @@ void DesignCheckDialog::showChecks() {
         const int row = int(r);
         auto* name = new QLabel(QString::fromStdString(item.name), checks_);
         auto* verdict = new QLabel(QString::fromLatin1(verdictName(item.verdict)), checks_);
-        verdict->setObjectName(QStringLiteral("lblverdict%1").arg(row + 1));
+        verdict->setObjectName(QStringLiteral("verdict%1").arg(row + 1));
         const bool failed = item.verdict == Verdict::fail || item.verdict == Verdict::notDesigned;
         verdict->setStyleSheet(failed ? QStringLiteral("color: #c80000; font-weight: bold")
                                       : QStringLiteral("font-weight: bold"));
         auto* reason = new QLabel(QString::fromStdString(item.reason), checks_);
-        reason->setObjectName(QStringLiteral("lblreason%1").arg(row + 1));
+        reason->setObjectName(QStringLiteral("reason%1").arg(row + 1));
         reason->setWordWrap(true);
         reason->setTextInteractionFlags(Qt::TextSelectableByMouse);
         for (QLabel* l : {name, verdict, reason}) l->setAlignment(Qt::AlignLeft | Qt::AlignTop);

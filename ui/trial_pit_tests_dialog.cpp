@@ -27,13 +27,13 @@ QLineEdit* box(const std::string& name, QWidget* parent) {
 TrialPitTestsDialog::TrialPitTestsDialog(TrialPitTestsLogic& logic, QWidget* parent)
     : QDialog(parent),
       logic_(logic),
-      length_(box("txttestpitlength", this)),
-      width_(box("txttestpitwidth", this)),
+      length_(box("pitlength", this)),
+      width_(box("pitwidth", this)),
       gravel_(new QCheckBox(QStringLiteral("Pit filled with gravel"), this)),
-      voidRatio_(box("txtpitvoidratio", this)),
+      voidRatio_(box("pitvoidratio", this)),
       lowest_(new QLabel(this)),
       problem_(new QLabel(this)) {
-    setObjectName(QStringLiteral("Tfrmtrialpittests"));
+    setObjectName(QStringLiteral("trialpittests"));
     setWindowTitle(QStringLiteral("Trial Pit Tests"));
     setModal(true);
 
@@ -43,7 +43,7 @@ TrialPitTestsDialog::TrialPitTestsDialog(TrialPitTestsLogic& logic, QWidget* par
     pitLayout->addWidget(length_, 0, 1);
     pitLayout->addWidget(new QLabel(QStringLiteral("Width (metres)"), pit), 1, 0);
     pitLayout->addWidget(width_, 1, 1);
-    gravel_->setObjectName(QStringLiteral("chkpitgravel"));
+    gravel_->setObjectName(QStringLiteral("pitgravel"));
     pitLayout->addWidget(gravel_, 0, 2);
     auto* voidLabel = new QLabel(QStringLiteral("Void ratio of the gravel"), pit);
     voidLabel->setBuddy(voidRatio_);
@@ -64,18 +64,18 @@ TrialPitTestsDialog::TrialPitTestsDialog(TrialPitTestsLogic& logic, QWidget* par
         const int row = int(i) + 1;
         const std::string n = std::to_string(i + 1);
         grid->addWidget(new QLabel(QString::fromStdString(n), tests), row, 0);
-        depth_[i] = box("txttestdepth" + n, tests);
-        minutes_[i] = box("txttesttime" + n, tests);
+        depth_[i] = box("testdepth" + n, tests);
+        minutes_[i] = box("testtime" + n, tests);
         rate_[i] = new QLabel(tests);
-        rate_[i]->setObjectName(QString::fromStdString("lbltestrate" + n));
+        rate_[i]->setObjectName(QString::fromStdString("testrate" + n));
         grid->addWidget(depth_[i], row, 1);
         grid->addWidget(minutes_[i], row, 2);
         grid->addWidget(rate_[i], row, 3);
     }
     grid->setColumnStretch(3, 1);
 
-    lowest_->setObjectName(QStringLiteral("lbllowest"));
-    problem_->setObjectName(QStringLiteral("lblproblem"));
+    lowest_->setObjectName(QStringLiteral("lowest"));
+    problem_->setObjectName(QStringLiteral("problem"));
     problem_->setStyleSheet(QStringLiteral("color: red"));
     problem_->setWordWrap(true);
     // Room for a line each from the start, so that the dialog does not jump as they fill.

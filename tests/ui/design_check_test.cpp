@@ -24,7 +24,7 @@ TEST_F(DesignCheckTest, UseInDesignWritesTheGoverningStormAndTheTrenchIsSizedFor
     whileModal([&] { find<QAction>("pdmdesigncheck")->trigger(); },
                [&](QWidget* dialog) {
                    EXPECT_EQ(dialog->windowTitle(), "Design Check");
-                   auto* table = dialog->findChild<QTableWidget*>("sgstorms");
+                   auto* table = dialog->findChild<QTableWidget*>("stormtable");
                    ASSERT_EQ(table->rowCount(), 11);
                    // The longest trench marked in the trench's columns, the deepest ring in the
                    // ring's.
@@ -35,11 +35,11 @@ TEST_F(DesignCheckTest, UseInDesignWritesTheGoverningStormAndTheTrenchIsSizedFor
                        EXPECT_EQ(table->item(r, 9)->font().bold(), r == int(storms.ringGoverning));
                    }
                    // A refused ratio leaves no table to use.
-                   auto* ratio = dialog->findChild<QLineEdit*>("txtratio");
+                   auto* ratio = dialog->findChild<QLineEdit*>("ratio");
                    ratio->selectAll();
                    QTest::keyClicks(ratio, "0.5");
                    EXPECT_EQ(table->rowCount(), 0);
-                   EXPECT_FALSE(dialog->findChild<QLabel*>("lblproblem")->text().isEmpty());
+                   EXPECT_FALSE(dialog->findChild<QLabel*>("problem")->text().isEmpty());
                    ratio->selectAll();
                    QTest::keyClicks(ratio, "0.3");
                    ASSERT_EQ(table->rowCount(), 11);
@@ -66,18 +66,17 @@ TEST_F(DesignCheckTest, TheLowestOfThreeTrialPitTestsGoesIntoTheDesignAndIntoThe
                     auto typeIn = [&](const char* name, const char* keys) {
                         QTest::keyClicks(tests->findChild<QLineEdit*>(name), keys);
                     };
-                    typeIn("txttestpitlength", "2");
-                    typeIn("txttestpitwidth", "0.6");
-                    typeIn("txttestdepth1", "1");
-                    typeIn("txttesttime1", "30");
-                    typeIn("txttestdepth3", "0.8");  // the second row left empty
-                    EXPECT_FALSE(tests->findChild<QLabel*>("lblproblem")->text().isEmpty())
+                    typeIn("pitlength", "2");
+                    typeIn("pitwidth", "0.6");
+                    typeIn("testdepth1", "1");
+                    typeIn("testtime1", "30");
+                    typeIn("testdepth3", "0.8");  // the second row left empty
+                    EXPECT_FALSE(tests->findChild<QLabel*>("problem")->text().isEmpty())
                         << "a test with its depth only is named";
-                    typeIn("txttesttime3", "40");
-                    tests->findChild<QCheckBox*>("chkpitgravel")->click();
-                    EXPECT_EQ(tests->findChild<QLabel*>("lbltestrate1")->text(), "2.63E-5");
-                    EXPECT_EQ(tests->findChild<QLabel*>("lbltestrate3")->text(),
-                              "1.82E-5  (lowest)");
+                    typeIn("testtime3", "40");
+                    tests->findChild<QCheckBox*>("pitgravel")->click();
+                    EXPECT_EQ(tests->findChild<QLabel*>("testrate1")->text(), "2.63E-5");
+                    EXPECT_EQ(tests->findChild<QLabel*>("testrate3")->text(), "1.82E-5  (lowest)");
                     expectWhole(tests);
                     QTest::mouseClick(tests->findChild<QPushButton*>("btnuse"), Qt::LeftButton);
                 }});
@@ -89,12 +88,12 @@ TEST_F(DesignCheckTest, TheLowestOfThreeTrialPitTestsGoesIntoTheDesignAndIntoThe
                    const DesignCheck& check = *program->designCheckDialog().logic().check();
                    ASSERT_EQ(check.items.size(), 6u);
                    EXPECT_EQ(check.items[5].verdict, Verdict::pass) << check.items[5].reason;
-                   EXPECT_EQ(dialog->findChild<QLabel*>("lblverdict4")->text(), "Not checked");
-                   QTest::keyClicks(dialog->findChild<QLineEdit*>("txtgroundwater"), "2");
-                   EXPECT_EQ(dialog->findChild<QLabel*>("lblverdict4")->text(), "Fail");
-                   EXPECT_NE(dialog->findChild<QLabel*>("lblreason4")->text().indexOf("only 0.5 m"),
+                   EXPECT_EQ(dialog->findChild<QLabel*>("verdict4")->text(), "Not checked");
+                   QTest::keyClicks(dialog->findChild<QLineEdit*>("groundwater"), "2");
+                   EXPECT_EQ(dialog->findChild<QLabel*>("verdict4")->text(), "Fail");
+                   EXPECT_NE(dialog->findChild<QLabel*>("reason4")->text().indexOf("only 0.5 m"),
                              -1);
-                   EXPECT_NE(dialog->findChild<QLabel*>("lblsummary")->text().indexOf("fail"), -1);
+                   EXPECT_NE(dialog->findChild<QLabel*>("summary")->text().indexOf("fail"), -1);
                    QTest::mouseClick(dialog->findChild<QPushButton*>("btnclose"), Qt::LeftButton);
                });
 }
@@ -120,20 +119,20 @@ TEST_F(DesignCheckTest, FitsALaptopScreenRefusesWhatNoSiteHasAndRemembersItsSize
                    // Every check and the buttons can be reached: scrolled to, or in view.
                    auto* close = dialog->findChild<QPushButton*>("btnclose");
                    EXPECT_TRUE(screen.contains(close->mapToGlobal(close->rect().center())));
-                   auto* summary = dialog->findChild<QLabel*>("lblsummary");
+                   auto* summary = dialog->findChild<QLabel*>("summary");
                    EXPECT_TRUE(summary->text().contains("not checked (no groundwater depth"))
                        << summary->text().toStdString();
 
-                   auto* m560 = dialog->findChild<QLineEdit*>("txtm560");
+                   auto* m560 = dialog->findChild<QLineEdit*>("m560");
                    m560->selectAll();
                    QTest::keyClicks(m560, "99999");
-                   const QString refused = dialog->findChild<QLabel*>("lblproblem")->text();
+                   const QString refused = dialog->findChild<QLabel*>("problem")->text();
                    EXPECT_TRUE(refused.contains("M5-60 rainfall must lie between 5 and 100 mm"))
                        << refused.toStdString();
-                   EXPECT_EQ(dialog->findChild<QTableWidget*>("sgstorms")->rowCount(), 0);
+                   EXPECT_EQ(dialog->findChild<QTableWidget*>("stormtable")->rowCount(), 0);
                    m560->selectAll();
                    QTest::keyClicks(m560, "20");
-                   EXPECT_TRUE(dialog->findChild<QLabel*>("lblproblem")->text().isEmpty());
+                   EXPECT_TRUE(dialog->findChild<QLabel*>("problem")->text().isEmpty());
 
                    withModals([&] { dialog->findChild<QPushButton*>("btnpdf")->click(); },
                               {[&](QWidget* files) { answerFileDialog(files, "check1"); }});
