@@ -34,6 +34,8 @@ const char* verdictKey(Verdict v) {
             return "not designed";
         case Verdict::notChecked:
             return "not checked";
+        case Verdict::exceedance:
+            return "exceedance";
     }
     return "";
 }

@@ -12,20 +12,50 @@ namespace {
 // An M5-60 rainfall or an allowance far outside what any site has is a typing slip (1e308,
 // 200 for 20); taken, it sizes for storms that cannot happen and Use in Design writes a
 // rainfall that is not a number. The ends are generous round figures around the UK's range.
-constexpr double kLeastM560 = 5;        // mm
-constexpr double kMostM560 = 100;       // mm
-constexpr double kMostAllowance = 100;  // %, a doubling
+constexpr double kLeastM560 = 5;              // mm
+constexpr double kMostM560 = 100;             // mm
+constexpr double kMostAllowance = 100;        // %, a doubling
+constexpr double kMostReturnPeriod = 100000;  // years, the FEH tables' longest
 
 bool within(double v, double least, double most) {
     return v >= least && v <= most;
 }
 
+const DepthTable& depthTableOf(const StormSite& site) {
+    const auto& table =
+        site.source == RainfallSourceKind::feh13 ? site.tables.feh13 : site.tables.feh22;
+    if (!table)
+        throw std::domain_error(std::string("There is no ") + rainfallSourceName(site.source) +
+                                " depth table: import an FEH file.");
+    return *table;
+}
+
+void checkFehSite(const StormSite& site) {
+    if (!(site.returnPeriod > 1 && site.returnPeriod <= kMostReturnPeriod))
+        throw std::domain_error("The return period must be above 1 and at most 100000 years.");
+    if (site.source == RainfallSourceKind::feh99) {
+        const Feh99Parameters& p = site.feh99;
+        for (double v : {p.c, p.d1, p.d2, p.d3, p.e, p.f})
+            if (!std::isfinite(v)) throw std::domain_error("An FEH99 parameter is not a number.");
+        return;
+    }
+    checkDepthTable(depthTableOf(site));
+}
+
 void checkSite(const StormSite& site) {
-    if (!within(site.m560Rainfall, kLeastM560, kMostM560))
+    if (site.source != RainfallSourceKind::fsr) {
+        checkFehSite(site);
+    } else if (site.returnPeriod != 10) {
+        std::string why = kFsrTenYearsOnly;
+        why[0] = 'T';
+        throw std::domain_error(why + ".");
+    }
+    if (site.source == RainfallSourceKind::fsr && !within(site.m560Rainfall, kLeastM560, kMostM560))
         throw std::domain_error(
             "The M5-60 rainfall must lie between 5 and 100 mm: the UK's lies between about 10 and "
             "60 mm.");
-    if (!(site.ratio >= kMinimumRatio && site.ratio <= kMaximumRatio))
+    if (site.source == RainfallSourceKind::fsr &&
+        !(site.ratio >= kMinimumRatio && site.ratio <= kMaximumRatio))
         throw std::domain_error("The ratio r must lie between 0.12 and 0.45.");
     if (!within(site.allowancePercent, 0, kMostAllowance))
         throw std::domain_error(
@@ -37,9 +67,32 @@ void checkSite(const StormSite& site) {
             "impermeable area.");
 }
 
+// The source's depth for one duration; a duration outside an FEH table names the source.
+double fehDepth(const StormSite& site, double minutes, bool& extrapolated) {
+    const double hours = minutes / 60;
+    if (site.source == RainfallSourceKind::feh99) {
+        const SourceDepth d = feh99Depth(site.feh99, hours, site.returnPeriod);
+        extrapolated = d.extrapolated;
+        return d.millimetres;
+    }
+    try {
+        return tableDepth(depthTableOf(site), hours, site.returnPeriod);
+    } catch (const std::domain_error& e) {
+        // "the table holds durations ..." names the table it is.
+        const std::string why = e.what();
+        throw std::domain_error(std::string("The ") + rainfallSourceName(site.source) +
+                                why.substr(std::string_view("the").size()) + ".");
+    }
+}
+
 StormRainfall rainfallOf(const StormSite& site, std::size_t duration) {
     StormRainfall rain{};
     rain.minutes = kCriticalStormDurations[duration];
+    if (site.source != RainfallSourceKind::fsr) {
+        rain.m10 = fehDepth(site, rain.minutes, rain.extrapolated);
+        rain.depth = rain.m10 * (1 + site.allowancePercent / 100) / 1000;
+        return rain;
+    }
     rain.z1 = duration < kStormDurationCount ? z1Factor(site.ratio, duration) : 1 / site.ratio;
     rain.m5 = site.m560Rainfall * rain.z1;
     const Z2Factor z2 = z2Factor(rain.m5, site.region);
@@ -90,6 +143,9 @@ StormRainfall stormRainfall(const StormSite& site, std::size_t duration) {
 CriticalStormTable criticalStormTable(const StormSite& site, const StormDesign& design) {
     checkSite(site);
     CriticalStormTable table{};
+    table.source = site.source;
+    table.returnPeriod = site.returnPeriod;
+    table.allowancePercent = site.allowancePercent;
     const double creep = 1 + site.urbanCreepPercent / 100;
     for (std::size_t i = 0; i < kCriticalStormCount; ++i) {
         CriticalStormRow& row = table.rows[i];

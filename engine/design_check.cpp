@@ -33,8 +33,37 @@ const char* verdictName(Verdict v) {
             return "Not designed";
         case Verdict::notChecked:
             return "Not checked";
+        case Verdict::exceedance:
+            return "Exceedance";
     }
     return "";
+}
+
+StormEvent DesignCheckInputs::event(StormEventKind kind) const {
+    switch (kind) {
+        case StormEventKind::design:
+            return {site.returnPeriod, site.allowancePercent};
+        case StormEventKind::site:
+            return siteEvent;
+        case StormEventKind::buildings:
+            return buildingsEvent;
+    }
+    return {};
+}
+
+void DesignCheckInputs::setEvent(StormEventKind kind, StormEvent event) {
+    switch (kind) {
+        case StormEventKind::design:
+            site.returnPeriod = event.returnPeriod;
+            site.allowancePercent = event.allowancePercent;
+            return;
+        case StormEventKind::site:
+            siteEvent = event;
+            return;
+        case StormEventKind::buildings:
+            buildingsEvent = event;
+            return;
+    }
 }
 
 std::size_t DesignCheck::count(Verdict v) const {
@@ -64,6 +93,15 @@ bool finiteAtLeast0(double v) {
 }
 
 void checkInputs(const DesignCheckInputs& in) {
+    for (const StormEvent& e : {in.siteEvent, in.buildingsEvent}) {
+        if (!(e.returnPeriod > 1 && e.returnPeriod <= 100000))
+            throw std::domain_error(
+                "An event's return period must be above 1 and at most 100000 "
+                "years.");
+        if (!(e.allowancePercent >= 0 && e.allowancePercent <= 100))
+            throw std::domain_error(
+                "An event's climate change allowance must lie between 0 and 100 %.");
+    }
     const FosTable& t = in.fosTable;
     if (!(t.smallAreaBelow > 0 && std::isfinite(t.largestArea) && t.largestArea > t.smallAreaBelow))
         throw std::domain_error("The factor of safety table's areas must rise from above 0 m2.");
@@ -267,6 +305,89 @@ CheckItem infiltrationItem(const TrialPitSeriesRates& rates, double designRate) 
             own + " is above the lowest trial pit rate, " + lowest + ": use the lowest."};
 }
 
+std::string volume(double m3) {
+    return displayText(m3, 2) + " m3";
+}
+
+std::string eventTitle(const StormEvent& e) {
+    return "the " + plainText(e.returnPeriod) + "-year storm with " +
+           plainText(e.allowancePercent) + " % climate change allowance";
+}
+
+// The design event stands or falls with the critical storm and half-empty checks; the flood
+// events compare the storage their critical storm needs with what the soakaway on show holds.
+void checkEvents(const DesignCheckInputs& in, const StormDesign& d, DesignCheck& check,
+                 const Provided& provided) {
+    std::optional<SoakawayStore> store;
+    if (provided.missing.empty()) {
+        store = check.ring ? ringStore(d.ring, d.ringRadius, provided.size)
+                           : trenchStore(d.trench, provided.size, d.trenchWidth, d.trenchDepth);
+        check.provided = store->storage;
+    }
+    const std::string onShow = check.ring ? "the ring on show" : "the trench on show";
+    for (std::size_t k = 0; k < kStormEventCount; ++k) {
+        const auto kind = static_cast<StormEventKind>(k);
+        EventResult& r = check.events[k];
+        r.kind = kind;
+        r.event = in.event(kind);
+        StormSite site = in.site;
+        site.returnPeriod = r.event.returnPeriod;
+        site.allowancePercent = r.event.allowancePercent;
+        const bool fsrOnly = site.source == RainfallSourceKind::fsr && site.returnPeriod != 10;
+        if (store && !fsrOnly) {
+            try {
+                r.storage = eventStorage(site, d, *store);
+            } catch (const std::domain_error& e) {
+                r.reason = e.what();
+            }
+        }
+        if (kind == StormEventKind::design) {
+            const Verdict a = check.items[0].verdict, b = check.items[1].verdict;
+            r.verdict = a == Verdict::notDesigned || b == Verdict::notDesigned
+                            ? Verdict::notDesigned
+                        : a == Verdict::fail || b == Verdict::fail ? Verdict::fail
+                                                                   : Verdict::pass;
+            r.reason = "The critical storm and half-empty checks above.";
+            continue;
+        }
+        const std::string name = stormEventName(kind);
+        if (fsrOnly) {
+            r.verdict = Verdict::notChecked;
+            r.reason = std::string("Not checked: ") + kFsrTenYearsOnly + ".";
+            check.items.push_back({name, r.verdict, r.reason, "FSR gives 10-year storms only"});
+            continue;
+        }
+        if (!store) {
+            r.verdict = Verdict::notDesigned;
+            r.reason = sentence(provided.missing);
+            check.items.push_back({name, r.verdict, r.reason});
+            continue;
+        }
+        if (!r.storage) {
+            r.verdict = Verdict::notChecked;
+            check.items.push_back({name, r.verdict, r.reason, "rainfall outside the source"});
+            continue;
+        }
+        const EventRow& row = r.storage->rows[r.storage->critical];
+        const std::string need = sentence(eventTitle(r.event)) + " needs " +
+                                 volume(r.storage->needed) + " of storage at its critical " +
+                                 plainText(row.minutes) + " min duration; " + onShow + " holds ";
+        if (r.storage->needed <= *check.provided) {
+            r.verdict = Verdict::pass;
+            r.reason = need + volume(*check.provided) + ".";
+        } else if (kind == StormEventKind::site) {
+            r.verdict = Verdict::fail;
+            r.reason = need + "only " + volume(*check.provided) + ": the site floods.";
+        } else {
+            r.verdict = Verdict::exceedance;
+            r.exceedance = r.storage->needed - *check.provided;
+            r.reason = need + "only " + volume(*check.provided) + ": " + volume(r.exceedance) +
+                       " must be held on site away from buildings.";
+        }
+        check.items.push_back({name, r.verdict, r.reason});
+    }
+}
+
 }  // namespace
 
 DesignCheck designCheck(const DesignCheckInputs& in, const DesignRecord& record) {
@@ -301,6 +422,7 @@ DesignCheck designCheck(const DesignCheckInputs& in, const DesignRecord& record)
         check.items.push_back({"Infiltration rate", Verdict::notChecked,
                                "No trial pit tests were entered.", "no trial pit tests"});
     }
+    checkEvents(in, d, check, provided);
     return check;
 }
 

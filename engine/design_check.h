@@ -7,6 +7,7 @@
 
 #include "critical_storm.h"
 #include "design_record.h"
+#include "storm_events.h"
 #include "trial_pit.h"
 
 namespace varnholt {
@@ -35,7 +36,9 @@ double minimumFactorOfSafety(const FosTable& table, double area, Consequence con
 
 // Everything the design check needs beside the design itself.
 struct DesignCheckInputs {
-    StormSite site;
+    StormSite site;  // its return period and allowance are the design event's
+    StormEvent siteEvent = kSiteEvent;
+    StormEvent buildingsEvent = kBuildingsEvent;
     Consequence consequence = Consequence::minorExternal;
     FosTable fosTable;
     std::optional<double> groundwaterDepth;  // m below the ground, the seasonal high level
@@ -44,11 +47,17 @@ struct DesignCheckInputs {
     double minimumGroundwaterClearance = 1;  // m, base above the groundwater (BRE 365)
     double minimumBuildingDistance = 5;      // m (BRE 365)
     std::optional<TrialPitSeries> trialPits;
+
+    StormEvent event(StormEventKind kind) const;
+    void setEvent(StormEventKind kind, StormEvent event);
 };
 
-// "Not designed" is a failure: there is no soakaway on show to check.
-enum class Verdict { pass, fail, notDesigned, notChecked };
-const char* verdictName(Verdict v);  // "Pass", "Fail", "Not designed", "Not checked"
+// "Not designed" is a failure: there is no soakaway on show to check. "Exceedance" is not: the
+// water that the soakaway cannot hold in a storm rarer than its design is held on the site away
+// from buildings.
+enum class Verdict { pass, fail, notDesigned, notChecked, exceedance };
+// "Pass", "Fail", "Not designed", "Not checked", "Exceedance"
+const char* verdictName(Verdict v);
 
 struct CheckItem {
     std::string name;
@@ -57,8 +66,20 @@ struct CheckItem {
     std::string missing{};  // of a check not made, what it wants: "no groundwater depth"
 };
 
+// One event against the soakaway on show.
+struct EventResult {
+    StormEventKind kind;
+    StormEvent event;
+    Verdict verdict = Verdict::notChecked;
+    std::string reason;
+    std::optional<EventStorage> storage;  // none when the event could not be worked
+    double exceedance = 0;                // m3 to be held on site away from buildings
+};
+
 struct DesignCheck {
     CriticalStormTable table;
+    std::optional<double> provided;  // m3 of water the soakaway on show holds
+    std::array<EventResult, kStormEventCount> events;
     bool ring = false;       // the ring on show was checked, else the trench
     double drainedArea = 0;  // m2, the impermeable area with the urban creep allowance
     double minimumFos = 0;
@@ -76,7 +97,9 @@ struct DesignCheck {
 // critical storm with the allowances needs for its width and depth (the ring's diameter), a
 // soakaway with a dimension missing or not above 0 being "Not designed"; the half-empty time
 // at that storm, the factor of safety, the clearances and, when
-// trial-pit tests are given, that the design's infiltration rate is not above their lowest.
+// trial-pit tests are given, that the design's infiltration rate is not above their lowest;
+// and that the soakaway on show holds what the 30- and 100-year events need, the latter's
+// surplus being an exceedance volume rather than a failure.
 // Throws ConversionError for a design text that is not a number and std::domain_error for an
 // input it refuses.
 DesignCheck designCheck(const DesignCheckInputs& inputs, const DesignRecord& record);

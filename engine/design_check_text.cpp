@@ -50,12 +50,11 @@ std::vector<std::string> designCheckDesignLines(const DesignRecord& record,
 std::vector<std::string> designCheckAllowanceLines(const DesignCheckInputs& inputs,
                                                    const DesignCheck* check) {
     const StormSite& s = inputs.site;
-    std::vector<std::string> lines = {
-        "Storms: M5-60 rainfall " + plainText(s.m560Rainfall) + " mm, ratio r " +
-            plainText(s.ratio) + ", " + regionName(s.region),
-        "Climate change allowance " + plainText(s.allowancePercent) +
-            " % on every rainfall depth; urban creep allowance " + plainText(s.urbanCreepPercent) +
-            " % on the impermeable area"};
+    std::vector<std::string> lines = {"Storms: " + rainfallSourceLine(s),
+                                      "Climate change allowance " + plainText(s.allowancePercent) +
+                                          " % on every rainfall depth; urban creep allowance " +
+                                          plainText(s.urbanCreepPercent) +
+                                          " % on the impermeable area"};
     if (check)
         lines.push_back("Drained area with the urban creep allowance: " +
                         displayText(check->drainedArea) + " m2");
@@ -118,11 +117,13 @@ std::string designCheckSummary(const DesignCheck& c) {
         counted(Verdict::pass, " check passes", " checks pass"),
         counted(Verdict::fail, " fails", " fail"),
         counted(Verdict::notDesigned, " not designed", " not designed"),
+        counted(Verdict::exceedance, " exceedance", " exceedances"),
         counted(Verdict::notChecked, " not checked", " not checked")};
     if (!parts.back().empty()) {
         std::string why;
         for (const CheckItem& item : c.items)
-            if (item.verdict == Verdict::notChecked)
+            if (item.verdict == Verdict::notChecked &&
+                (", " + why + ", ").find(", " + item.missing + ", ") == std::string::npos)
                 why += (why.empty() ? "" : ", ") + item.missing;
         parts.back() += " (" + why + ")";
     }

@@ -5,9 +5,11 @@
 #include <string>
 #include <string_view>
 
+#include "check_texts.h"
 #include "colour.h"
 #include "fields.h"
 #include "number_text.h"
+#include "rainfall_source.h"
 
 namespace varnholt {
 
@@ -146,6 +148,10 @@ public:
 
     DetailPage detailPage = DetailPage::tstrench;
     bool windowShown = false;  // the main window has had its first show
+
+    // The design check's inputs and the FEH depth tables imported for it, kept with the project.
+    CheckTexts checkTexts;
+    FehDepthTables fehTables;
 
     std::string caption;
     std::string CurrentFileName;

@@ -30,8 +30,8 @@ struct Feh99Parameters {
     double e = 0;
     double f = 0;
 };
-inline constexpr std::array<const char*, 6> kFeh99ParameterNames = {"c", "d1", "d2",
-                                                                     "d3", "e", "f"};
+inline constexpr std::array<const char*, 6> kFeh99ParameterNames = {"c",  "d1", "d2",
+                                                                    "d3", "e",  "f"};
 
 // A depth of the source, in mm, without any allowance.
 struct SourceDepth {

@@ -47,4 +47,15 @@ RingResult sizeRing(const RingLoad& load, double radius) {
     return {d, static_cast<double>(hours)};
 }
 
+SoakawayStore ringStore(const RingLoad& load, double radius, double depth) {
+    const X r = radius, d = depth, q = load.infiltration;
+    const X area = load.surround ? kPi * squareOfSingle(r) : kPi * r * r;
+    const X perDepth =
+        load.surround
+            ? area + X(load.voidRatio) * (squareOfSingle(2 * r + 2 * X(load.margin)) - area)
+            : area;
+    const X faces = kPi * r * d + (load.base ? area : 0);
+    return {static_cast<double>(perDepth * d), static_cast<double>(faces * q)};
+}
+
 }  // namespace varnholt

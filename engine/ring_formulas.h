@@ -1,5 +1,7 @@
 #pragma once
 
+#include "trench_formulas.h"
+
 namespace varnholt {
 
 struct RingLoad {
@@ -22,5 +24,8 @@ struct RingResult {
 // Sizes one ring of the given internal radius: the depth that stores the storm less what soaks
 // out through the wetted wall (and base), and the time to drain to half full.
 RingResult sizeRing(const RingLoad& load, double radius);
+
+// The ring of a given internal radius and depth as a store, by the same balance.
+SoakawayStore ringStore(const RingLoad& load, double radius, double depth);
 
 }  // namespace varnholt

@@ -38,6 +38,13 @@ double solveTrenchLength(const TrenchLoad& load, double width, double depth) {
     return solveAcross(load, width, depth);
 }
 
+SoakawayStore trenchStore(const TrenchLoad& load, double length, double width, double depth) {
+    const X L = length, W = width, D = depth;
+    const X faces = load.base ? (L + W) * D + L * W : (L + W) * D;
+    return {static_cast<double>(L * W * D * X(load.voidRatio)),
+            static_cast<double>(faces * X(load.infiltration))};
+}
+
 double trenchHalfEmptyHours(const TrenchLoad& load, double length, double width, double depth) {
     const X L = length, W = width, D = depth, n = load.voidRatio, f = load.infiltration;
     const X halfStorage = L * W * D * n * X(0.5);

@@ -17,6 +17,14 @@ struct TrenchLoad {
 double solveTrenchWidth(const TrenchLoad& load, double length, double depth);
 double solveTrenchLength(const TrenchLoad& load, double width, double depth);
 
+// A soakaway of given size as a store: the water it holds full and the rate at which the soil
+// takes it through the faces at half depth, as the sizing's balance counts them.
+struct SoakawayStore {
+    double storage;   // m3
+    double soakRate;  // m3/s
+};
+SoakawayStore trenchStore(const TrenchLoad& load, double length, double width, double depth);
+
 // Hours for the full trench to drain to half its storage through the faces at half depth.
 double trenchHalfEmptyHours(const TrenchLoad& load, double length, double width, double depth);
 

@@ -30,13 +30,13 @@ std::size_t CriticalStormLogic::governingRow(const DesignRecord& record) const {
 
 std::string CriticalStormLogic::text(const DesignRecord& record) const {
     std::string out = "Critical Storm Duration\n";
-    out += "M5-60 rainfall " + plainText(site.m560Rainfall) + " mm, ratio r " +
-           plainText(site.ratio) + ", " + regionName(site.region) + ", climate change allowance " +
-           plainText(site.allowancePercent) + " %\n";
+    out += rainfallSourceLine(site) + ", return period " + plainText(site.returnPeriod) +
+           " years, climate change allowance " + plainText(site.allowancePercent) + " %\n";
     if (!table_) return out + error_ + "\n";
-    std::vector<std::vector<std::string>> rows = {criticalStormHeadings()};
-    for (const CriticalStormRow& row : table_->rows) rows.push_back(criticalStormCells(row));
-    std::vector<std::size_t> widths(criticalStormHeadings().size(), 0);
+    std::vector<std::vector<std::string>> rows = {criticalStormHeadings(table_->source)};
+    for (const CriticalStormRow& row : table_->rows)
+        rows.push_back(criticalStormCells(*table_, row));
+    std::vector<std::size_t> widths(rows.front().size(), 0);
     for (const auto& row : rows)
         for (std::size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], row[c].size());
     for (std::size_t i = 0; i < rows.size(); ++i) {

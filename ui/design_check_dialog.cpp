@@ -316,17 +316,17 @@ void DesignCheckDialog::recalculate() {
 }
 
 void DesignCheckDialog::showTable() {
-    const auto& headings = criticalStormHeadings();
+    const auto& t = logic_.storm().table();
+    const auto& headings = criticalStormHeadings(t ? t->source : logic_.inputs.site.source);
     table_->clear();
     table_->setColumnCount(int(headings.size()));
     for (std::size_t c = 0; c < headings.size(); ++c)
         table_->setHorizontalHeaderItem(int(c),
                                         new QTableWidgetItem(QString::fromStdString(headings[c])));
-    const auto& t = logic_.storm().table();
     table_->setRowCount(t ? int(t->rows.size()) : 0);
     if (t) {
         for (std::size_t r = 0; r < t->rows.size(); ++r) {
-            const auto cells = criticalStormCells(t->rows[r]);
+            const auto cells = criticalStormCells(*t, t->rows[r]);
             for (std::size_t c = 0; c < cells.size(); ++c) {
                 auto* item = new QTableWidgetItem(QString::fromStdString(cells[c]));
                 if (isGoverningCell(*t, r, c)) {

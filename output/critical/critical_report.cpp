@@ -141,7 +141,7 @@ double placeCriticalStormTable(report::Page& page, const CriticalStormTable& tab
         placeLabel(page, x, y, text, points, bold, width, align);
     };
     top += 5;
-    const auto& headings = criticalStormHeadings();
+    const auto& headings = criticalStormHeadings(table.source);
     const double columnWidth = 190.0 / static_cast<double>(headings.size());
     const double rowHeight = 5.5;
     auto group = [&](std::size_t first, std::size_t end, const QString& text) {
@@ -165,7 +165,7 @@ double placeCriticalStormTable(report::Page& page, const CriticalStormTable& tab
     page.elements.emplace_back(
         report::Line{QPointF(10, top + 2 * rowHeight), QPointF(200, top + 2 * rowHeight), 0.3});
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
-        const auto cells = criticalStormCells(table.rows[r]);
+        const auto cells = criticalStormCells(table, table.rows[r]);
         const double y = top + 2 * rowHeight + 1 + static_cast<double>(r) * rowHeight;
         for (std::size_t c = 0; c < cells.size(); ++c) {
             label(10 + static_cast<double>(c) * columnWidth, y, qs(cells[c]), 8,

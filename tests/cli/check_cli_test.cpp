@@ -110,18 +110,19 @@ TEST(CliCheck, TheVerdictTellsTheTruth) {
                   with(noLength, {"--set", "txtrain=0.025", "--set", "txtlength=2"}),
                   0,
                   {"none needed",
-                   "3 checks pass, 3 not checked (no groundwater depth, no "
-                   "building distance, no trial pit tests)."}},
+                   "3 checks pass, 5 not checked (no groundwater depth, no "
+                   "building distance, no trial pit tests, FSR gives 10-year storms only)."}},
              Case{"--strict fails what was not checked",
                   with(noLength, {"--set", "txtrain=0.025", "--set", "txtlength=2", "--strict"}),
                   3,
-                  {"3 not checked"}},
-             Case{"--strict with every input given",
+                  {"5 not checked"}},
+             // FSR gives no 30- or 100-year storm, so a strict check wants an FEH source.
+             Case{"--strict with every input given but FSR's 10-year storms only",
                   with(noLength, {"--set", "txtrain=0.025", "--set", "txtlength=2", "--strict",
                                   "--groundwater", "9", "--building", "9", "--pit", "2,0.6",
                                   "--pit-test", "1,1"}),
-                  0,
-                  {"6 checks pass."}},
+                  3,
+                  {"6 checks pass, 2 not checked (FSR gives 10-year storms only)."}},
              Case{"a trench cut to centimetres, millimetres short of the need",
                   with(noLength, {"--set", "txtlength=2"}),
                   3,
@@ -221,7 +222,9 @@ TEST(CliCheck, TheRecordHoldsEverySectionWithItsVerdictsAndReasons) {
           "Infiltration rate Pass",
           "not above the lowest trial pit rate, 1.82E-5 m/s of test 2",
           "Made with Varnholt 4.0.0 on",
-          "4 checks pass, 2 fail."}) {
+          "No flooding on site Not checked Not checked: the FSR source gives 10-year storms "
+          "only; choose an FEH source.",
+          "4 checks pass, 2 fail, 2 not checked (FSR gives 10-year storms only)."}) {
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n---\n" << text;
     }
 }

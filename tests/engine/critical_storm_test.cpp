@@ -165,7 +165,11 @@ TEST(CriticalStorm, OnlySitesThatExistAreTaken) {
     }
 
     // The heaviest site taken still sizes a trench and a ring for every storm.
-    const StormSite heaviest{100, kMinimumRatio, Region::englandAndWales, 100, 100};
+    StormSite heaviest;
+    heaviest.m560Rainfall = 100;
+    heaviest.ratio = kMinimumRatio;
+    heaviest.allowancePercent = 100;
+    heaviest.urbanCreepPercent = 100;
     for (const CriticalStormRow& row : criticalStormTable(heaviest, workedDesign()).rows) {
         SCOPED_TRACE(row.rain.minutes);
         EXPECT_TRUE(std::isfinite(row.rain.depth));
