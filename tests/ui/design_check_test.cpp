@@ -86,8 +86,12 @@ TEST_F(DesignCheckTest, TheLowestOfThreeTrialPitTestsGoesIntoTheDesignAndIntoThe
     whileModal([&] { find<QAction>("pdmdesigncheck")->trigger(); },
                [&](QWidget* dialog) {
                    const DesignCheck& check = *program->designCheckDialog().logic().check();
-                   ASSERT_EQ(check.items.size(), 6u);
-                   EXPECT_EQ(check.items[5].verdict, Verdict::pass) << check.items[5].reason;
+                   // Six checks and the two flood events; no ASSERT here, which would return
+                   // with the window still open.
+                   EXPECT_EQ(check.items.size(), 8u);
+                   if (check.items.size() > 5) {
+                       EXPECT_EQ(check.items[5].verdict, Verdict::pass) << check.items[5].reason;
+                   }
                    EXPECT_EQ(dialog->findChild<QLabel*>("verdict4")->text(), "Not checked");
                    QTest::keyClicks(dialog->findChild<QLineEdit*>("groundwater"), "2");
                    EXPECT_EQ(dialog->findChild<QLabel*>("verdict4")->text(), "Fail");
