@@ -3,13 +3,13 @@
 # corpus, with a fixed seed so that a run can be repeated. What a target finds is left in
 # build-fuzz/findings/<target>/ and fails the run.
 #   tests/fuzz/run_fuzzers.sh [SECONDS] [TARGET ...]   (targets: project_reader number_text
-#                                                       design_actions)
+#                                                       design_actions feh_reader)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 seconds="${1:-60}"
 shift || true
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(project_reader number_text design_actions)
+[ ${#targets[@]} -eq 0 ] && targets=(project_reader number_text design_actions feh_reader)
 
 cmake -S tests/fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
 cmake --build build-fuzz -j "$(nproc)" >/dev/null
