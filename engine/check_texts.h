@@ -59,10 +59,9 @@ inline constexpr auto kCheckTextDefaults = std::to_array<CheckTextDefault>({
     {"testtime2", ""},
     {"testdepth3", ""},
     {"testtime3", ""},
-    // Where imported figures came from, for the record: the FEH99 parameters' file and group,
-    // the depth tables' file.
+    // Where the FEH99 parameters came from, for the record: the file and its group; empty when
+    // typed. (The depth tables keep their own.)
     {"feh99origin", ""},
-    {"tableorigin", ""},
 });
 
 bool isCheckTextKey(std::string_view key);

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "design_check_reader.h"
 #include "engine/design_check_text.h"
 #include "engine/errors.h"
 
@@ -20,6 +21,16 @@ bool DesignCheckLogic::calculate(const DesignRecord& record) {
     }
     if (check_) storm_.calculate(record);
     return check_.has_value();
+}
+
+bool DesignCheckLogic::calculateFromProject(const DesignRecord& record) {
+    DesignCheckReader reader(inputs);
+    if (!reader.readTexts(record.checkTexts, record.fehTables)) {
+        check_.reset();
+        error_ = reader.error();
+        return false;
+    }
+    return calculate(record);
 }
 
 std::string DesignCheckLogic::summary() const {

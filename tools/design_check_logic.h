@@ -21,6 +21,10 @@ public:
     // text is not a number or an input is refused; the last check is then dropped.
     bool calculate(const DesignRecord& record);
 
+    // Reads the inputs the project keeps (record.checkTexts and record.fehTables) into `inputs`,
+    // then calculates; a refused text is the error.
+    bool calculateFromProject(const DesignRecord& record);
+
     const std::optional<DesignCheck>& check() const { return check_; }
     const CriticalStormLogic& storm() const { return storm_; }
     const std::string& error() const { return error_; }

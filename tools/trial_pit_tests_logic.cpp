@@ -57,4 +57,28 @@ void TrialPitTestsLogic::useInDesign(Design& design) const {
     design.write(Field::txtsinf, infiltrationRateText(rates_->designRate));
 }
 
+TrialPitTestsBoxes trialPitBoxesOf(const CheckTexts& texts) {
+    TrialPitTestsBoxes b;
+    b.length = texts.text("pitlength");
+    b.width = texts.text("pitwidth");
+    b.gravel = texts.text("pitgravel") == "1";
+    b.voidRatio = texts.text("pitvoidratio");
+    for (std::size_t i = 0; i < kMostTrialPitTests; ++i) {
+        b.depth[i] = texts.text("testdepth" + std::to_string(i + 1));
+        b.minutes[i] = texts.text("testtime" + std::to_string(i + 1));
+    }
+    return b;
+}
+
+void keepTrialPitBoxes(const TrialPitTestsBoxes& b, CheckTexts& texts) {
+    texts.set("pitlength", b.length);
+    texts.set("pitwidth", b.width);
+    texts.set("pitgravel", b.gravel ? "1" : "0");
+    texts.set("pitvoidratio", b.voidRatio);
+    for (std::size_t i = 0; i < kMostTrialPitTests; ++i) {
+        texts.set("testdepth" + std::to_string(i + 1), b.depth[i]);
+        texts.set("testtime" + std::to_string(i + 1), b.minutes[i]);
+    }
+}
+
 }  // namespace varnholt

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/check_texts.h"
 #include "engine/design.h"
 #include "engine/trial_pit.h"
 
@@ -18,6 +19,10 @@ struct TrialPitTestsBoxes {
     std::array<std::string, kMostTrialPitTests> depth;    // m, effective depth of each test
     std::array<std::string, kMostTrialPitTests> minutes;  // time of each fall, 75 % to 25 %
 };
+
+// The boxes as the project keeps them among the design check's texts, and back.
+TrialPitTestsBoxes trialPitBoxesOf(const CheckTexts& texts);
+void keepTrialPitBoxes(const TrialPitTestsBoxes& boxes, CheckTexts& texts);
 
 // The logic of "Trial Pit Tests": the rate of every test entered and the lowest, which the
 // design takes. It lives as long as the program, so that the design check can show the tests.
