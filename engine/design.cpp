@@ -162,4 +162,17 @@ void Design::takeRingFillOver() {
     record_.appliedRingMargin = surround ? record_.number(Field::txtringmargin) : 0.0;
 }
 
+bool Design::editCheckText(std::string_view key, std::string text) {
+    if (!isCheckTextKey(key)) return false;
+    if (record_.checkTexts.text(key) == text) return true;
+    record_.checkTexts.set(key, std::move(text));
+    record_.flags.ProjectModified = true;
+    return true;
+}
+
+void Design::importFehTables(FehDepthTables tables) {
+    record_.fehTables = std::move(tables);
+    record_.flags.ProjectModified = true;
+}
+
 }  // namespace varnholt

@@ -70,6 +70,10 @@ public:
     void optionsAccepted();
     // Cancel in the design options, once the fields hold again what the dialog was shown with.
     void optionsCancelled();
+    // An input of the design check typed, or FEH tables imported for it: kept with the project,
+    // so a change marks it modified. False, changing nothing, for a key the check does not have.
+    bool editCheckText(std::string_view key, std::string text);
+    void importFehTables(FehDepthTables tables);
     // A new project: the ring table loses the sizes of the design before.
     void clearRingTable() { ring_.clearTable(); }
     void stepUp(Field f) { trench_.stepUp(f); }

@@ -29,6 +29,7 @@ struct Feh99Parameters {
     double d3 = 0;
     double e = 0;
     double f = 0;
+    bool operator==(const Feh99Parameters&) const = default;
 };
 inline constexpr std::array<const char*, 6> kFeh99ParameterNames = {"c",  "d1", "d2",
                                                                     "d3", "e",  "f"};
@@ -53,6 +54,7 @@ struct DepthTable {
     std::vector<double> returnPeriods;        // years, rising
     std::vector<double> durations;            // hours, rising
     std::vector<std::vector<double>> depths;  // mm: depths[duration][return period]
+    bool operator==(const DepthTable&) const = default;
 };
 
 // The most rows and columns a depth table may have: the FEH exports hold 15 by 22; a table far
@@ -79,6 +81,7 @@ struct FehDepthTables {
     std::optional<DepthTable> feh13;
     std::optional<DepthTable> feh22;
     std::string origin;  // the file's name; empty when nothing was imported
+    bool operator==(const FehDepthTables&) const = default;
 };
 
 }  // namespace varnholt
