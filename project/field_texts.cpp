@@ -34,7 +34,16 @@ constexpr std::array<std::string_view, kFieldCount> kLabels = {
 };
 static_assert(noEntryMissing(kLabels));
 
-// UTF-16 units of a UTF-8 text: a character beyond the first 65536 takes two.
+}  // namespace
+
+bool isOption(Field f) {
+    return isNumericField(f) && !isMainWindowField(f);
+}
+
+std::string_view fieldLabel(Field f) {
+    return kLabels[index(f)];
+}
+
 std::size_t utf16Units(std::string_view utf8) {
     std::size_t units = 0;
     for (char ch : utf8) {
@@ -45,7 +54,6 @@ std::size_t utf16Units(std::string_view utf8) {
     return units;
 }
 
-// A text as a message quotes it: long ones are cut at a character's start.
 std::string quoted(std::string_view utf8) {
     constexpr std::size_t kShown = 40;
     std::string shown(utf8);
@@ -57,23 +65,32 @@ std::string quoted(std::string_view utf8) {
     return "'" + shown + "'";
 }
 
-}  // namespace
-
-bool isOption(Field f) {
-    return isNumericField(f) && !isMainWindowField(f);
+std::optional<std::string> textLengthProblem(std::string_view utf8) {
+    if (utf16Units(utf8) > kFieldTextLimit)
+        return "the text is longer than the " + std::to_string(kFieldTextLimit) +
+               " characters a field holds";
+    return std::nullopt;
 }
 
-std::string_view fieldLabel(Field f) {
-    return kLabels[index(f)];
+std::string cutToFieldLimit(std::string utf8) {
+    std::size_t units = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        if ((c & 0xC0) == 0x80) continue;
+        units += c >= 0xF0 ? 2 : 1;
+        if (units > kFieldTextLimit) {
+            utf8.resize(i);
+            break;
+        }
+    }
+    return utf8;
 }
 
 std::optional<std::string> fieldTextProblem(Field f, std::string_view text) {
     // What the reader will make of the bytes: a text that is not UTF-8 comes back in the
     // Windows code page.
     const std::string read = lineToUtf8(text);
-    if (utf16Units(read) > kFieldTextLimit)
-        return "the text is longer than the " + std::to_string(kFieldTextLimit) +
-               " characters a field holds";
+    if (auto problem = textLengthProblem(read)) return problem;
     if (isNumericField(f) && !read.empty() && !tryParseNumber(read))
         return quoted(read) + " is not a number";
     return std::nullopt;

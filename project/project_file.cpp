@@ -20,24 +20,30 @@ constexpr const char* kDefaultVR = "0.3";
 constexpr const char* kDefaultFOS = "1";
 
 // The most bytes a file the writer makes can have: every text line at its longest, each unit
-// three bytes of UTF-8. The reader must take all of it.
-constexpr std::size_t kLargestWrittenFile = ProjectFileMagic.size() +
-                                            kProjectFileLines * kCrLf.size() +
-                                            kFieldLines.size() * kFieldTextLimit * 3 + 3;
+// three bytes of UTF-8, and the design check's lines at theirs. The reader must take all of it.
+constexpr std::size_t kLargestWrittenFile =
+    ProjectFileMagic.size() + kProjectFileLines * kCrLf.size() +
+    kFieldLines.size() * kFieldTextLimit * 3 + 3 + largestCheckSection();
 static_assert(kLargestWrittenFile <= kProjectFileReadLimit,
               "every project file the program writes must open again");
 
-// Lines end at CR LF or at a LF alone; lines the file does not have read as empty texts.
-ProjectFileLines splitLines(std::string_view contents) {
+// Lines end at CR LF or at a LF alone; lines the file does not have read as empty texts. The
+// lines after the 21 go to `after`.
+ProjectFileLines splitLines(std::string_view contents, std::vector<NumberedLine>& after) {
     ProjectFileLines file;
     int number = 1;
-    while (!contents.empty() && number <= kProjectFileLines) {
+    while (!contents.empty()) {
         const auto lf = contents.find('\n');
         std::string_view line = contents.substr(0, lf);
         if (lf != std::string_view::npos && !line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        file.line[number] = lineToUtf8(line);
-        file.count = number++;
+        if (number <= kProjectFileLines) {
+            file.line[number] = lineToUtf8(line);
+            file.count = number;
+        } else {
+            after.push_back({number, lineToUtf8(line)});
+        }
+        ++number;
         if (lf == std::string_view::npos) break;
         contents.remove_prefix(lf + 1);
     }
@@ -99,7 +105,7 @@ std::string writeProjectFile(const DesignRecord& r) {
         for (char c : line) out += (c == '\n' || c == '\0') ? ' ' : c;
         out += kCrLf;
     }
-    return out;
+    return out + writeCheckSection(r.checkTexts, r.fehTables);
 }
 
 std::optional<std::string> unsaveableField(const DesignRecord& record) {
@@ -114,7 +120,8 @@ std::optional<std::string> unsaveableField(const DesignRecord& record) {
 
 std::optional<ProjectFileLines> checkProjectFile(std::string_view contents,
                                                  std::string_view fileName, MessageSink& messages) {
-    ProjectFileLines file = splitLines(contents);
+    std::vector<NumberedLine> after;
+    ProjectFileLines file = splitLines(contents, after);
     file.name = fileName;
     // A file larger than any project file could be, or one holding NUL bytes, is not a project
     // file, even when its first line is right: reading its junk would only destroy the design.
@@ -132,12 +139,20 @@ std::optional<ProjectFileLines> checkProjectFile(std::string_view contents,
             return std::nullopt;
         }
     }
+    if (const auto problem = readCheckSection(after, file.check)) {
+        const std::string about = problem->about.empty() ? "" : " (" + problem->about + ")";
+        messages.inform(file.name + ", line " + std::to_string(problem->line) + about + ": " +
+                        problem->why);
+        return std::nullopt;
+    }
     return file;
 }
 
 std::optional<std::string> loadProjectFile(Design& design, const ProjectFileLines& file) {
     const auto& line = file.line;
     DesignRecord& record = design.record();
+    record.checkTexts = file.check.texts;
+    record.fehTables = file.check.tables;
 
     design.write(Field::projtit, line[2]);
     design.write(Field::projnum, line[3]);

@@ -58,6 +58,8 @@ void ProjectLifecycle::clearmain() {
         design_.setCheck(c, false);
     r.hide(Notice::lblbaseincluded);
     r.hide(Notice::lblfttrench);
+    r.checkTexts.reset();
+    r.fehTables = {};
     design_.clearRingTable();
     r.caption = kNewCaption;
     design_.repaintWindow();  // wipes the outlines the emptied fields traced on their way

@@ -15,8 +15,9 @@ namespace varnholt {
 // and CurrentFileName.
 //
 // Unsaved changes are whatever makes the project's file differ from the one last saved,
-// opened or started with: a field, an option or a switch, and nothing else. Every question
-// offers Cancel, which stops the whole command with the project as it was.
+// opened or started with: a field, an option, a switch or an input of the design check, and
+// nothing else. Every question offers Cancel, which stops the whole command with the project
+// as it was.
 class ProjectLifecycle {
 public:
     ProjectLifecycle(Design& design, ProjectPrompts& prompts, ProjectStorage& storage)
@@ -24,8 +25,8 @@ public:
         rememberAsSaved();
     }
 
-    // Resets the main window and the options to a new project; every changed text runs its
-    // change handling.
+    // Resets the main window, the options and the design check's inputs to a new project;
+    // every changed text runs its change handling.
     void clearmain();
 
     // New, from the menu or (which also hides the trench warning) the tool bar.

@@ -24,8 +24,9 @@ public:
                                              const std::string& contents) = 0;
 };
 
-// A project file is a few hundred bytes, and even with every field at its longest well under
-// this size; a file past it cannot be one, and its contents are not read further.
-inline constexpr std::size_t kProjectFileReadLimit = 2 << 20;
+// A project file is a few hundred bytes, and even with every field and every input of the
+// design check at its longest well under this size; a file past it cannot be one, and its
+// contents are not read further.
+inline constexpr std::size_t kProjectFileReadLimit = 8 << 20;
 
 }  // namespace varnholt
