@@ -23,7 +23,7 @@ struct Quiet : MessageSink {
 // not a number) writes nothing and is not checked; a saved file that the reader refuses, or
 // whose reading stops at a line, fails the check. The trench's dimensions are typed again line
 // by line as the file is read, so they settle by the order of its lines, and an option zero
-// is read as its default; neither is compared.
+// is read as its default; neither is compared. The design check's inputs come back as written.
 inline void expectReopens(const Design& design) {
     if (unsaveableField(design.record())) return;
     const std::string saved = writeProjectFile(design.record());
@@ -40,6 +40,13 @@ inline void expectReopens(const Design& design) {
         return;  // the engine's own stop, told to the designer; no line was refused
     } catch (const ActionStopped& e) {
         std::fprintf(stderr, "reading the saved file stopped: %s\n%s\n", e.what(), saved.c_str());
+        std::abort();
+    }
+    const DesignRecord& before = design.record();
+    const DesignRecord& after = again.record();
+    if (writeCheckSection(after.checkTexts, after.fehTables) !=
+        writeCheckSection(before.checkTexts, before.fehTables)) {
+        std::fprintf(stderr, "the design check's inputs did not come back\n%s\n", saved.c_str());
         std::abort();
     }
     for (const FieldLine& line : kFieldLines) {

@@ -340,8 +340,9 @@ TEST_F(ProjectFile, TheProjectCannotBeSavedWithATextItsFileWouldNotOpenWith) {
     }
 }
 
-// The largest project the program saves, every field as long as a field can hold, opens
-// again whole; one character more is refused by Save and by the reader alike.
+// The largest project the program saves, every field and every input of the design check as
+// long as a field can hold and both depth tables at their largest, opens again whole; one
+// character more is refused by Save and by the reader alike.
 TEST_F(ProjectFile, AProjectAtTheLongestFieldsSavesAndOpensAgain) {
     const std::string euros = [] {
         std::string s;
@@ -353,11 +354,24 @@ TEST_F(ProjectFile, AProjectAtTheLongestFieldsSavesAndOpensAgain) {
     start(big);
     for (const FieldLine& l : kFieldLines)
         big.record().place(l.field, isNumericField(l.field) ? one : euros);
+    for (const CheckTextDefault& d : kCheckTextDefaults) big.editCheckText(d.key, euros);
+    DepthTable table;  // every figure at full precision, with an exponent
+    for (std::size_t i = 0; i < kMostDepthTableReturnPeriods; ++i)
+        table.returnPeriods.push_back(2 + static_cast<double>(i) / 3);
+    for (std::size_t i = 0; i < kMostDepthTableDurations; ++i) {
+        table.durations.push_back(static_cast<double>(i + 1) * 1.2345678901234567e-5);
+        auto& row = table.depths.emplace_back();
+        for (std::size_t j = 0; j < kMostDepthTableReturnPeriods; ++j)
+            row.push_back(static_cast<double>(i * 64 + j + 1) * 1.2345678901234567e-5);
+    }
+    big.importFehTables({table, table, euros});
     ASSERT_EQ(unsaveableField(big.record()), std::nullopt);
     const std::string file = writeProjectFile(big.record());
     ASSERT_TRUE(readProjectFile(design, file, "big.vhl", messages)) << messages.texts.front();
     EXPECT_EQ(text(Field::projtit), euros);
     EXPECT_EQ(text(Field::txtringmargin), one);
+    EXPECT_EQ(design.record().checkTexts, big.record().checkTexts);
+    EXPECT_EQ(design.record().fehTables, big.record().fehTables);
 
     big.record().place(Field::desname, euros + "x");
     EXPECT_NE(unsaveableField(big.record()), std::nullopt);

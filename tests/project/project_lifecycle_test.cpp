@@ -320,6 +320,39 @@ TEST_F(Lifecycle, NewForgetsTheRingFillAndEmptiesTheTable) {
     EXPECT_EQ(record().ring.cells[1][1], "        2.18");  // sized without the fill
 }
 
+// The design check's inputs belong to the project: changing them is a change to save, New
+// forgets them, and Open and the command line take the file's, or the defaults from a file of
+// 21 lines.
+TEST_F(Lifecycle, TheDesignChecksInputsGoWithTheProject) {
+    design.editCheckText("source", "feh99");
+    design.editCheckText("feh99", "-0.023,0.273,0.351,0.236,0.309,2.488");
+    design.importFehTables(
+        {std::nullopt, DepthTable{{2, 5}, {1, 2}, {{10, 12}, {12, 20}}}, "a.xml"});
+    EXPECT_TRUE(lifecycle.hasUnsavedChanges());
+    prompts.saveAnswers = {std::string("/p/check.vhl")};
+    ASSERT_TRUE(lifecycle.savefile());
+    const CheckTexts saved = record().checkTexts;
+    const FehDepthTables tables = record().fehTables;
+    storage.files["/p/plain.vhl"] =
+        storage.files["/p/check.vhl"].substr(0, storage.files["/p/check.vhl"].find("[Design"));
+
+    lifecycle.newProject(false);
+    EXPECT_TRUE(record().checkTexts.isDefault());
+    EXPECT_EQ(record().fehTables, FehDepthTables{});
+
+    prompts.openAnswers = {std::string("/p/check.vhl"), std::string("/p/plain.vhl")};
+    lifecycle.openfile();
+    EXPECT_EQ(record().checkTexts, saved);
+    EXPECT_EQ(record().fehTables, tables);
+    lifecycle.openfile();
+    EXPECT_TRUE(record().checkTexts.isDefault());
+    EXPECT_EQ(record().fehTables, FehDepthTables{});
+    ASSERT_TRUE(lifecycle.openFromCommandLine("/p/check.vhl"));
+    EXPECT_EQ(record().checkTexts, saved);
+    EXPECT_EQ(record().fehTables, tables);
+    EXPECT_TRUE(prompts.questions.empty());
+}
+
 TEST_F(Lifecycle, OnlyTheToolBarsNewHidesTheTrenchWarning) {
     for (bool fromToolBar : {false, true}) {
         design.record().show(Notice::trenchwarning);
