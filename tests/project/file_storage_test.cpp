@@ -273,14 +273,15 @@ protected:
 
 TEST_F(BrokenFiles, AreRefusedAndTheDesignStaysAsItWas) {
     std::mt19937 rng(7);
-    std::string junk(10 * 1024 * 1024, '\0');
+    std::string junk(kProjectFileReadLimit + 1024, '\0');
     for (char& c : junk) c = static_cast<char>(rng());
     const std::string magic = "Varnholt-Corvane Systems-Version2\r\n";
-    for (const std::string& contents : {std::string("\x7f"
-                                                    "ELF\x02\x01\x01\0\0\0",
-                                                    10),
-                                        magic + junk, magic + std::string(2 * 1024 * 1024, 'a'),
-                                        magic + std::string("T\r\nN\0D\r\n", 8)}) {
+    for (const std::string& contents :
+         {std::string("\x7f"
+                      "ELF\x02\x01\x01\0\0\0",
+                      10),
+          magic + junk, magic + std::string(kProjectFileReadLimit, 'a'),
+          magic + std::string("T\r\nN\0D\r\n", 8)}) {
         EXPECT_FALSE(readFile(contents));
         EXPECT_EQ(prompts.messages, std::vector<std::string>{"Not a valid Soakaway File."});
         EXPECT_EQ(writeProjectFile(design.record()), before);
