@@ -53,6 +53,9 @@ rings = micros("BM_RingTablePass")
 row("one ring table (nine rings sized)", f"{rings:.1f} µs", "under 10 µs", rings < 10)
 storm = micros("BM_CriticalStormTable")
 row("the critical storm table", f"{storm:.1f} µs", "under 100 µs", storm < 100)
+events = micros("BM_EventTables")
+row("the design check's three storm events (FEH13)", f"{events:.1f} µs", "under 1 ms",
+    events < 1000)
 designs = medians["BM_WholeDesign"]["items_per_second"]
 row("whole designs through the engine", f"{designs:,.0f} per second")
 

@@ -6,6 +6,7 @@
 #include "json_writer.h"
 #include "output/critical/design_check_report.h"
 #include "project/qt/atomic_file.h"
+#include "storm_json.h"
 #include "tools/design_check_reader.h"
 
 namespace varnholt {
@@ -24,28 +25,13 @@ bool pair(const std::string& option, const std::string& text, std::string& first
     return true;
 }
 
-const char* verdictKey(Verdict v) {
-    switch (v) {
-        case Verdict::pass:
-            return "pass";
-        case Verdict::fail:
-            return "fail";
-        case Verdict::notDesigned:
-            return "not designed";
-        case Verdict::notChecked:
-            return "not checked";
-        case Verdict::exceedance:
-            return "exceedance";
-    }
-    return "";
-}
-
 std::string json(const DesignCheckLogic& logic, bool strict,
                  const std::vector<std::string>& messages) {
     const DesignCheck& c = *logic.check();
     const CriticalStormTable& t = c.table;
     JsonWriter w;
     w.beginObject();
+    writeSourceJson(w, logic.inputs.site);
     w.key("checked");
     w.value(c.ring ? "ring" : "trench");
     w.key("governingMinutes");
@@ -77,6 +63,7 @@ std::string json(const DesignCheckLogic& logic, bool strict,
         w.endObject();
     }
     w.endArray();
+    writeEventsJson(w, c);
     w.key("passes");
     w.value(c.passes(strict));
     w.key("summary");
@@ -88,7 +75,6 @@ std::string json(const DesignCheckLogic& logic, bool strict,
 
 bool parseCheckRequest(const std::vector<std::string>& args, CheckRequest& request,
                        std::string& error) {
-    DesignCheckReader reader(request.inputs);
     std::vector<std::string> rest;
     std::size_t pitTests = 0;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -100,7 +86,7 @@ bool parseCheckRequest(const std::vector<std::string>& args, CheckRequest& reque
         }
         const bool pitOption =
             std::find(kPitOptions.begin(), kPitOptions.end(), a) != kPitOptions.end();
-        if (!pitOption && !DesignCheckReader::isOption(a)) {
+        if (!pitOption && !CheckOptions::takes(a, true)) {
             rest.push_back(a);
             continue;
         }
@@ -123,8 +109,7 @@ bool parseCheckRequest(const std::vector<std::string>& args, CheckRequest& reque
             if (!pair(a, v, request.pit.depth[pitTests], request.pit.minutes[pitTests], error))
                 return false;
             ++pitTests;
-        } else if (!reader.readOption(a, v)) {
-            error = reader.error();
+        } else if (!request.critical.options.add(a, v, error)) {
             return false;
         }
     }
@@ -140,11 +125,7 @@ bool parseCheckRequest(const std::vector<std::string>& args, CheckRequest& reque
 }
 
 int runCheck(const CheckRequest& request, std::string& out, std::string& messages) {
-    DesignCheckLogic logic;
-    logic.inputs = request.inputs;
-    const double creep = request.inputs.site.urbanCreepPercent;
-    logic.inputs.site = request.critical.site;
-    logic.inputs.site.urbanCreepPercent = creep;
+    std::optional<TrialPitSeries> pits;
     if (request.pitGiven) {
         TrialPitTestsLogic pit;
         pit.boxes = request.pit;
@@ -152,15 +133,22 @@ int runCheck(const CheckRequest& request, std::string& out, std::string& message
             messages = "trial pit tests: " + pit.error();
             return 1;
         }
-        logic.inputs.trialPits = pit.series();
+        pits = pit.series();
     }
+    DesignCheckLogic logic;
     bool made = false;
     DesignRecord record;
     const bool started = runSession(
         request.critical.design, [&](Design& design, std::vector<std::string>& shown, bool ok) {
             if (ok) {
-                made = logic.calculate(design.record());
-                if (!made) shown.push_back(logic.error());
+                std::string refused;
+                made = request.critical.options.apply(design.record(), logic.inputs, refused);
+                if (made) {
+                    if (pits) logic.inputs.trialPits = pits;
+                    made = logic.calculate(design.record());
+                    refused = logic.error();
+                }
+                if (!made) shown.push_back(refused);
                 record = design.record();
                 if (made && request.critical.output.empty())
                     out = request.critical.design.json ? json(logic, request.strict, shown)

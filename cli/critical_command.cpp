@@ -4,25 +4,18 @@
 #include "json_writer.h"
 #include "output/critical/critical_report.h"
 #include "project/qt/atomic_file.h"
+#include "storm_json.h"
 #include "tools/critical_storm_logic.h"
 
 namespace varnholt {
 
 namespace {
-bool number(const std::string& option, const std::string& text, double& value, std::string& error) {
-    const auto parsed = tryParseNumber(text);
-    if (!parsed) {
-        error = option + " needs a number, not '" + text + "'";
-        return false;
-    }
-    value = *parsed;
-    return true;
-}
 
 std::string json(const CriticalStormLogic& logic, const DesignRecord& record,
                  const std::vector<std::string>& messages) {
     JsonWriter w;
     w.beginObject();
+    writeSourceJson(w, logic.site);
     w.key("m560");
     w.value(logic.site.m560Rainfall);
     w.key("r");
@@ -32,22 +25,31 @@ std::string json(const CriticalStormLogic& logic, const DesignRecord& record,
     w.key("allowance");
     w.value(logic.site.allowancePercent);
     const CriticalStormTable& t = *logic.table();
+    const bool fsr = t.source == RainfallSourceKind::fsr;
     w.key("rows");
     w.beginArray();
     for (const CriticalStormRow& row : t.rows) {
         w.beginObject();
         w.key("minutes");
         w.value(row.rain.minutes);
-        w.key("z1");
-        w.value(row.rain.z1);
-        w.key("m5");
-        w.value(row.rain.m5);
-        w.key("z2");
-        w.value(row.rain.z2);
-        w.key("z2Held");
-        w.value(row.rain.z2Held);
-        w.key("m10");
-        w.value(row.rain.m10);
+        if (fsr) {
+            w.key("z1");
+            w.value(row.rain.z1);
+            w.key("m5");
+            w.value(row.rain.m5);
+            w.key("z2");
+            w.value(row.rain.z2);
+            w.key("z2Held");
+            w.value(row.rain.z2Held);
+            w.key("m10");
+            w.value(row.rain.m10);
+        } else {
+            // The source's depth for the return period, before the allowance.
+            w.key("depth");
+            w.value(row.rain.m10);
+            w.key("extrapolated");
+            w.value(row.rain.extrapolated);
+        }
         w.key("rainfall");
         w.value(row.rain.depth);
         // A storm the soil takes as it falls needs no size: a flag, not a negative number.
@@ -96,9 +98,7 @@ bool parseCriticalRequest(const std::vector<std::string>& args, CriticalRequest&
     std::vector<std::string> rest;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        const bool takesValue =
-            a == "--m560" || a == "--r" || a == "--region" || a == "--allowance" || a == "-o";
-        if (!takesValue) {
+        if (a != "-o" && !CheckOptions::takes(a, false)) {
             rest.push_back(a);
             continue;
         }
@@ -107,34 +107,30 @@ bool parseCriticalRequest(const std::vector<std::string>& args, CriticalRequest&
             return false;
         }
         const std::string& v = args[++i];
-        if (a == "-o") {
+        if (a == "-o")
             request.output = v;
-        } else if (a == "--region") {
-            if (v != "ew" && v != "sni") {
-                error = "--region is ew or sni, not '" + v + "'";
-                return false;
-            }
-            request.site.region = v == "ew" ? Region::englandAndWales : Region::scotlandAndNIreland;
-        } else {
-            double& target = a == "--m560" ? request.site.m560Rainfall
-                             : a == "--r"  ? request.site.ratio
-                                           : request.site.allowancePercent;
-            if (!number(a, v, target, error)) return false;
-        }
+        else if (!request.options.add(a, v, error))
+            return false;
     }
     return parseDesignRequest(rest, request.design, error);
 }
 
 int runCritical(const CriticalRequest& request, std::string& out, std::string& messages) {
     CriticalStormLogic logic;
-    logic.site = request.site;
     bool made = false;
     DesignRecord record;
     const bool started =
         runSession(request.design, [&](Design& design, std::vector<std::string>& shown, bool ok) {
             if (ok) {
-                made = logic.calculate(design.record());
-                if (!made) shown.push_back(logic.error());
+                DesignCheckInputs inputs;
+                std::string refused;
+                made = request.options.apply(design.record(), inputs, refused);
+                if (made) {
+                    logic.site = inputs.site;
+                    made = logic.calculate(design.record());
+                    refused = logic.error();
+                }
+                if (!made) shown.push_back(refused);
                 record = design.record();
                 if (made && request.output.empty())
                     out = request.design.json ? json(logic, record, shown) : logic.text(record);

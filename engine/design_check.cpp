@@ -369,9 +369,11 @@ void checkEvents(const DesignCheckInputs& in, const StormDesign& d, DesignCheck&
             continue;
         }
         const EventRow& row = r.storage->rows[r.storage->critical];
-        const std::string need = sentence(eventTitle(r.event)) + " needs " +
-                                 volume(r.storage->needed) + " of storage at its critical " +
-                                 plainText(row.minutes) + " min duration; " + onShow + " holds ";
+        std::string title = sentence(eventTitle(r.event));
+        title.pop_back();  // the sentence goes on
+        const std::string need = title + " needs " + volume(r.storage->needed) +
+                                 " of storage at its critical " + plainText(row.minutes) +
+                                 " min duration; " + onShow + " holds ";
         if (r.storage->needed <= *check.provided) {
             r.verdict = Verdict::pass;
             r.reason = need + volume(*check.provided) + ".";

@@ -120,17 +120,20 @@ void checkDepthTable(const DepthTable& t) {
                    ", for " + std::to_string(periods) + " return periods");
         for (std::size_t j = 0; j < periods; ++j) {
             const double r = row[j];
-            const std::string at =
-                " mm for " + hoursText(t.durations[i]) + " at " + yearsText(t.returnPeriods[j]);
+            // Worded only for a refusal: the table is checked for every storm taken from it.
+            const auto at = [&] {
+                return " mm for " + hoursText(t.durations[i]) + " at " +
+                       yearsText(t.returnPeriods[j]);
+            };
             if (!(r > 0 && std::isfinite(r)))
-                refuse("the depth " + plainText(r) + at + " is not above 0");
+                refuse("the depth " + plainText(r) + at() + " is not above 0");
             // A rarer storm is never lighter, nor a longer one of the same rarity.
             if (j > 0 && r < row[j - 1])
-                refuse("the depth " + plainText(r) + at + " is less than " + plainText(row[j - 1]) +
-                       " mm at " + yearsText(t.returnPeriods[j - 1]) +
+                refuse("the depth " + plainText(r) + at() + " is less than " +
+                       plainText(row[j - 1]) + " mm at " + yearsText(t.returnPeriods[j - 1]) +
                        ": depths must not fall as the return period rises");
             if (i > 0 && r < t.depths[i - 1][j])
-                refuse("the depth " + plainText(r) + at + " is less than " +
+                refuse("the depth " + plainText(r) + at() + " is less than " +
                        plainText(t.depths[i - 1][j]) + " mm for " + hoursText(t.durations[i - 1]) +
                        ": depths must not fall as the duration lengthens");
         }

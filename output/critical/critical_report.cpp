@@ -220,10 +220,10 @@ report::Report criticalStormReport(const DesignRecord& record, const StormSite& 
         std::get<report::Label>(page.elements.back()).shrinkToFit = true;
     }
     label(10, 39,
-          qs("M5-60 rainfall " + plainText(s.m560Rainfall) + " mm, ratio r " + plainText(s.ratio) +
-             ", " + regionName(s.region) + ", climate change allowance " +
-             plainText(s.allowancePercent) + " %"),
-          9, false);
+          qs(rainfallSourceLine(s) + ", return period " + plainText(s.returnPeriod) +
+             " years, climate change allowance " + plainText(s.allowancePercent) + " %"),
+          9, false, 190);
+    std::get<report::Label>(page.elements.back()).shrinkToFit = true;
     label(10, 44.5,
           qs("Area " + record.text(Field::txtarea) + " m2 x " + record.text(Field::txtVRC) +
              ", infiltration " + record.text(Field::txtsinf) + " m/s / " +

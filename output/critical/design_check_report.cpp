@@ -1,7 +1,16 @@
 #include "design_check_report.h"
 
+#include <QBuffer>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <algorithm>
+#include <array>
+
 #include "critical_report.h"
+#include "engine/critical_storm_text.h"
 #include "engine/design_check_text.h"
+#include "engine/number_text.h"
 #include "report/page_painter.h"
 
 namespace varnholt {
@@ -49,6 +58,70 @@ private:
     double y_;
 };
 
+const QColor kFailed(200, 0, 0);
+
+bool failed(Verdict v) {
+    return v == Verdict::fail || v == Verdict::notDesigned;
+}
+
+std::string volumeCell(std::optional<double> m3) {
+    return m3 ? displayText(*m3, 2) : "-";
+}
+
+// The events' columns: where each starts (mm from the page's edge) and its heading.
+struct EventColumn {
+    double x;
+    double width;
+    const char* heading;
+};
+constexpr std::array kEventColumns = {EventColumn{12, 44, "Event"},
+                                      EventColumn{56, 18, "Return period (years)"},
+                                      EventColumn{74, 18, "Allowance (%)"},
+                                      EventColumn{92, 20, "Critical duration (min)"},
+                                      EventColumn{112, 20, "Needed (m3)"},
+                                      EventColumn{132, 20, "Provided (m3)"},
+                                      EventColumn{152, 22, "Exceedance (m3)"},
+                                      EventColumn{174, 26, "Verdict"}};
+
+std::array<std::string, kEventColumns.size()> eventCells(const DesignCheck& check,
+                                                         const EventResult& e) {
+    const EventStorage* s = e.storage ? &*e.storage : nullptr;
+    return {stormEventName(e.kind),
+            plainText(e.event.returnPeriod),
+            plainText(e.event.allowancePercent),
+            s ? plainText(s->rows[s->critical].minutes) : "-",
+            volumeCell(s ? std::optional(s->needed) : std::nullopt),
+            volumeCell(check.provided),
+            e.verdict == Verdict::exceedance ? displayText(e.exceedance, 2) : "-",
+            verdictName(e.verdict)};
+}
+
+// A row of the events' table: its cells side by side, the row as tall as its tallest.
+void placeEventRow(Column& column, const std::array<QString, kEventColumns.size()>& cells,
+                   double points, bool heading, QColor verdictColour = Qt::black) {
+    double tallest = 0;
+    for (std::size_t c = 0; c < cells.size(); ++c) {
+        const bool verdict = c + 1 == cells.size();
+        tallest = std::max(
+            tallest, column.place(kEventColumns[c].x, kEventColumns[c].width - 1, cells[c], points,
+                                  heading || verdict, verdict ? verdictColour : Qt::black, false));
+    }
+    column.skip(tallest);
+}
+
+void placeEvents(Column& column, const DesignCheck& check) {
+    std::array<QString, kEventColumns.size()> headings;
+    for (std::size_t c = 0; c < headings.size(); ++c)
+        headings[c] = QString::fromLatin1(kEventColumns[c].heading);
+    placeEventRow(column, headings, 7, true);
+    for (const EventResult& e : check.events) {
+        const auto texts = eventCells(check, e);
+        std::array<QString, kEventColumns.size()> cells;
+        for (std::size_t c = 0; c < cells.size(); ++c) cells[c] = qs(texts[c]);
+        placeEventRow(column, cells, 8, false, failed(e.verdict) ? kFailed : Qt::black);
+    }
+}
+
 }  // namespace
 
 report::Report designCheckReport(const DesignRecord& record, const DesignCheckInputs& inputs,
@@ -74,17 +147,19 @@ report::Report designCheckReport(const DesignRecord& record, const DesignCheckIn
     checks.skip(1.5);
     checks.place(10, 190, QStringLiteral("Checks"), 9, true);
     for (const CheckItem& item : check.items) {
-        const bool failed = item.verdict == Verdict::fail || item.verdict == Verdict::notDesigned;
-        const QColor colour = failed ? QColor(200, 0, 0) : Qt::black;
+        const QColor colour = failed(item.verdict) ? kFailed : Qt::black;
         checks.place(12, 30, qs(item.name), 8, true, Qt::black, false);
         checks.place(43, 18, QString::fromLatin1(verdictName(item.verdict)), 8, true, colour,
                      false);
         checks.place(62, 138, qs(item.reason), 8, false);
         checks.skip(0.8);
     }
+    checks.skip(1.5);
+    checks.place(10, 190, QStringLiteral("Storm events"), 9, true);
+    placeEvents(checks, check);
     checks.skip(1);
     checks.place(10, 190, qs(designCheckSummary(check)), 10, true,
-                 check.passes() ? Qt::black : QColor(200, 0, 0));
+                 check.passes() ? Qt::black : kFailed);
 
     // The plot takes what room is left above the bottom margin.
     const double room = 287 - checks.y() - 3;

@@ -229,4 +229,80 @@ TEST(CliCheck, TheRecordHoldsEverySectionWithItsVerdictsAndReasons) {
     }
 }
 
+// The Maun export through --feh: the events in the JSON, an exceedance that passes and a
+// flooded site that fails, a project's own inputs under the options, and refused files.
+TEST(CliCheck, FehEventsDecideTheExitStatus) {
+    const std::string maun = VARNHOLT_SOURCE_DIR "/tests/data/feh/028115-maun-at-mansfield.xml";
+    // 2 m wide, 1.5 m deep: 0.9 m3 a metre; at 8 m the 30-year storm fits, the 100-year not.
+    auto trench = [&](const std::string& length, std::vector<std::string> more) {
+        std::vector<std::string> args = {"check",
+                                         "--set",
+                                         "txtarea=100",
+                                         "--set",
+                                         "txtsinf=0.00001",
+                                         "--set",
+                                         "txtdepth=1.5",
+                                         "--set",
+                                         "txtFOS=3",
+                                         "--set",
+                                         "lblwid=2",
+                                         "--set",
+                                         "txtlength=" + length,
+                                         "--feh",
+                                         maun,
+                                         "--source",
+                                         "feh13"};
+        args.insert(args.end(), more.begin(), more.end());
+        return runCli(args);
+    };
+    const CliRun fits = trench("8", {"--json"});
+    ASSERT_EQ(fits.status, 0) << fits.err << fits.out;
+    const json j = json::parse(fits.out);
+    EXPECT_EQ(j["source"]["kind"], "feh13");
+    EXPECT_EQ(j["source"]["origin"], "028115-maun-at-mansfield.xml");
+    EXPECT_EQ(j["source"]["figures"]["durations"].front(), 0.083);
+    const json& buildings = j["events"][2];
+    EXPECT_EQ(buildings["key"], "buildings");
+    EXPECT_EQ(buildings["returnPeriod"], 100);
+    EXPECT_EQ(buildings["verdict"], "exceedance");
+    EXPECT_NEAR(buildings["exceedance"].get<double>(),
+                buildings["needed"].get<double>() - j["provided"].get<double>(), 1e-9);
+    EXPECT_EQ(buildings["rows"].size(), 11u);
+    EXPECT_EQ(j["events"][1]["verdict"], "pass");
+
+    struct Case {
+        std::string length;
+        std::vector<std::string> args;
+        int status;
+        std::string says;  // on standard error for status 1, else in the text
+    };
+    for (const Case& c : {
+             Case{"5", {}, 3, "No flooding on site: Fail."},
+             Case{"5", {"--event", "site=10,0"}, 0, "No flooding on site: Pass."},
+             Case{"8", {"--event", "buildings=100,0"}, 0, "No flooding of buildings: Pass."},
+             Case{"8", {"--event", "site=1e6,40"}, 1, "at most 100000 years"},
+             Case{"8", {"--source", "feh99"}, 0, "FEH99 (028115-maun-at-mansfield.xml, catchment"},
+             Case{"8",
+                  {"--feh99", "-0.023,0.273,0.351,0.236,0.309,2.488", "--source", "feh99"},
+                  0,
+                  "FEH99 (typed): c -0.023"},
+             Case{"8", {"--feh", "/nonexistent/maun.xml"}, 1, "cannot read /nonexistent/maun.xml"},
+             Case{"8", {"--feh", VARNHOLT_SOURCE_DIR "/README.md"}, 1, "README.md, line 1"},
+         }) {
+        const CliRun r = trench(c.length, c.args);
+        EXPECT_EQ(r.status, c.status) << c.length << " " << c.args[0] << "\n" << r.out << r.err;
+        const std::string& where = c.status == 1 ? r.err : r.out;
+        EXPECT_NE(where.find(c.says), std::string::npos) << c.says << "\n" << where;
+    }
+    // Options change only what they name: the project's inputs stay under them.
+    const std::string project = ::testing::TempDir() + "feh-project.vhl";
+    ASSERT_EQ(runCli({"design", "--set", "txtarea=100", "--save", project}).status, 0);
+    const CliRun opened = runCli({"check", project, "--feh", maun, "--return-period", "30", "--set",
+                                  "txtsinf=0.00001", "--set", "txtdepth=1.5"});
+    EXPECT_NE(opened.out.find("FEH22 depth table (028115-maun-at-mansfield.xml)"),
+              std::string::npos)
+        << opened.out << opened.err;
+    EXPECT_NE(opened.out.find("return period 30 years"), std::string::npos) << opened.out;
+}
+
 }  // namespace
