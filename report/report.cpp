@@ -9,9 +9,17 @@
 
 namespace varnholt::report {
 
-void Report::render(QPainter& painter) {
-    if (beforeRender) beforeRender(page_);
+void Report::paintAll(QPainter& painter, QPagedPaintDevice& device) const {
     paintPage(page_, painter);
+    for (const Page& page : more_) {
+        device.newPage();
+        paintPage(page, painter);
+    }
+}
+
+void Report::render(QPainter& painter, QPagedPaintDevice& device) {
+    if (beforeRender) beforeRender(page_);
+    paintAll(painter, device);
 }
 
 QByteArray Report::toPdf() {
@@ -29,7 +37,7 @@ QByteArray Report::toPdf() {
         // The layout is measured from the corner of the paper.
         writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
         QPainter painter(&writer);
-        paintPage(page_, painter);
+        paintAll(painter, writer);
     }
     return bytes;
 }

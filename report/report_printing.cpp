@@ -28,7 +28,7 @@ bool renderOn(Report& report, QPrinter& printer) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
     try {
-        report.render(painter);
+        report.render(painter, printer);
     } catch (const std::exception&) {
         painter.end();
         return false;
