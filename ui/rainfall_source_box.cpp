@@ -16,6 +16,8 @@ namespace varnholt {
 
 namespace {
 
+const QString kTyped = QStringLiteral("Typed");
+
 QLineEdit* field(const QString& name, QWidget* parent) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);
@@ -76,6 +78,7 @@ RainfallSourceBox::RainfallSourceBox(QWidget* parent)
         put(feh99, parameters, name, feh99_[i]);
         connect(feh99_[i], &QLineEdit::textEdited, this, [this] {
             // Typed figures come from no file.
+            feh99Origin_->setText(kTyped);
             emit edited(QStringLiteral("feh99origin"), QString());
             emit edited(QStringLiteral("feh99"), feh99Text());
         });
@@ -128,9 +131,8 @@ void RainfallSourceBox::showProject(const DesignRecord& record) {
         feh99_[i]->setText(i < figures.size() ? QString::fromStdString(figures[i]).trimmed()
                                               : QString());
     const std::string& origin = texts.text("feh99origin");
-    feh99Origin_->setText(origin.empty()
-                              ? QStringLiteral("Typed")
-                              : QStringLiteral("From ") + QString::fromStdString(origin));
+    feh99Origin_->setText(
+        origin.empty() ? kTyped : QStringLiteral("From ") + QString::fromStdString(origin));
     tables_ = record.fehTables;
     showPage();
 }

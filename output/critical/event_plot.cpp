@@ -92,8 +92,11 @@ void paintEventPlot(QPainter& painter, const QRectF& area, const DesignCheck& ch
                               QStringLiteral(" m3");
         // Above the line, or below it when the line runs along the top.
         const double labelTop = y - plot.top() > 1.2 * em ? y - 1.1 * em : y + 0.1 * em;
-        painter.drawText(QRectF(plot.left() + 0.4 * em, labelTop, plot.width() - 0.8 * em, em),
-                         Qt::AlignRight | Qt::AlignVCenter, label);
+        // On a pale ground, clear of the event lines that cross it.
+        const double width = QFontMetricsF(painter.font()).horizontalAdvance(label) + 0.4 * em;
+        const QRectF box(plot.right() - 0.4 * em - width, labelTop, width, em);
+        painter.fillRect(box, QColor(255, 255, 255, 220));
+        painter.drawText(box, Qt::AlignCenter, label);
     }
 
     for (const EventResult& r : check.events) {

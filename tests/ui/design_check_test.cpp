@@ -231,7 +231,8 @@ TEST_F(DesignCheckTest, TypedFeh99ParametersWorkTheFloodEvents) {
 }
 
 // An export of the FEH Web Service imported: the newest depth table becomes the source. A file
-// whose FEH13 table no rainfall can give is refused for FEH13, and nothing changes.
+// whose FEH13 table no rainfall can give is refused for FEH13, and nothing changes. Its FEH99
+// figures, once altered, no longer claim to come from it.
 TEST_F(DesignCheckTest, ImportingAnFehFileTakesItsNewestTableAndARefusalChangesNothing) {
     enterWorkedTrench();
     whileModal([&] { find<QAction>("pdmdesigncheck")->trigger(); },
@@ -255,6 +256,14 @@ TEST_F(DesignCheckTest, ImportingAnFehFileTakesItsNewestTableAndARefusalChangesN
                    EXPECT_TRUE(record().checkTexts == texts);
                    EXPECT_TRUE(record().fehTables == tables);
                    EXPECT_EQ(source->currentText(), "FEH13");
+
+                   // The FEH99 figures came with the first file; once altered they are typed ones.
+                   choose(source, "FEH99");
+                   EXPECT_EQ(shown(dialog, "feh99origin"),
+                             "From 028115-maun-at-mansfield.xml, catchment average");
+                   QTest::keyClicks(dialog->findChild<QLineEdit*>("feh99f"), "1");
+                   EXPECT_EQ(shown(dialog, "feh99origin"), "Typed");
+                   EXPECT_EQ(record().checkTexts.text("feh99origin"), "");
                    QTest::mouseClick(dialog->findChild<QPushButton*>("btnclose"), Qt::LeftButton);
                });
 }
