@@ -3,7 +3,9 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -22,11 +24,15 @@
 
 #include "engine/critical_storm_text.h"
 #include "engine/number_text.h"
+#include "events_box.h"
 #include "output/critical/critical_report.h"
 #include "output/critical/design_check_report.h"
+#include "output/critical/event_plot.h"
 #include "project/qt/atomic_file.h"
+#include "rainfall_source_box.h"
 #include "report/report_printing.h"
 #include "tools/design_check_reader.h"
+#include "tools/feh_import.h"
 
 namespace varnholt {
 
@@ -35,12 +41,13 @@ namespace {
 // The program keeps no stored preferences, so the size is remembered for the run only.
 QSize lastSize{900, 820};
 
-// Paints the plot of whatever table the logic holds.
-class StormPlot : public QWidget {
+// Paints whatever check the logic holds with one of the record's painters.
+class CheckPlot : public QWidget {
 public:
-    explicit StormPlot(const DesignCheckLogic& logic, QWidget* parent)
-        : QWidget(parent), logic_(logic) {
-        setObjectName(QStringLiteral("stormplot"));
+    using Painter = void (*)(QPainter&, const QRectF&, const DesignCheck&);
+    CheckPlot(const char* name, const DesignCheckLogic& logic, Painter paint, QWidget* parent)
+        : QWidget(parent), logic_(logic), paint_(paint) {
+        setObjectName(QString::fromLatin1(name));
         setMinimumSize(420, 160);
     }
 
@@ -48,15 +55,20 @@ protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.fillRect(rect(), Qt::white);
-        if (logic_.check()) paintCriticalStormPlot(painter, QRectF(rect()), logic_.check()->table);
+        if (logic_.check()) paint_(painter, QRectF(rect()), *logic_.check());
     }
 
 private:
     const DesignCheckLogic& logic_;
+    Painter paint_;
 };
 
-QLineEdit* field(const char* name, const char* text, QWidget* parent, int width = 70) {
-    auto* e = new QLineEdit(QString::fromLatin1(text), parent);
+void paintStorms(QPainter& painter, const QRectF& area, const DesignCheck& check) {
+    paintCriticalStormPlot(painter, area, check.table);
+}
+
+QLineEdit* field(const char* name, QWidget* parent, int width = 70) {
+    auto* e = new QLineEdit(parent);
     e->setObjectName(QString::fromLatin1(name));
     e->setMaximumWidth(width);
     return e;
@@ -73,26 +85,22 @@ QTableWidget* tableOf(const char* name, QWidget* parent) {
 
 }  // namespace
 
-DesignCheckDialog::DesignCheckDialog(DesignSession& session, const TrialPitTestsLogic& trialPits,
-                                     QWidget* parent)
+DesignCheckDialog::DesignCheckDialog(DesignSession& session, QWidget* parent)
     : QDialog(parent),
       session_(session),
-      trialPits_(trialPits),
-      m560_(field("m560", "20", this)),
-      ratio_(field("ratio", "0.3", this)),
-      region_(new QComboBox(this)),
-      allowance_(field("allowance", "0", this)),
-      creep_(field("creep", "0", this)),
+      source_(new RainfallSourceBox(this)),
+      events_(new EventsBox(this)),
       consequence_(new QComboBox(this)),
-      groundwater_(field("groundwater", "", this)),
-      top_(field("topdepth", "0", this)),
-      building_(field("building", "", this)),
-      leastGroundwater_(field("leastgroundwater", "1", this)),
-      leastBuilding_(field("leastbuilding", "5", this)),
-      smallArea_(field("smallarea", "100", this, 60)),
-      largestArea_(field("largearea", "1000", this, 60)),
+      groundwater_(field("groundwater", this)),
+      top_(field("topdepth", this)),
+      building_(field("building", this)),
+      leastGroundwater_(field("leastgroundwater", this)),
+      leastBuilding_(field("leastbuilding", this)),
+      smallArea_(field("smallarea", this, 60)),
+      largestArea_(field("largearea", this, 60)),
       table_(tableOf("stormtable", this)),
-      plot_(new StormPlot(logic_, this)),
+      plot_(new CheckPlot("stormplot", logic_, paintStorms, this)),
+      eventPlot_(new CheckPlot("eventplot", logic_, paintEventPlot, this)),
       checks_(new QGroupBox(QStringLiteral("Checks"), this)),
       summary_(new QLabel(this)),
       problem_(new QLabel(this)),
@@ -100,24 +108,6 @@ DesignCheckDialog::DesignCheckDialog(DesignSession& session, const TrialPitTests
     setObjectName(QStringLiteral("designcheck"));
     setWindowTitle(QStringLiteral("Design Check"));
     setModal(true);
-    region_->setObjectName(QStringLiteral("region"));
-    region_->addItems(
-        {QStringLiteral("England and Wales"), QStringLiteral("Scotland and N Ireland")});
-
-    auto* storms = new QGroupBox(QStringLiteral("Storms and allowances"), this);
-    auto* stormLayout = new QGridLayout(storms);
-    auto put = [&](int row, int column, const char* text, QWidget* box) {
-        auto* l = new QLabel(QString::fromLatin1(text), storms);
-        l->setBuddy(box);
-        stormLayout->addWidget(l, row, column);
-        stormLayout->addWidget(box, row, column + 1);
-    };
-    put(0, 0, "M5-60 rainfall (mm)", m560_);
-    put(0, 2, "Ratio r (0.12 to 0.45)", ratio_);
-    put(0, 4, "Region", region_);
-    put(1, 0, "Climate change allowance (%)", allowance_);
-    put(1, 2, "Urban creep allowance (%)", creep_);
-    stormLayout->setColumnStretch(6, 1);
 
     auto* stormTab = new QWidget(this);
     auto* stormTabLayout = new QVBoxLayout(stormTab);
@@ -129,6 +119,7 @@ DesignCheckDialog::DesignCheckDialog(DesignSession& session, const TrialPitTests
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("checkpages"));
     tabs->addTab(stormTab, QStringLiteral("Critical Storm"));
+    tabs->addTab(eventPlot_, QStringLiteral("Event Storage"));
     tabs->addTab(siteTab(), QStringLiteral("Site and Safety"));
 
     problem_->setObjectName(QStringLiteral("problem"));
@@ -161,7 +152,8 @@ DesignCheckDialog::DesignCheckDialog(DesignSession& session, const TrialPitTests
     auto* body = new QWidget;
     auto* bodyLayout = new QVBoxLayout(body);
     bodyLayout->setContentsMargins(0, 0, 0, 0);
-    bodyLayout->addWidget(storms);
+    bodyLayout->addWidget(source_);
+    bodyLayout->addWidget(events_);
     bodyLayout->addWidget(problem_);
     bodyLayout->addWidget(tabs, 1);
     bodyLayout->addWidget(checks_);
@@ -174,10 +166,19 @@ DesignCheckDialog::DesignCheckDialog(DesignSession& session, const TrialPitTests
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(scroll, 1);
     layout->addWidget(buttons);
-    for (QLineEdit* e : findChildren<QLineEdit*>())
-        connect(e, &QLineEdit::textEdited, this, &DesignCheckDialog::recalculate);
-    for (QComboBox* c : {region_, consequence_})
-        connect(c, &QComboBox::currentIndexChanged, this, &DesignCheckDialog::recalculate);
+    // The boxes named by a key edit that input; the source box tells of its own.
+    for (QLineEdit* e : findChildren<QLineEdit*>()) {
+        const QString key = e->objectName();
+        if (isCheckTextKey(key.toStdString()))
+            connect(e, &QLineEdit::textEdited, this,
+                    [this, key](const QString& text) { edit(key, text); });
+    }
+    connect(consequence_, &QComboBox::activated, this, [this](int index) {
+        edit(QStringLiteral("consequence"),
+             QString::fromLatin1(consequenceKey(static_cast<Consequence>(index))));
+    });
+    connect(source_, &RainfallSourceBox::edited, this, &DesignCheckDialog::edit);
+    connect(source_, &RainfallSourceBox::importAsked, this, &DesignCheckDialog::importFeh);
     table_->setMinimumHeight(160);
     resize(900, 820);
 }
@@ -205,7 +206,6 @@ QWidget* DesignCheckDialog::siteTab() {
     consequence_->setObjectName(QStringLiteral("consequence"));
     for (std::size_t c = 0; c < kConsequenceCount; ++c)
         consequence_->addItem(QString::fromLatin1(consequenceName(static_cast<Consequence>(c))));
-    consequence_->setCurrentIndex(static_cast<int>(Consequence::minorExternal));
 
     auto* site = new QGroupBox(QStringLiteral("Site"), tab);
     auto* form = new QFormLayout(site);
@@ -243,11 +243,10 @@ QWidget* DesignCheckDialog::siteTab() {
     upTo->addStretch(1);
     grid->addLayout(upTo, 3, 0);
     grid->addWidget(new QLabel(QStringLiteral("Over that"), settings), 4, 0);
-    const FosTable defaults;
     for (std::size_t b = 0; b < kFosBandCount; ++b)
         for (std::size_t c = 0; c < kConsequenceCount; ++c) {
             const std::string name = "minimumfos" + std::to_string(b + 1) + std::to_string(c + 1);
-            fos_[b][c] = field(name.c_str(), plainText(defaults.minimum[b][c]).c_str(), settings);
+            fos_[b][c] = field(name.c_str(), settings);
             grid->addWidget(fos_[b][c], int(b) + 2, int(c) + 1);
         }
     auto* least = new QFormLayout;
@@ -262,48 +261,80 @@ QWidget* DesignCheckDialog::siteTab() {
 }
 
 void DesignCheckDialog::openModal() {
+    showTexts();
     recalculate();
     restoreSize();
     exec();
 }
 
-bool DesignCheckDialog::readInputs() {
-    DesignCheckInputs& in = logic_.inputs;
-    DesignCheckReader reader(in);
-    auto read = [&](CheckInput input, const QLineEdit* box, std::size_t figure = 0) {
-        if (reader.readBox(input, box->text().toStdString(), figure)) return true;
-        problemText_ = QString::fromStdString(reader.error());
-        return false;
-    };
-    in.site.region =
-        region_->currentIndex() == 1 ? Region::scotlandAndNIreland : Region::englandAndWales;
-    in.consequence = static_cast<Consequence>(consequence_->currentIndex());
-    in.trialPits = trialPits_.series();
-    const std::pair<CheckInput, const QLineEdit*> boxes[] = {
-        {CheckInput::m560Rainfall, m560_},
-        {CheckInput::ratio, ratio_},
-        {CheckInput::allowance, allowance_},
-        {CheckInput::urbanCreep, creep_},
-        {CheckInput::groundwaterDepth, groundwater_},
-        {CheckInput::topDepth, top_},
-        {CheckInput::buildingDistance, building_},
-        {CheckInput::leastGroundwater, leastGroundwater_},
-        {CheckInput::leastBuilding, leastBuilding_}};
-    for (const auto& [input, box] : boxes)
-        if (!read(input, box)) return false;
-    if (!read(CheckInput::fosAreas, smallArea_, 0) || !read(CheckInput::fosAreas, largestArea_, 1))
-        return false;
-    for (std::size_t b = 0; b < kFosBandCount; ++b)
-        for (std::size_t c = 0; c < kConsequenceCount; ++c)
-            if (!read(CheckInput::fosTable, fos_[b][c], b * kConsequenceCount + c)) return false;
-    return true;
+void DesignCheckDialog::showTexts() {
+    const DesignRecord& record = session_.record();
+    for (QLineEdit* e : findChildren<QLineEdit*>()) {
+        const std::string key = e->objectName().toStdString();
+        if (isCheckTextKey(key)) e->setText(QString::fromStdString(record.checkTexts.text(key)));
+    }
+    const std::string& consequence = record.checkTexts.text("consequence");
+    consequence_->setCurrentIndex(static_cast<int>(Consequence::minorExternal));
+    for (std::size_t c = 0; c < kConsequenceCount; ++c)
+        if (consequence == consequenceKey(static_cast<Consequence>(c)))
+            consequence_->setCurrentIndex(int(c));
+    source_->showProject(record);
+}
+
+void DesignCheckDialog::edit(const QString& key, const QString& text) {
+    session_.design().editCheckText(key.toStdString(), text.toStdString());
+    recalculate();
+}
+
+void DesignCheckDialog::importFeh() {
+    QFileDialog dialog(this, QStringLiteral("Import FEH file"));
+    dialog.setObjectName(QStringLiteral("FehOpenDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(QStringLiteral("FEH files (*.xml *.csv)"));
+    dialog.setDirectory(QDir::currentPath());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const QString path = dialog.selectedFiles().first();
+    const std::string name = QFileInfo(path).fileName().toStdString();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        problem_->setText(QString::fromStdString(name) + QStringLiteral(" cannot be read: ") +
+                          file.errorString());
+        return;
+    }
+    // One byte over the limit is enough for the reader to refuse it.
+    const QByteArray contents = file.read(qint64(kMostFehFileBytes) + 1);
+
+    // Taken into copies first: a refusal leaves the project as it was.
+    const DesignRecord& record = session_.record();
+    CheckTexts texts = record.checkTexts;
+    FehDepthTables tables = record.fehTables;
+    try {
+        useFehFile(
+            readFehFile(std::string_view(contents.constData(), std::size_t(contents.size())), name),
+            name, source_->source(), texts, tables);
+    } catch (const FehFileError& e) {
+        problem_->setText(QString::fromStdString(e.what()));
+        return;
+    }
+    Design& design = session_.design();
+    for (const CheckTextDefault& d : kCheckTextDefaults)
+        design.editCheckText(d.key, texts.text(d.key));
+    if (!(tables == record.fehTables)) design.importFehTables(std::move(tables));
+    showTexts();
+    recalculate();
 }
 
 void DesignCheckDialog::recalculate() {
     problemText_.clear();
-    if (readInputs() && !logic_.calculate(session_.record()))
+    if (!logic_.calculateFromProject(session_.record())) {
         problemText_ = QString::fromStdString(logic_.error());
-    if (!problemText_.isEmpty()) {
+        // Six boxes stand for the one FEH99 input: the refusal names the one to mend.
+        const QString feh99 = source_->feh99Problem();
+        if (source_->source() == RainfallSourceKind::feh99 && !feh99.isEmpty() &&
+            problemText_.startsWith(QStringLiteral("FEH99 parameters")))
+            problemText_ = feh99;
         // No check from inputs it refused: the last one would no longer match them.
         DesignCheckLogic fresh;
         fresh.inputs = logic_.inputs;
@@ -312,7 +343,9 @@ void DesignCheckDialog::recalculate() {
     problem_->setText(problemText_);
     showTable();
     showChecks();
+    events_->showResults(logic_.check());
     plot_->update();
+    eventPlot_->update();
 }
 
 void DesignCheckDialog::showTable() {

@@ -5,7 +5,6 @@
 
 #include "design_session.h"
 #include "tools/design_check_logic.h"
-#include "tools/trial_pit_tests_logic.h"
 
 class QComboBox;
 class QLabel;
@@ -14,16 +13,20 @@ class QTableWidget;
 
 namespace varnholt {
 
-// "Design Check": every storm of the Z1 table taken through the design as it stands with the
-// allowances, the governing one marked, and the checks a checking engineer asks for (factor
-// of safety, clearances, trial-pit tests), with "Use in Design", the record as PDF and on paper.
+class EventsBox;
+class RainfallSourceBox;
+
+// "Design Check": every storm of the rainfall source taken through the design as it stands with
+// the allowances, the governing one marked; the storm events with the storage they need; and
+// the checks a checking engineer asks for (factor of safety, clearances, trial-pit tests), with
+// "Use in Design", the record as PDF and on paper. Every box shows and edits the project's own
+// check inputs, named by their keys.
 class DesignCheckDialog : public QDialog {
     Q_OBJECT
 public:
-    DesignCheckDialog(DesignSession& session, const TrialPitTestsLogic& trialPits,
-                      QWidget* parent = nullptr);
+    explicit DesignCheckDialog(DesignSession& session, QWidget* parent = nullptr);
 
-    // Shows it modally over the design as it stands now.
+    // Shows it modally over the design and the check inputs the project holds now.
     void openModal();
     DesignCheckLogic& logic() { return logic_; }
 
@@ -33,8 +36,11 @@ public:
 private:
     void restoreSize();
     QWidget* siteTab();
-    // False, with the refusal in problemText_, at the first box that is not a number.
-    bool readInputs();
+    // Every box from the project's texts, as they stand.
+    void showTexts();
+    // One input typed or chosen: kept with the project, then the check made again.
+    void edit(const QString& key, const QString& text);
+    void importFeh();
     void recalculate();
     void showTable();
     void showChecks();
@@ -43,13 +49,9 @@ private:
     void print();
 
     DesignSession& session_;
-    const TrialPitTestsLogic& trialPits_;
     DesignCheckLogic logic_;
-    QLineEdit* m560_;
-    QLineEdit* ratio_;
-    QComboBox* region_;
-    QLineEdit* allowance_;
-    QLineEdit* creep_;
+    RainfallSourceBox* source_;
+    EventsBox* events_;
     QComboBox* consequence_;
     QLineEdit* groundwater_;
     QLineEdit* top_;
@@ -61,6 +63,7 @@ private:
     std::array<std::array<QLineEdit*, kConsequenceCount>, kFosBandCount> fos_{};
     QTableWidget* table_;
     QWidget* plot_;
+    QWidget* eventPlot_;
     QWidget* checks_;
     QLabel* summary_;
     QLabel* problem_;

@@ -77,8 +77,7 @@ void Program::start() {
     soilTable_ = std::make_unique<SoilTableDialog>(session_, main_.get());
     reportBug_ = std::make_unique<BugReportWindow>(main_.get());
     rainfall_ = std::make_unique<RainfallDialog>(session_, main_.get());
-    designCheck_ =
-        std::make_unique<DesignCheckDialog>(session_, trialPit_->testsLogic(), main_.get());
+    designCheck_ = std::make_unique<DesignCheckDialog>(session_, main_.get());
     sheet_ = new SheetCommands(session_, main_.get());
     wireCommands();
     main_->setFirstShowAction([this] { firstShow(); });

@@ -107,7 +107,7 @@ TrialPitDialog::~TrialPitDialog() = default;
 
 TrialPitTestsDialog& TrialPitDialog::testsDialog() {
     // Made when first opened: start-up has enough windows to make.
-    if (!tests_) tests_ = new TrialPitTestsDialog(testsLogic_, this);
+    if (!tests_) tests_ = new TrialPitTestsDialog(testsLogic_, session_, this);
     return *tests_;
 }
 

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -24,9 +25,11 @@ QLineEdit* box(const std::string& name, QWidget* parent) {
 }
 }  // namespace
 
-TrialPitTestsDialog::TrialPitTestsDialog(TrialPitTestsLogic& logic, QWidget* parent)
+TrialPitTestsDialog::TrialPitTestsDialog(TrialPitTestsLogic& logic, DesignSession& session,
+                                         QWidget* parent)
     : QDialog(parent),
       logic_(logic),
+      session_(session),
       length_(box("pitlength", this)),
       width_(box("pitwidth", this)),
       gravel_(new QCheckBox(QStringLiteral("Pit filled with gravel"), this)),
@@ -50,7 +53,6 @@ TrialPitTestsDialog::TrialPitTestsDialog(TrialPitTestsLogic& logic, QWidget* par
     pitLayout->addWidget(voidLabel, 1, 2);
     pitLayout->addWidget(voidRatio_, 1, 3);
     pitLayout->setColumnStretch(4, 1);
-    voidRatio_->setText(QString::fromStdString(logic_.boxes.voidRatio));
     voidRatio_->setEnabled(false);
 
     auto* tests = new QGroupBox(
@@ -105,8 +107,25 @@ TrialPitTestsDialog::TrialPitTestsDialog(TrialPitTestsLogic& logic, QWidget* par
 }
 
 bool TrialPitTestsDialog::openModal() {
+    showTexts();
     recalculate();
     return exec() == QDialog::Accepted;
+}
+
+void TrialPitTestsDialog::showTexts() {
+    const TrialPitTestsBoxes b = trialPitBoxesOf(session_.record().checkTexts);
+    length_->setText(QString::fromStdString(b.length));
+    width_->setText(QString::fromStdString(b.width));
+    voidRatio_->setText(QString::fromStdString(b.voidRatio));
+    {
+        const QSignalBlocker quiet(gravel_);
+        gravel_->setChecked(b.gravel);
+    }
+    voidRatio_->setEnabled(b.gravel);
+    for (std::size_t i = 0; i < kMostTrialPitTests; ++i) {
+        depth_[i]->setText(QString::fromStdString(b.depth[i]));
+        minutes_[i]->setText(QString::fromStdString(b.minutes[i]));
+    }
 }
 
 void TrialPitTestsDialog::recalculate() {
@@ -119,6 +138,11 @@ void TrialPitTestsDialog::recalculate() {
         b.depth[i] = depth_[i]->text().toStdString();
         b.minutes[i] = minutes_[i]->text().toStdString();
     }
+    // Kept with the project as typed, whether or not they give rates yet.
+    CheckTexts texts = session_.record().checkTexts;
+    keepTrialPitBoxes(b, texts);
+    for (const CheckTextDefault& d : kCheckTextDefaults)
+        session_.design().editCheckText(d.key, texts.text(d.key));
     const bool made = logic_.calculate();
     // Rates stand beside the tests they come from; a left-out test has none.
     std::size_t next = 0;

@@ -13,22 +13,25 @@ class QLineEdit;
 namespace varnholt {
 
 // "Trial Pit Tests": up to three soakage tests on one pit, open or filled with gravel; the
-// lowest rate goes into txtsinf. Made once; its values stay for the whole run, and the design
-// check shows them.
+// lowest rate goes into txtsinf. Its boxes show the project's own tests and every edit is kept
+// with the project, whose design check shows them.
 class TrialPitTestsDialog : public QDialog {
     Q_OBJECT
 public:
-    TrialPitTestsDialog(TrialPitTestsLogic& logic, QWidget* parent = nullptr);
+    TrialPitTestsDialog(TrialPitTestsLogic& logic, DesignSession& session,
+                        QWidget* parent = nullptr);
 
     // Shows it modally; true when "Use in Design" was pressed with a rate to use, which the
     // opener then writes into the design.
     bool openModal();
 
 private:
+    void showTexts();
     void recalculate();
     void useInDesign();
 
     TrialPitTestsLogic& logic_;
+    DesignSession& session_;
     QLineEdit* length_;
     QLineEdit* width_;
     QCheckBox* gravel_;

@@ -1,8 +1,11 @@
 // The design check as a designer uses it: opened over the worked trench, every storm tabled
 // with the governing one marked and "Use in Design" sizing the trench for it; the trial-pit
-// tests entered from the soil infiltration dialog and judged in the check.
+// tests entered from the soil infiltration dialog and judged in the check; FEH rainfall typed
+// or imported, and the storm events' storage; every input kept with the project.
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QScreen>
 #include <QTableWidget>
@@ -16,7 +19,38 @@
 namespace varnholt {
 namespace {
 
-class DesignCheckTest : public testing::GuiTest {};
+class DesignCheckTest : public testing::GuiTest {
+protected:
+    // Picks an item as the user does, with the arrow keys of the closed list.
+    static void choose(QComboBox* combo, const QString& item) {
+        combo->setFocus();
+        const int wanted = combo->findText(item);
+        ASSERT_GE(wanted, 0) << item.toStdString();
+        while (combo->currentIndex() != wanted)
+            QTest::keyClick(combo, combo->currentIndex() < wanted ? Qt::Key_Down : Qt::Key_Up);
+    }
+    static QString shown(QWidget* dialog, const char* name) {
+        return dialog->findChild<QLabel*>(name)->text();
+    }
+    // The file named as the user types it, in the folder the dialog opens at, and opened with
+    // the dialog's button: Return would go to the list of names that pops up as they are typed.
+    static void importFeh(QWidget* dialog, const char* file) {
+        const QString oldFolder = QDir::currentPath();
+        QDir::setCurrent(QStringLiteral(VARNHOLT_FEH_DATA_DIR));
+        withModals([&] { dialog->findChild<QPushButton*>("btnimportfeh")->click(); },
+                   {[&](QWidget* modal) {
+                       auto* files = qobject_cast<QFileDialog*>(modal);
+                       ASSERT_NE(files, nullptr) << "no file dialog";
+                       auto* name = files->findChild<QLineEdit*>("fileNameEdit");
+                       name->setFocus();
+                       QTest::keyClicks(name, QString::fromLatin1(file));
+                       files->findChild<QDialogButtonBox*>("buttonBox")
+                           ->button(QDialogButtonBox::Open)
+                           ->click();
+                   }});
+        QDir::setCurrent(oldFolder);
+    }
+};
 
 TEST_F(DesignCheckTest, UseInDesignWritesTheGoverningStormAndTheTrenchIsSizedForIt) {
     enterWorkedTrench();
@@ -151,6 +185,107 @@ TEST_F(DesignCheckTest, FitsALaptopScreenRefusesWhatNoSiteHasAndRemembersItsSize
     whileModal([&] { find<QAction>("pdmdesigncheck")->trigger(); },
                [&](QWidget* dialog) {
                    EXPECT_EQ(dialog->size(), left);
+                   QTest::mouseClick(dialog->findChild<QPushButton*>("btnclose"), Qt::LeftButton);
+               });
+}
+
+// FEH99 typed box by box: a box left empty is named; with all six the flood events are worked
+// from the Norwich figures, and the project keeps them as one text.
+TEST_F(DesignCheckTest, TypedFeh99ParametersWorkTheFloodEvents) {
+    enterWorkedTrench();
+    whileModal([&] { find<QAction>("pdmdesigncheck")->trigger(); },
+               [&](QWidget* dialog) {
+                   EXPECT_EQ(shown(dialog, "siteverdict"), "Not checked")
+                       << "FSR gives 10-year storms";
+                   choose(dialog->findChild<QComboBox*>("source"), "FEH99");
+                   const char* norwich[][2] = {{"feh99c", "-0.023"}, {"feh99d1", "0.273"},
+                                               {"feh99d2", "0.351"}, {"feh99d3", "0.236"},
+                                               {"feh99e", "0.309"},  {"feh99f", "2.488"}};
+                   for (const auto& [box, figure] : norwich) {
+                       EXPECT_FALSE(shown(dialog, "problem").isEmpty()) << "before " << box;
+                       QTest::keyClicks(dialog->findChild<QLineEdit*>(box), figure);
+                   }
+                   EXPECT_EQ(shown(dialog, "problem"), "");
+                   EXPECT_EQ(dialog->findChild<QTableWidget*>("stormtable")->rowCount(), 11);
+                   for (const char* event : {"site", "buildings"}) {
+                       const std::string e = event;
+                       EXPECT_FALSE(shown(dialog, (e + "needed").c_str()).isEmpty()) << e;
+                       EXPECT_FALSE(shown(dialog, (e + "critical").c_str()).isEmpty()) << e;
+                       EXPECT_NE(shown(dialog, (e + "verdict").c_str()), "Not checked") << e;
+                   }
+                   // The 100-year storm needs more than the 30-year one.
+                   const DesignCheck& check = *program->designCheckDialog().logic().check();
+                   EXPECT_GT(check.events[2].storage->needed, check.events[1].storage->needed);
+                   EXPECT_EQ(shown(dialog, "designprovided"), shown(dialog, "buildingsprovided"));
+
+                   auto* f = dialog->findChild<QLineEdit*>("feh99f");
+                   f->clear();
+                   QTest::keyClicks(f, "x");
+                   EXPECT_EQ(shown(dialog, "problem"), "FEH99 parameter f: 'x' is not a number.");
+                   QTest::keyClick(f, Qt::Key_Backspace);
+                   QTest::keyClicks(f, "2.488");
+                   QTest::mouseClick(dialog->findChild<QPushButton*>("btnclose"), Qt::LeftButton);
+               });
+    EXPECT_EQ(record().checkTexts.text("source"), "feh99");
+    EXPECT_EQ(record().checkTexts.text("feh99"), "-0.023, 0.273, 0.351, 0.236, 0.309, 2.488");
+}
+
+// An export of the FEH Web Service imported: the newest depth table becomes the source. A file
+// whose FEH13 table no rainfall can give is refused for FEH13, and nothing changes. Its FEH99
+// figures, once altered, no longer claim to come from it.
+TEST_F(DesignCheckTest, ImportingAnFehFileTakesItsNewestTableAndARefusalChangesNothing) {
+    enterWorkedTrench();
+    whileModal([&] { find<QAction>("pdmdesigncheck")->trigger(); },
+               [&](QWidget* dialog) {
+                   auto* source = dialog->findChild<QComboBox*>("source");
+                   importFeh(dialog, "028115-maun-at-mansfield.xml");
+                   EXPECT_EQ(source->currentText(), "FEH22");
+                   EXPECT_TRUE(shown(dialog, "fehtable").contains("028115-maun-at-mansfield.xml"))
+                       << shown(dialog, "fehtable").toStdString();
+                   EXPECT_EQ(shown(dialog, "problem"), "");
+                   EXPECT_NE(shown(dialog, "buildingsverdict"), "Not checked");
+
+                   choose(source, "FEH13");
+                   const CheckTexts texts = record().checkTexts;
+                   const FehDepthTables tables = record().fehTables;
+                   importFeh(dialog, "web-service-export-2025.xml");
+                   const QString refused = shown(dialog, "problem");
+                   EXPECT_TRUE(refused.contains("web-service-export-2025.xml") &&
+                               refused.contains("CatchmentAverageDDF2013Values"))
+                       << refused.toStdString();
+                   EXPECT_TRUE(record().checkTexts == texts);
+                   EXPECT_TRUE(record().fehTables == tables);
+                   EXPECT_EQ(source->currentText(), "FEH13");
+
+                   // The FEH99 figures came with the first file; once altered they are typed ones.
+                   choose(source, "FEH99");
+                   EXPECT_EQ(shown(dialog, "feh99origin"),
+                             "From 028115-maun-at-mansfield.xml, catchment average");
+                   QTest::keyClicks(dialog->findChild<QLineEdit*>("feh99f"), "1");
+                   EXPECT_EQ(shown(dialog, "feh99origin"), "Typed");
+                   EXPECT_EQ(record().checkTexts.text("feh99origin"), "");
+                   QTest::mouseClick(dialog->findChild<QPushButton*>("btnclose"), Qt::LeftButton);
+               });
+}
+
+// The check's inputs belong to the project: opening the window changes nothing, an event's
+// allowance typed marks the project modified and is there at the next opening.
+TEST_F(DesignCheckTest, AnEventsAllowanceIsKeptWithTheProject) {
+    ASSERT_FALSE(record().flags.ProjectModified);
+    whileModal([&] { find<QAction>("pdmdesigncheck")->trigger(); },
+               [&](QWidget* dialog) {
+                   EXPECT_FALSE(record().flags.ProjectModified) << "by opening alone";
+                   auto* allowance = dialog->findChild<QLineEdit*>("siteallowance");
+                   EXPECT_EQ(allowance->text(), "40");
+                   allowance->selectAll();
+                   QTest::keyClicks(allowance, "25");
+                   QTest::mouseClick(dialog->findChild<QPushButton*>("btnclose"), Qt::LeftButton);
+               });
+    EXPECT_TRUE(record().flags.ProjectModified);
+    EXPECT_EQ(record().checkTexts.text("siteallowance"), "25");
+    whileModal([&] { find<QAction>("pdmdesigncheck")->trigger(); },
+               [&](QWidget* dialog) {
+                   EXPECT_EQ(dialog->findChild<QLineEdit*>("siteallowance")->text(), "25");
                    QTest::mouseClick(dialog->findChild<QPushButton*>("btnclose"), Qt::LeftButton);
                });
 }
