@@ -187,8 +187,8 @@ QString tableNotes(const CriticalStormTable& table) {
     return out;
 }
 
-void placeCriticalStormPlot(report::Page& page, const CriticalStormTable& table,
-                            const QRectF& plotRect) {
+void placePlot(report::Page& page, const QRectF& plotRect,
+               const std::function<void(QPainter&, const QRectF&)>& paint) {
     // Drawn at print resolution so that it is as sharp as the text around it.
     QImage image(static_cast<int>(plotRect.width() / 25.4 * 300),
                  static_cast<int>(plotRect.height() / 25.4 * 300), QImage::Format_RGB32);
@@ -198,9 +198,16 @@ void placeCriticalStormPlot(report::Page& page, const CriticalStormTable& table,
         QFont font(QStringLiteral("Liberation Sans"));
         font.setPixelSize(36);
         painter.setFont(font);
-        paintCriticalStormPlot(painter, QRectF(QPointF(0, 0), QSizeF(image.size())), table);
+        paint(painter, QRectF(QPointF(0, 0), QSizeF(image.size())));
     }
     page.elements.emplace_back(report::Picture{plotRect, QString(), image});
+}
+
+void placeCriticalStormPlot(report::Page& page, const CriticalStormTable& table,
+                            const QRectF& plotRect) {
+    placePlot(page, plotRect, [&](QPainter& painter, const QRectF& area) {
+        paintCriticalStormPlot(painter, area, table);
+    });
 }
 
 report::Report criticalStormReport(const DesignRecord& record, const StormSite& s,

@@ -2,6 +2,7 @@
 
 #include <QRectF>
 #include <QString>
+#include <functional>
 
 #include "engine/critical_storm.h"
 #include "engine/design_record.h"
@@ -26,6 +27,9 @@ QString recordMark();
 QString tableNotes(const CriticalStormTable& table);
 
 // The plot as a picture in `rect` (mm).
+// A plot drawn by `paint` placed as a picture at print resolution.
+void placePlot(report::Page& page, const QRectF& plotRect,
+               const std::function<void(QPainter&, const QRectF&)>& paint);
 void placeCriticalStormPlot(report::Page& page, const CriticalStormTable& table,
                             const QRectF& rect);
 

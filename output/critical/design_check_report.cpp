@@ -11,6 +11,7 @@
 #include "engine/critical_storm_text.h"
 #include "engine/design_check_text.h"
 #include "engine/number_text.h"
+#include "event_plot.h"
 #include "report/page_painter.h"
 
 namespace varnholt {
@@ -122,6 +123,26 @@ void placeEvents(Column& column, const DesignCheck& check) {
     }
 }
 
+// The storm events on a page of their own: the source, the events' table and the plot of the
+// storage each needs against duration.
+report::Page eventsPage(const DesignRecord& record, const DesignCheckInputs& inputs,
+                        const DesignCheck& check) {
+    report::Page page;
+    Column column(page, 10);
+    column.place(10, 120, QStringLiteral("Design Check: storm events"), 16, true, Qt::black, false);
+    column.place(110, 90, recordMark(), 8, false, Qt::black, true, true);
+    column.skip(6);
+    column.place(10, 190, qs("Project Title: " + record.text(Field::projtit)), 9, false, Qt::black,
+                 true, true);
+    column.place(10, 190, qs("Storms: " + rainfallSourceLine(inputs.site)), 9, false);
+    column.skip(2);
+    placeEvents(column, check);
+    column.skip(3);
+    placePlot(page, QRectF(10, column.y(), 190, std::min(130.0, 287 - column.y())),
+              [&](QPainter& painter, const QRectF& area) { paintEventPlot(painter, area, check); });
+    return page;
+}
+
 }  // namespace
 
 report::Report designCheckReport(const DesignRecord& record, const DesignCheckInputs& inputs,
@@ -154,9 +175,6 @@ report::Report designCheckReport(const DesignRecord& record, const DesignCheckIn
         checks.place(62, 138, qs(item.reason), 8, false);
         checks.skip(0.8);
     }
-    checks.skip(1.5);
-    checks.place(10, 190, QStringLiteral("Storm events"), 9, true);
-    placeEvents(checks, check);
     checks.skip(1);
     checks.place(10, 190, qs(designCheckSummary(check)), 10, true,
                  check.passes() ? Qt::black : kFailed);
@@ -165,7 +183,9 @@ report::Report designCheckReport(const DesignRecord& record, const DesignCheckIn
     const double room = 287 - checks.y() - 3;
     if (room >= 45)
         placeCriticalStormPlot(page, check.table, QRectF(10, checks.y() + 3, 190, room));
-    return report::Report(page, QStringLiteral("Design Check"));
+    report::Report report(page, QStringLiteral("Design Check"));
+    report.addPage(eventsPage(record, inputs, check));
+    return report;
 }
 
 }  // namespace varnholt
