@@ -1,5 +1,7 @@
 #include "ring_formulas.h"
 
+#include "routing.h"
+
 namespace varnholt {
 
 namespace {
@@ -47,13 +49,27 @@ RingResult sizeRing(const RingLoad& load, double radius) {
     return {d, static_cast<double>(hours)};
 }
 
+namespace {
+// Water held per metre of depth: the ring's bore, and the fill's voids where they count.
+X storagePerDepth(const RingLoad& load, X r, X& area) {
+    area = load.surround ? kPi * squareOfSingle(r) : kPi * r * r;
+    return load.surround
+               ? area + X(load.voidRatio) * (squareOfSingle(2 * r + 2 * X(load.margin)) - area)
+               : area;
+}
+}  // namespace
+
+RoutedSoakaway routedRing(const RingLoad& load, double radius, double depth) {
+    X area = 0;
+    const X perDepth = storagePerDepth(load, radius, area);
+    return {static_cast<double>(perDepth), depth, static_cast<double>(2 * kPi * X(radius)),
+            load.base ? static_cast<double>(area) : 0.0, load.infiltration};
+}
+
 SoakawayStore ringStore(const RingLoad& load, double radius, double depth) {
     const X r = radius, d = depth, q = load.infiltration;
-    const X area = load.surround ? kPi * squareOfSingle(r) : kPi * r * r;
-    const X perDepth =
-        load.surround
-            ? area + X(load.voidRatio) * (squareOfSingle(2 * r + 2 * X(load.margin)) - area)
-            : area;
+    X area = 0;
+    const X perDepth = storagePerDepth(load, r, area);
     const X faces = kPi * r * d + (load.base ? area : 0);
     return {static_cast<double>(perDepth * d), static_cast<double>(faces * q)};
 }

@@ -1,0 +1,93 @@
+#include "routing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+namespace varnholt {
+
+const char* stormProfileName(StormProfile) {
+    return "uniform";
+}
+
+const char* wettedAreaName(WettedArea area) {
+    return area == WettedArea::atLevel ? "wetted area at the water level"
+                                       : "wetted area at half depth (BRE 365)";
+}
+
+RoutedSoakaway routedTrench(const TrenchLoad& load, double length, double width, double depth) {
+    return {length * width * load.voidRatio, depth, 2 * (length + width),
+            load.base ? length * width : 0.0, load.infiltration};
+}
+
+namespace {
+bool positive(double v) {
+    return v > 0 && std::isfinite(v);
+}
+
+void checkInputs(const RoutedSoakaway& s, const RoutingInputs& in) {
+    if (!positive(s.freePerDepth) || !positive(s.fullDepth) || !positive(s.sidePerDepth) ||
+        !(s.base >= 0 && std::isfinite(s.base)) || !positive(s.infiltration))
+        throw std::domain_error("The soakaway to route needs a size and an infiltration rate.");
+    if (!positive(in.runoffArea) || !(in.rainfall >= 0 && std::isfinite(in.rainfall)) ||
+        !positive(in.stormMinutes))
+        throw std::domain_error("The storm to route needs an area, a rainfall and a duration.");
+    if (!(in.step >= 0 && std::isfinite(in.step)))
+        throw std::domain_error("The routing step must be 0 s (chosen) or more.");
+}
+}  // namespace
+
+RoutingResult route(const RoutedSoakaway& s, const RoutingInputs& in) {
+    checkInputs(s, in);
+    const double stormSeconds = in.stormMinutes * 60;
+    RoutingResult r{};
+    r.step = in.step > 0 ? std::min(in.step, 60.0) : std::min(60.0, stormSeconds / 60);
+    const double capacity = s.capacity();
+    const double inflowRate = in.runoffArea * in.rainfall / stormSeconds;  // uniform profile
+    // BRE 365's faces: the sides to half the full depth, for the whole storm.
+    const double halfDepthRate = s.infiltration * (s.sidePerDepth * s.fullDepth / 2 + s.base);
+
+    RoutingSample now{};
+    r.samples.push_back(now);
+    const auto steps = static_cast<std::size_t>(std::ceil(kMostRoutingSeconds / r.step));
+    for (std::size_t k = 1; k <= steps; ++k) {
+        const double start = now.seconds;
+        const double end = std::min(static_cast<double>(k) * r.step, kMostRoutingSeconds);
+        const double dt = end - start;
+        // The rain of the part of the step that lies within the storm.
+        const double wet = std::clamp(stormSeconds - start, 0.0, dt);
+        const double in_ = inflowRate * wet;
+        const double level = now.stored / s.freePerDepth;
+        const double rate = in.area == WettedArea::halfDepth
+                                ? (now.stored > 0 || in_ > 0 ? halfDepthRate : 0.0)
+                                : s.infiltration * (s.sidePerDepth * level + s.base);
+        const double out = std::min(now.stored + in_, rate * dt);
+        double stored = now.stored + in_ - out;
+        double spilt = 0;
+        if (stored > capacity) {
+            spilt = stored - capacity;
+            stored = capacity;
+        }
+        now = {end,
+               stored / s.freePerDepth,
+               stored,
+               now.inflow + in_,
+               now.infiltrated + out,
+               now.overflow + spilt};
+        r.samples.push_back(now);
+        if (now.stored > r.samples[r.peak].stored) r.peak = r.samples.size() - 1;
+        if (end >= stormSeconds && now.level < kEmptyLevel) break;
+    }
+    r.overflow = now.overflow;
+    const RoutingSample& peak = r.samples[r.peak];
+    for (std::size_t k = r.peak; k < r.samples.size(); ++k) {
+        const RoutingSample& at = r.samples[k];
+        if (!r.halfEmptySeconds && at.stored <= peak.stored / 2)
+            r.halfEmptySeconds = at.seconds - peak.seconds;
+        if (!r.emptySeconds && at.level < kEmptyLevel && at.seconds >= stormSeconds)
+            r.emptySeconds = at.seconds - peak.seconds;
+    }
+    return r;
+}
+
+}  // namespace varnholt
