@@ -39,8 +39,12 @@ inline std::string unescapeXml(std::string text) {
     return text;
 }
 
-inline std::vector<PdfWord> pdfWords(const std::string& path) {
-    const std::string html = commandOutput("pdftotext -bbox '" + path + "' - 2>/dev/null");
+// The words of every page, or of one page (counted from 1) when `page` is given.
+inline std::vector<PdfWord> pdfWords(const std::string& path, int page = 0) {
+    const std::string pages =
+        page > 0 ? " -f " + std::to_string(page) + " -l " + std::to_string(page) : "";
+    const std::string html =
+        commandOutput("pdftotext -bbox" + pages + " '" + path + "' - 2>/dev/null");
     static const std::regex word(
         R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
     constexpr double mm = 25.4 / 72;
