@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "duration_plot.h"
 #include "engine/critical_storm_text.h"
 #include "engine/number_text.h"
 #include "engine/program_version.h"
@@ -39,67 +40,32 @@ double ringDiameterMm(const DesignRecord& record) {
 }
 const QColor kRingColour(200, 90, 0);
 
-QRectF valueLabelRow(double y, bool zero, double em) {
-    return QRectF(0, zero ? y - 1.1 * em : y - em / 2, 1, em);
-}
-
-double niceCeiling(double value) {
-    if (!(value > 0) || !std::isfinite(value)) return 1;
-    const double step = std::pow(10, std::floor(std::log10(value)));
-    for (double m : {1.0, 2.0, 2.5, 5.0, 10.0})
-        if (m * step >= value) return m * step;
-    return 10 * step;
-}
 }  // namespace
 
 void paintCriticalStormPlot(QPainter& painter, const QRectF& area,
                             const CriticalStormTable& table) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    const QFontMetricsF metrics(painter.font());
-    const double em = metrics.height();
-    const QRectF plot = area.adjusted(4 * em, 1.5 * em, -4 * em, -2.5 * em);
-    const double logMin = std::log10(kCriticalStormDurations.front());
-    const double logMax = std::log10(kCriticalStormDurations.back());
-    auto xOf = [&](double minutes) {
-        return plot.left() + plot.width() * (std::log10(minutes) - logMin) / (logMax - logMin);
-    };
+    const DurationPlotFrame frame(painter, area, 4);
+    const QRectF& plot = frame.plot();
+    const double em = frame.em();
+    auto xOf = [&](double minutes) { return frame.xOf(minutes); };
     double maxLength = 0, maxDepth = 0;
     for (const CriticalStormRow& row : table.rows) {
         if (std::isfinite(row.trenchLength)) maxLength = std::max(maxLength, row.trenchLength);
         if (std::isfinite(row.ringDepth)) maxDepth = std::max(maxDepth, row.ringDepth);
     }
     const double topLength = niceCeiling(maxLength), topDepth = niceCeiling(maxDepth);
-    auto yOf = [&](double value, double top) {
-        return plot.bottom() - plot.height() * std::clamp(value / top, 0.0, 1.0);
-    };
+    auto yOf = [&](double value, double top) { return frame.yOf(value, top); };
 
-    painter.setPen(QPen(Qt::lightGray, 0));
-    for (double minutes : kCriticalStormDurations) {
-        painter.drawLine(QPointF(xOf(minutes), plot.top()), QPointF(xOf(minutes), plot.bottom()));
-        const QString label = QString::number(minutes);
-        painter.setPen(Qt::black);
-        painter.drawText(QRectF(xOf(minutes) - 2 * em, plot.bottom() + 0.2 * em, 4 * em, em),
-                         Qt::AlignHCenter | Qt::AlignTop, label);
-        painter.setPen(QPen(Qt::lightGray, 0));
-    }
-    for (int i = 0; i <= 4; ++i) {
-        const double y = plot.bottom() - plot.height() * i / 4;
-        painter.setPen(QPen(Qt::lightGray, 0));
-        painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
-        // The zeros sit above the bottom line, clear of the durations written below it.
-        const QRectF row = valueLabelRow(y, i == 0, em);
+    frame.paint(painter, [&](int step, const QRectF& row) {
         painter.setPen(kTrenchColour);
         painter.drawText(QRectF(plot.left() - 3.8 * em, row.top(), 3.6 * em, em),
-                         Qt::AlignRight | Qt::AlignVCenter, QString::number(topLength * i / 4));
+                         Qt::AlignRight | Qt::AlignVCenter, QString::number(topLength * step / 4));
         painter.setPen(kRingColour);
         painter.drawText(QRectF(plot.right() + 0.2 * em, row.top(), 3.6 * em, em),
-                         Qt::AlignLeft | Qt::AlignVCenter, QString::number(topDepth * i / 4));
-    }
-    painter.setPen(QPen(Qt::black, 0));
-    painter.drawRect(plot);
-    painter.drawText(QRectF(plot.left(), plot.bottom() + 1.2 * em, plot.width(), em),
-                     Qt::AlignHCenter, QStringLiteral("Storm duration (min, logarithmic)"));
+                         Qt::AlignLeft | Qt::AlignVCenter, QString::number(topDepth * step / 4));
+    });
     painter.setPen(kTrenchColour);
     painter.drawText(QRectF(plot.left(), area.top(), plot.width() / 2, em), Qt::AlignLeft,
                      QStringLiteral("Trench length (m)"));

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "duration_plot.h"
 #include "engine/number_text.h"
 
 namespace varnholt {
@@ -23,14 +24,6 @@ const EventPen kEventPens[kStormEventCount] = {
 };
 const QColor kProvidedColour(0, 130, 0);
 
-double niceCeiling(double value) {
-    if (!(value > 0) || !std::isfinite(value)) return 1;
-    const double step = std::pow(10, std::floor(std::log10(value)));
-    for (double m : {1.0, 2.0, 2.5, 5.0, 10.0})
-        if (m * step >= value) return m * step;
-    return 10 * step;
-}
-
 QString legendText(const EventResult& r) {
     return QString::fromLatin1(stormEventName(r.kind)) + QStringLiteral(": ") +
            QString::fromStdString(plainText(r.event.returnPeriod)) + QStringLiteral(" years + ") +
@@ -42,44 +35,21 @@ QString legendText(const EventResult& r) {
 void paintEventPlot(QPainter& painter, const QRectF& area, const DesignCheck& check) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    const QFontMetricsF metrics(painter.font());
-    const double em = metrics.height();
-    const QRectF plot = area.adjusted(4 * em, 1.5 * em, -1.5 * em, -2.5 * em);
-    const double logMin = std::log10(kCriticalStormDurations.front());
-    const double logMax = std::log10(kCriticalStormDurations.back());
-    auto xOf = [&](double minutes) {
-        return plot.left() + plot.width() * (std::log10(minutes) - logMin) / (logMax - logMin);
-    };
+    const DurationPlotFrame frame(painter, area, 1.5);
+    const QRectF& plot = frame.plot();
+    const double em = frame.em();
+    auto xOf = [&](double minutes) { return frame.xOf(minutes); };
     double most = check.provided.value_or(0);
     for (const EventResult& r : check.events)
         if (r.storage) most = std::max(most, r.storage->needed);
     const double top = niceCeiling(most);
-    auto yOf = [&](double value) {
-        return plot.bottom() - plot.height() * std::clamp(value / top, 0.0, 1.0);
-    };
+    auto yOf = [&](double value) { return frame.yOf(value, top); };
 
-    painter.setPen(QPen(Qt::lightGray, 0));
-    for (double minutes : kCriticalStormDurations) {
-        painter.setPen(QPen(Qt::lightGray, 0));
-        painter.drawLine(QPointF(xOf(minutes), plot.top()), QPointF(xOf(minutes), plot.bottom()));
+    frame.paint(painter, [&](int step, const QRectF& row) {
         painter.setPen(Qt::black);
-        painter.drawText(QRectF(xOf(minutes) - 2 * em, plot.bottom() + 0.2 * em, 4 * em, em),
-                         Qt::AlignHCenter | Qt::AlignTop, QString::number(minutes));
-    }
-    for (int i = 0; i <= 4; ++i) {
-        const double y = plot.bottom() - plot.height() * i / 4;
-        painter.setPen(QPen(Qt::lightGray, 0));
-        painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
-        // The zero sits above the bottom line, clear of the durations written below it.
-        const double rowTop = i == 0 ? y - 1.1 * em : y - em / 2;
-        painter.setPen(Qt::black);
-        painter.drawText(QRectF(plot.left() - 3.8 * em, rowTop, 3.6 * em, em),
-                         Qt::AlignRight | Qt::AlignVCenter, QString::number(top * i / 4));
-    }
-    painter.setPen(QPen(Qt::black, 0));
-    painter.drawRect(plot);
-    painter.drawText(QRectF(plot.left(), plot.bottom() + 1.2 * em, plot.width(), em),
-                     Qt::AlignHCenter, QStringLiteral("Storm duration (min, logarithmic)"));
+        painter.drawText(QRectF(plot.left() - 3.8 * em, row.top(), 3.6 * em, em),
+                         Qt::AlignRight | Qt::AlignVCenter, QString::number(top * step / 4));
+    });
     painter.drawText(QRectF(area.left(), area.top(), plot.width(), em), Qt::AlignLeft,
                      QStringLiteral("Storage needed (m3)"));
 
