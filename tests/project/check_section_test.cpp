@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "project/project_file.h"
+#include "project_lines.h"
 #include "started_design.h"
 
 namespace varnholt {
@@ -13,17 +14,8 @@ namespace {
 
 using testing::start;
 
-class Messages : public MessageSink {
-public:
-    void inform(const std::string& text) override { texts.push_back(text); }
-    std::vector<std::string> texts;
-};
-
-std::string lines(std::initializer_list<std::string> texts) {
-    std::string out;
-    for (const std::string& t : texts) out += t + "\r\n";
-    return out;
-}
+using Messages = testing::RecordedMessages;
+using testing::projectLines;
 
 // Figures that fifteen digits would not bring back: a twelfth of an hour, 0.1 + 0.2.
 DepthTable awkwardTable(double scale) {
@@ -70,7 +62,7 @@ TEST_F(CheckLines, TextsAndTablesComeBackByteForByte) {
     const std::string head = twentyOneLines();
     ASSERT_TRUE(file.starts_with(head));
     EXPECT_TRUE(file.substr(head.size())
-                    .starts_with(lines(
+                    .starts_with(projectLines(
                         {"[Design check]", "source=feh13", "m560=22.5",
                          "feh99=-0.023,0.273,0.351,0.236,0.309,2.488", "testdepth1= 1.2 = deep ",
                          "feh99origin=Moulin \xc3\xa9t\xc3\xa9.xml, catchment",
@@ -129,8 +121,9 @@ TEST_F(CheckLines, TheDefaultsAreTheTwentyOneLinesAlone) {
 TEST_F(CheckLines, WhatThisVersionDoesNotKnowIsSkipped) {
     const std::string file =
         twentyOneLines() +
-        lines({"notes from another program", "", "[Design check]", "m560=25", "futureinput=7", "",
-               "[Later section]", "no equals here", "m560=99", "[Design check]", "ratio=0.35"});
+        projectLines({"notes from another program", "", "[Design check]", "m560=25",
+                      "futureinput=7", "", "[Later section]", "no equals here", "m560=99",
+                      "[Design check]", "ratio=0.35"});
     ASSERT_TRUE(readProjectFile(reopened, file, "site.vhl", messages));
     EXPECT_TRUE(messages.texts.empty()) << messages.texts.front();
     CheckTexts expected;

@@ -7,6 +7,7 @@
 
 #include "engine/errors.h"
 #include "project/field_texts.h"
+#include "project_lines.h"
 #include "started_design.h"
 
 namespace varnholt {
@@ -14,17 +15,8 @@ namespace {
 
 using testing::start;
 
-class Messages : public MessageSink {
-public:
-    void inform(const std::string& text) override { texts.push_back(text); }
-    std::vector<std::string> texts;
-};
-
-std::string lines(std::initializer_list<std::string> texts, const char* ending = "\r\n") {
-    std::string out;
-    for (const std::string& t : texts) out += t + ending;
-    return out;
-}
+using Messages = testing::RecordedMessages;
+using testing::projectLines;
 
 class ProjectFile : public ::testing::Test {
 protected:
@@ -36,51 +28,51 @@ protected:
 };
 
 TEST_F(ProjectFile, FreshDesignIsWrittenAsTwentyOneLines) {
-    EXPECT_EQ(writeProjectFile(design.record()), lines({"Varnholt-Corvane Systems-Version2",
-                                                        "",
-                                                        "",
-                                                        "",
-                                                        "",
-                                                        "",
-                                                        "",
-                                                        "60",
-                                                        "",
-                                                        "",
-                                                        "1.00",
-                                                        "0.3",
-                                                        "0",
-                                                        "1",
-                                                        "0",
-                                                        "4",
-                                                        "0",
-                                                        "",
-                                                        "0",
-                                                        "24",
-                                                        "0"}));
+    EXPECT_EQ(writeProjectFile(design.record()), projectLines({"Varnholt-Corvane Systems-Version2",
+                                                               "",
+                                                               "",
+                                                               "",
+                                                               "",
+                                                               "",
+                                                               "",
+                                                               "60",
+                                                               "",
+                                                               "",
+                                                               "1.00",
+                                                               "0.3",
+                                                               "0",
+                                                               "1",
+                                                               "0",
+                                                               "4",
+                                                               "0",
+                                                               "",
+                                                               "0",
+                                                               "24",
+                                                               "0"}));
 }
 
 TEST_F(ProjectFile, ReadingBackRestoresTheTexts) {
-    const std::string file = lines({"Varnholt-Corvane Systems-Version2",
-                                    "  Two  blanks ",
-                                    "P-7",
-                                    "",
-                                    "120",
-                                    "1.5E-5",
-                                    "0.025",
-                                    "30",
-                                    "",
-                                    "",
-                                    "0.9",
-                                    "0.35",
-                                    "1",
-                                    "2.5",
-                                    "1",
-                                    "3.5",
-                                    "10",
-                                    "",
-                                    "1",
-                                    "30",
-                                    "0.25"});
+    const std::string file = projectLines({"Varnholt-Corvane Systems-Version2",
+                                           "  Two  blanks ",
+                                           "P-7",
+                                           "",
+                                           "120",
+                                           "1.5E-5",
+                                           "0.025",
+                                           "30",
+                                           "",
+                                           "",
+                                           "0.9",
+                                           "0.35",
+                                           "1",
+                                           "2.5",
+                                           "1",
+                                           "3.5",
+                                           "10",
+                                           "",
+                                           "1",
+                                           "30",
+                                           "0.25"});
     ASSERT_TRUE(readProjectFile(design, file, "site.vhl", messages));
     EXPECT_TRUE(messages.texts.empty());
     EXPECT_EQ(writeProjectFile(design.record()), file);
@@ -109,27 +101,27 @@ TEST_F(ProjectFile, ALineBreakInATextKeepsEveryFieldOnItsLine) {
 }
 
 TEST_F(ProjectFile, ReadingSizesTheTrenchLineByLine) {
-    const std::string file = lines({"Varnholt-Corvane Systems-Version2",
-                                    "",
-                                    "",
-                                    "",
-                                    "100",
-                                    "0.00001",
-                                    "0.02",
-                                    "60",
-                                    "10",
-                                    "1.5",
-                                    "1.00",
-                                    "0.3",
-                                    "0",
-                                    "1",
-                                    "0",
-                                    "4",
-                                    "0",
-                                    "0.5",
-                                    "0",
-                                    "24",
-                                    "0"});
+    const std::string file = projectLines({"Varnholt-Corvane Systems-Version2",
+                                           "",
+                                           "",
+                                           "",
+                                           "100",
+                                           "0.00001",
+                                           "0.02",
+                                           "60",
+                                           "10",
+                                           "1.5",
+                                           "1.00",
+                                           "0.3",
+                                           "0",
+                                           "1",
+                                           "0",
+                                           "4",
+                                           "0",
+                                           "0.5",
+                                           "0",
+                                           "24",
+                                           "0"});
     ASSERT_TRUE(readProjectFile(design, file, "site.vhl", messages));
     EXPECT_EQ(text(Field::txtlength), "10.01");
     EXPECT_EQ(text(Field::lblwid), "0.32");
@@ -140,11 +132,11 @@ TEST_F(ProjectFile, ReadingSizesTheTrenchLineByLine) {
 TEST_F(ProjectFile, AFileOfAnotherKindChangesNothing) {
     const std::string before = writeProjectFile(design.record());
     for (const std::string& file :
-         {std::string(), lines({"Varnholt-Corvane Systems-Version3", "T"}),
-          lines({"Varnholt-Corvane Systems-Version2 ", "T"}),
-          lines({"varnholt-corvane systems-version2", "T"}),
+         {std::string(), projectLines({"Varnholt-Corvane Systems-Version3", "T"}),
+          projectLines({"Varnholt-Corvane Systems-Version2 ", "T"}),
+          projectLines({"varnholt-corvane systems-version2", "T"}),
           std::string("\x89PNG\r\n\x1a\n\0\0", 10),
-          lines({"Varnholt-Corvane Systems-Version2"}, "\r")}) {
+          projectLines({"Varnholt-Corvane Systems-Version2"}, "\r")}) {
         messages.texts.clear();
         EXPECT_FALSE(readProjectFile(design, file, "site.vhl", messages));
         EXPECT_EQ(messages.texts, std::vector<std::string>{"Not a valid Soakaway File."});
@@ -159,8 +151,9 @@ TEST_F(ProjectFile, ShortFileFallsBackToDefaultsAndSaysWhichLinesWereMissing) {
     design.write(Field::txthalfempty, "30");
     design.write(Field::txtringmargin, "0.2");
     design.setCheck(Check::chkringbase, true);
-    const std::string file = lines({"Varnholt-Corvane Systems-Version2", "T", "N", "D", "100",
-                                    "0.00001", "0.02", "60", "10", "1.5", "1.00", "0.3", "1"});
+    const std::string file =
+        projectLines({"Varnholt-Corvane Systems-Version2", "T", "N", "D", "100", "0.00001", "0.02",
+                      "60", "10", "1.5", "1.00", "0.3", "1"});
     ASSERT_TRUE(readProjectFile(design, file, "site.vhl", messages));
     EXPECT_EQ(messages.texts,
               std::vector<std::string>{"site.vhl ends after line 13; lines 14 to 21 were missing "
@@ -177,7 +170,7 @@ TEST_F(ProjectFile, ShortFileFallsBackToDefaultsAndSaysWhichLinesWereMissing) {
     EXPECT_TRUE(design.record().checked(Check::chkbase));
 
     messages.texts.clear();
-    ASSERT_TRUE(readProjectFile(design, lines({"Varnholt-Corvane Systems-Version2", "T"}),
+    ASSERT_TRUE(readProjectFile(design, projectLines({"Varnholt-Corvane Systems-Version2", "T"}),
                                 "old.vhl", messages));
     EXPECT_EQ(text(Field::txtVRC), "1.0");
     EXPECT_EQ(text(Field::txtVR), "0.3");
@@ -200,28 +193,28 @@ TEST_F(ProjectFile, ShortFileFallsBackToDefaultsAndSaysWhichLinesWereMissing) {
 
 TEST_F(ProjectFile, PerLineRulesForChecksAndFactorOfSafety) {
     design.setCheck(Check::chkbase, true);
-    const std::string file = lines({"Varnholt-Corvane Systems-Version2",
-                                    "",
-                                    "",
-                                    "",
-                                    "",
-                                    "",
-                                    "",
-                                    "60",
-                                    "",
-                                    "",
-                                    "1.0",
-                                    "0.3",
-                                    "yes",
-                                    "0",
-                                    "0",
-                                    "0",
-                                    "",
-                                    "",
-                                    "0",
-                                    "",
-                                    ""},
-                                   "\n");  // a line feed alone ends a line too
+    const std::string file = projectLines({"Varnholt-Corvane Systems-Version2",
+                                           "",
+                                           "",
+                                           "",
+                                           "",
+                                           "",
+                                           "",
+                                           "60",
+                                           "",
+                                           "",
+                                           "1.0",
+                                           "0.3",
+                                           "yes",
+                                           "0",
+                                           "0",
+                                           "0",
+                                           "",
+                                           "",
+                                           "0",
+                                           "",
+                                           ""},
+                                          "\n");  // a line feed alone ends a line too
     ASSERT_TRUE(readProjectFile(design, file, "site.vhl", messages));
     EXPECT_TRUE(design.record().checked(Check::chkbase));  // "yes" leaves the box alone
     EXPECT_EQ(text(Field::txtFOS), "1");
