@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "number_text.h"
+#include "soakaway_on_show.h"
 
 namespace varnholt {
 
@@ -146,43 +147,7 @@ std::string atLeast(double metres) {
     return plainText(std::ceil(metres * 10000) / 10000) + " m";
 }
 
-// The soakaway on show: its length (the ring's depth) when every dimension is there and above
-// 0, else why it is not designed.
-struct Provided {
-    double size = 0;
-    std::string missing;
-};
-
-Provided dimension(const DesignRecord& record, Field field, const std::string& what,
-                   const std::string& noun) {
-    const std::string& text = record.text(field);
-    if (text.find_first_not_of(' ') == std::string::npos) return {0, what + " has no " + noun};
-    const auto v = tryParseNumber(text);
-    if (!v) return {0, what + "'s " + noun + " reads \"" + text + "\", not a number"};
-    if (!(*v > 0 && std::isfinite(*v)))
-        return {0, what + "'s " + noun + " is " + plainText(*v) + " m, not above 0"};
-    return {*v, ""};
-}
-
-Provided providedTrench(const DesignRecord& record) {
-    const std::string what = "the trench on show";
-    for (auto [field, noun] : {std::pair{Field::lblwid, "width"}, {Field::txtdepth, "depth"}}) {
-        const Provided p = dimension(record, field, what, noun);
-        if (!p.missing.empty()) return p;
-    }
-    return dimension(record, Field::txtlength, what, "length");
-}
-
-Provided providedRing(const DesignRecord& record, const StormDesign& d) {
-    const std::string what = "the ring on show";
-    if (!(d.ringRadius > 0 && std::isfinite(d.ringRadius)))
-        return {0, what + "'s diameter is " + plainText(d.ringRadius * 2000) + " mm, not above 0"};
-    if (record.text(Field::rvdepth) == "Fail")
-        return {0, what + " fails in the ring table, which gives it no depth"};
-    return dimension(record, Field::rvdepth, what, "depth");
-}
-
-CheckItem stormItem(bool ring, const Provided& provided, double needed, const StormDesign& d,
+CheckItem stormItem(bool ring, const SoakawayOnShow& provided, double needed, const StormDesign& d,
                     const CriticalStormRow& row, double creepPercent) {
     const std::string name = "Critical storm";
     if (!provided.missing.empty()) return {name, Verdict::notDesigned, sentence(provided.missing)};
@@ -215,7 +180,7 @@ CheckItem stormItem(bool ring, const Provided& provided, double needed, const St
                 atLeast(needed - provided.size) + " short: " + remedy};
 }
 
-CheckItem halfEmptyItem(bool ring, const Provided& provided, const CriticalStormRow& row,
+CheckItem halfEmptyItem(bool ring, const SoakawayOnShow& provided, const CriticalStormRow& row,
                         const StormDesign& d) {
     const std::string name = "Half-empty time";
     // Timed on what the storm needs, which a trench without its width or depth does not say.
@@ -243,6 +208,43 @@ CheckItem halfEmptyItem(bool ring, const Provided& provided, const CriticalStorm
                 limit + "."};
 }
 
+// The half-empty time of the soakaway on show routed through a storm, asked for instead of the
+// formula's; says so, and gives the formula's beside it.
+CheckItem routedHalfEmptyItem(const DesignCheckInputs& in, const StormDesign& d,
+                              const SoakawayOnShow& provided, DesignCheck& check) {
+    const std::string name = "Half-empty time";
+    if (!provided.designed()) return {name, Verdict::notDesigned, sentence(provided.missing)};
+    const RoutingRequest& request = *in.routing;
+    try {
+        check.routing = routingCase(in.site, in.event(request.event), d, provided, request);
+    } catch (const std::domain_error& e) {
+        return {name, Verdict::notChecked, std::string("Not routed: ") + e.what(),
+                "a storm to route"};
+    }
+    const RoutingCase& c = *check.routing;
+    const std::string what = c.ring ? "ring" : "trench";
+    const std::string at = "Routed through the " + plainText(c.storm.minutes) +
+                           " min storm of the event \"" + stormEventName(request.event) + "\" (" +
+                           stormProfileName(request.profile) + " profile, " +
+                           wettedAreaName(request.area) + "), the " + what;
+    const std::string limit = plainText(d.halfEmptyLimit) + " h";
+    const std::string formula = " (the formula gives " + displayText(c.formulaHalfEmpty) + " h).";
+    if (!(c.peak().stored > 0))
+        return {name, Verdict::pass, at + " stores nothing, so nothing is left to drain."};
+    const auto hours = c.halfEmptyHours();
+    if (!hours)
+        return {name, Verdict::fail,
+                at + " does not half empty within the 7 days routed, over the limit of " + limit +
+                    formula};
+    if (*hours <= d.halfEmptyLimit)
+        return {name, Verdict::pass,
+                at + " half empties " + displayText(*hours) +
+                    " h after its peak, within the limit of " + limit + formula};
+    return {name, Verdict::fail,
+            at + " takes " + displayText(*hours) + " h after its peak to half empty, over the " +
+                "limit of " + limit + formula};
+}
+
 CheckItem fosItem(const DesignCheckInputs& in, double area, double minimum, double factor) {
     const std::string where = " for a drained area " + areaBand(in.fosTable, area) +
                               " where the consequence of failure is \"" +
@@ -256,7 +258,8 @@ CheckItem fosItem(const DesignCheckInputs& in, double area, double minimum, doub
                 plainText(minimum) + where + "."};
 }
 
-CheckItem groundwaterItem(const DesignCheckInputs& in, const Provided& provided, double base) {
+CheckItem groundwaterItem(const DesignCheckInputs& in, const SoakawayOnShow& provided,
+                          double base) {
     if (!in.groundwaterDepth)
         return {"Groundwater", Verdict::notChecked, "No depth to the groundwater was given.",
                 "no groundwater depth"};
@@ -317,11 +320,10 @@ std::string eventTitle(const StormEvent& e) {
 // The design event stands or falls with the critical storm and half-empty checks; the flood
 // events compare the storage their critical storm needs with what the soakaway on show holds.
 void checkEvents(const DesignCheckInputs& in, const StormDesign& d, DesignCheck& check,
-                 const Provided& provided) {
+                 const SoakawayOnShow& provided) {
     std::optional<SoakawayStore> store;
     if (provided.missing.empty()) {
-        store = check.ring ? ringStore(d.ring, d.ringRadius, provided.size)
-                           : trenchStore(d.trench, provided.size, d.trenchWidth, d.trenchDepth);
+        store = storeOf(provided, d);
         check.provided = store->storage;
     }
     const std::string onShow = check.ring ? "the ring on show" : "the trench on show";
@@ -346,6 +348,7 @@ void checkEvents(const DesignCheckInputs& in, const StormDesign& d, DesignCheck&
             r.verdict = a == Verdict::notDesigned || b == Verdict::notDesigned
                             ? Verdict::notDesigned
                         : a == Verdict::fail || b == Verdict::fail ? Verdict::fail
+                        : b == Verdict::notChecked                 ? Verdict::notChecked
                                                                    : Verdict::pass;
             r.reason = "The critical storm and half-empty checks above.";
             continue;
@@ -401,11 +404,12 @@ DesignCheck designCheck(const DesignCheckInputs& in, const DesignRecord& record)
     const CriticalStormRow& row =
         check.table.rows[check.ring ? check.table.ringGoverning : check.table.trenchGoverning];
 
-    const Provided provided = check.ring ? providedRing(record, d) : providedTrench(record);
+    const SoakawayOnShow provided = check.ring ? ringOnShow(record, d) : trenchOnShow(record);
     const double needed = check.ring ? row.ringDepth : row.trenchLength;
     check.items.push_back(
         stormItem(check.ring, provided, needed, d, row, in.site.urbanCreepPercent));
-    check.items.push_back(halfEmptyItem(check.ring, provided, row, d));
+    check.items.push_back(in.routing ? routedHalfEmptyItem(in, d, provided, check)
+                                     : halfEmptyItem(check.ring, provided, row, d));
 
     check.drainedArea = record.number(Field::txtarea) * (1 + in.site.urbanCreepPercent / 100);
     check.minimumFos = minimumFactorOfSafety(in.fosTable, check.drainedArea, in.consequence);

@@ -7,6 +7,7 @@
 
 #include "critical_storm.h"
 #include "design_record.h"
+#include "routing_case.h"
 #include "storm_events.h"
 #include "trial_pit.h"
 
@@ -47,6 +48,8 @@ struct DesignCheckInputs {
     double minimumGroundwaterClearance = 1;  // m, base above the groundwater (BRE 365)
     double minimumBuildingDistance = 5;      // m (BRE 365)
     std::optional<TrialPitSeries> trialPits;
+    // When asked, the half-empty check takes the routed time of this storm, not the formula's.
+    std::optional<RoutingRequest> routing;
 
     StormEvent event(StormEventKind kind) const;
     void setEvent(StormEventKind kind, StormEvent event);
@@ -84,6 +87,7 @@ struct DesignCheck {
     double drainedArea = 0;  // m2, the impermeable area with the urban creep allowance
     double minimumFos = 0;
     std::optional<TrialPitSeriesRates> trialPitRates;
+    std::optional<RoutingCase> routing;  // when asked for and the storm could be routed
     std::vector<CheckItem> items;
 
     // No check failed; one that could not be made for want of its inputs does not fail

@@ -10,6 +10,25 @@ const char* stormProfileName(StormProfile) {
     return "uniform";
 }
 
+const char* stormProfileKey(StormProfile) {
+    return "uniform";
+}
+
+ProfileChoice stormProfileOf(std::string_view key) {
+    if (key == "uniform") return {StormProfile::uniform, ""};
+    if (key == "summer" || key == "winter")
+        return {std::nullopt, "The FSR " +
+                                  std::string(key == "summer" ? "50 % summer" : "75 % winter") +
+                                  " profile is not built: no published table of it could be "
+                                  "cited. Only the uniform profile is."};
+    return {std::nullopt,
+            "No storm profile is called \"" + std::string(key) + "\"; there is \"uniform\"."};
+}
+
+double stormShare(StormProfile, double fraction) {
+    return std::clamp(fraction, 0.0, 1.0);
+}
+
 const char* wettedAreaName(WettedArea area) {
     return area == WettedArea::atLevel ? "wetted area at the water level"
                                        : "wetted area at half depth (BRE 365)";
@@ -32,8 +51,8 @@ void checkInputs(const RoutedSoakaway& s, const RoutingInputs& in) {
     if (!positive(in.runoffArea) || !(in.rainfall >= 0 && std::isfinite(in.rainfall)) ||
         !positive(in.stormMinutes))
         throw std::domain_error("The storm to route needs an area, a rainfall and a duration.");
-    if (!(in.step >= 0 && std::isfinite(in.step)))
-        throw std::domain_error("The routing step must be 0 s (chosen) or more.");
+    if (!(in.step >= 0 && in.step <= 60))
+        throw std::domain_error("The routing step must lie between 0 s (chosen) and 60 s.");
 }
 }  // namespace
 
@@ -41,9 +60,9 @@ RoutingResult route(const RoutedSoakaway& s, const RoutingInputs& in) {
     checkInputs(s, in);
     const double stormSeconds = in.stormMinutes * 60;
     RoutingResult r{};
-    r.step = in.step > 0 ? std::min(in.step, 60.0) : std::min(60.0, stormSeconds / 60);
+    r.step = in.step > 0 ? in.step : std::min(60.0, stormSeconds / 60);
     const double capacity = s.capacity();
-    const double inflowRate = in.runoffArea * in.rainfall / stormSeconds;  // uniform profile
+    const double stormWater = in.runoffArea * in.rainfall;
     // BRE 365's faces: the sides to half the full depth, for the whole storm.
     const double halfDepthRate = s.infiltration * (s.sidePerDepth * s.fullDepth / 2 + s.base);
 
@@ -54,9 +73,10 @@ RoutingResult route(const RoutedSoakaway& s, const RoutingInputs& in) {
         const double start = now.seconds;
         const double end = std::min(static_cast<double>(k) * r.step, kMostRoutingSeconds);
         const double dt = end - start;
-        // The rain of the part of the step that lies within the storm.
-        const double wet = std::clamp(stormSeconds - start, 0.0, dt);
-        const double in_ = inflowRate * wet;
+        const double in_ = start < stormSeconds
+                               ? stormWater * (stormShare(in.profile, end / stormSeconds) -
+                                               stormShare(in.profile, start / stormSeconds))
+                               : 0.0;
         const double level = now.stored / s.freePerDepth;
         const double rate = in.area == WettedArea::halfDepth
                                 ? (now.stored > 0 || in_ > 0 ? halfDepthRate : 0.0)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "ring_formulas.h"
@@ -9,8 +11,20 @@
 namespace varnholt {
 
 // How the storm's rain falls over its duration. BRE 365 takes it as falling evenly.
+// The FSR 50 % summer and 75 % winter profiles are not built: no published table of them
+// could be cited, and a profile made up would put a wrong peak into a real design.
 enum class StormProfile { uniform };
 const char* stormProfileName(StormProfile profile);  // "uniform"
+const char* stormProfileKey(StormProfile profile);   // "uniform", as the driver takes it
+// The profile of a key, or why there is none ("summer": not built, and why).
+struct ProfileChoice {
+    std::optional<StormProfile> profile;
+    std::string problem;
+};
+ProfileChoice stormProfileOf(std::string_view key);
+
+// The share of the storm's depth fallen by a fraction of its duration (clamped to 0..1).
+double stormShare(StormProfile profile, double fraction);
 
 // The faces the water soaks through: at the water's level as it rises and falls, or, as the
 // BRE 365 balance takes them for the whole storm, at half the soakaway's depth.
@@ -37,7 +51,7 @@ struct RoutingInputs {
     double stormMinutes;  // min
     StormProfile profile = StormProfile::uniform;
     WettedArea area = WettedArea::atLevel;
-    double step = 0;  // s; 0 chooses one: a minute, or a sixtieth of a shorter storm
+    double step = 0;  // s, at most 60; 0 chooses one: a minute, or a sixtieth of a shorter storm
 };
 
 // The state at the end of a step; volumes in m3, cumulative from the storm's start.
