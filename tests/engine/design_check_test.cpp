@@ -304,5 +304,77 @@ TEST_F(DesignCheckTest, TheDesignRateMayNotExceedTheLowestTrialPitTest) {
     EXPECT_EQ(verdict("Infiltration rate"), Verdict::fail);
 }
 
+// The half-empty check takes the routed time only when routing is asked for, and then says so,
+// with the formula's time beside it.
+TEST_F(DesignCheckTest, TheHalfEmptyCheckTakesTheRoutedTimeOnlyWhenAsked) {
+    const DesignCheck plain = designCheck(in, design.record());
+    EXPECT_FALSE(plain.routing);
+    EXPECT_EQ(item(plain, "Half-empty time").reason.find("Routed"), std::string::npos);
+
+    DesignCheckInputs routed = in;
+    routed.routing = RoutingRequest{};
+    routed.routing->area = WettedArea::halfDepth;
+    DesignCheck c = designCheck(routed, design.record());
+    ASSERT_TRUE(c.routing);
+    const CheckItem& half = item(c, "Half-empty time");
+    EXPECT_EQ(half.verdict, Verdict::pass) << half.reason;
+    for (const char* says : {"Routed through the ", "uniform profile", "wetted area at half depth",
+                             "after its peak", "the formula gives"})
+        EXPECT_NE(half.reason.find(says), std::string::npos) << says << ": " << half.reason;
+    // The event's critical storm, the one needing the most storage of the trench on show.
+    const EventStorage& design_ = *c.events[0].storage;
+    EXPECT_TRUE(c.routing->critical);
+    EXPECT_EQ(c.routing->storm.minutes, design_.rows[design_.critical].minutes);
+    // Sized a touch above the storm, the trench is nearly full at the peak: with BRE 365's faces
+    // the routed time from the peak is the formula's, less what the unfilled top would take.
+    ASSERT_TRUE(c.routing->halfEmptyHours());
+    EXPECT_LE(*c.routing->halfEmptyHours(), c.routing->formulaHalfEmpty + 60.0 / 3600);
+    EXPECT_GT(*c.routing->halfEmptyHours(), 0.9 * c.routing->formulaHalfEmpty);
+
+    design.write(Field::txthalfempty, "1");
+    c = designCheck(routed, design.record());
+    EXPECT_EQ(item(c, "Half-empty time").verdict, Verdict::fail);
+    EXPECT_NE(item(c, "Half-empty time").reason.find("over the limit of 1 h"), std::string::npos);
+    EXPECT_FALSE(c.passes());
+}
+
+TEST_F(DesignCheckTest, ARoutedHalfEmptyCheckThatCannotBeMadeSaysWhy) {
+    struct Case {
+        const char* what;
+        Field field;
+        const char* text;
+        std::optional<double> minutes;
+        Verdict verdict;
+        const char* says;
+    };
+    for (const Case& c :
+         {Case{"a table duration", Field::txtlength, "10", 30.0, Verdict::pass, "the 30 min storm"},
+          Case{"no such duration", Field::txtlength, "10", 45.0, Verdict::notChecked,
+               "holds no 45 min storm"},
+          Case{"no length", Field::txtlength, "", std::nullopt, Verdict::notDesigned,
+               "has no length"}}) {
+        SCOPED_TRACE(c.what);
+        DesignCheckInputs routed = in;
+        routed.routing = RoutingRequest{};
+        routed.routing->minutes = c.minutes;
+        const DesignCheck check = designCheck(routed, with(c.field, c.text));
+        const CheckItem& half = item(check, "Half-empty time");
+        EXPECT_EQ(half.verdict, c.verdict) << half.reason;
+        EXPECT_NE(half.reason.find(c.says), std::string::npos) << half.reason;
+        EXPECT_EQ(check.routing.has_value(), c.verdict == Verdict::pass);
+    }
+}
+
+TEST(StormProfiles, OnlyTheUniformProfileIsBuiltAndTheOthersSayWhy) {
+    EXPECT_EQ(stormProfileOf("uniform").profile, StormProfile::uniform);
+    for (const char* key : {"summer", "winter"}) {
+        const ProfileChoice c = stormProfileOf(key);
+        EXPECT_FALSE(c.profile);
+        EXPECT_NE(c.problem.find("not built"), std::string::npos) << c.problem;
+        EXPECT_NE(c.problem.find("published table"), std::string::npos) << c.problem;
+    }
+    EXPECT_NE(stormProfileOf("Uniform").problem.find("\"uniform\""), std::string::npos);
+}
+
 }  // namespace
 }  // namespace varnholt
