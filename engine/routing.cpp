@@ -51,8 +51,10 @@ void checkInputs(const RoutedSoakaway& s, const RoutingInputs& in) {
     if (!positive(in.runoffArea) || !(in.rainfall >= 0 && std::isfinite(in.rainfall)) ||
         !positive(in.stormMinutes))
         throw std::domain_error("The storm to route needs an area, a rainfall and a duration.");
-    if (!(in.step >= 0 && in.step <= 60))
-        throw std::domain_error("The routing step must lie between 0 s (chosen) and 60 s.");
+    // Below a second the week of drain-down would take millions of samples.
+    if (!(in.step == 0 || (in.step >= 1 && in.step <= 60)))
+        throw std::domain_error(
+            "The routing step must be 0 s (chosen) or lie between 1 s and 60 s.");
 }
 }  // namespace
 

@@ -14,6 +14,9 @@ namespace varnholt {
 // The FSR 50 % summer and 75 % winter profiles are not built: no published table of them
 // could be cited, and a profile made up would put a wrong peak into a real design.
 enum class StormProfile { uniform };
+inline constexpr const char* kPeakedProfilesNotBuilt =
+    "The FSR 50 % summer and 75 % winter profiles are not built: no published table of them "
+    "could be cited. Only the uniform profile is.";
 const char* stormProfileName(StormProfile profile);  // "uniform"
 const char* stormProfileKey(StormProfile profile);   // "uniform", as the driver takes it
 // The profile of a key, or why there is none ("summer": not built, and why).

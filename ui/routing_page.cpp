@@ -71,9 +71,7 @@ RoutingPage::RoutingPage(const DesignCheckLogic& logic, QWidget* parent)
     profile->addItem(QString::fromLatin1(stormProfileName(StormProfile::uniform)));
     // The peaked profiles are asked for by name elsewhere; here the engine says why they are
     // not there.
-    auto* profileNote = new QLabel(QString::fromStdString(stormProfileOf("summer").problem + "\n" +
-                                                          stormProfileOf("winter").problem),
-                                   this);
+    auto* profileNote = new QLabel(QString::fromLatin1(kPeakedProfilesNotBuilt), this);
     profileNote->setObjectName(QStringLiteral("profilenote"));
     profileNote->setWordWrap(true);
     profileNote->setStyleSheet(QStringLiteral("color: #505050"));

@@ -64,17 +64,19 @@ void paintLevelPlot(QPainter& painter, const QRectF& area, const RoutingCase& c)
     std::vector<PlotFrame::Mark> marks;
     for (int i = 0; i * time.step <= time.end * (1 + 1e-9); ++i)
         marks.push_back({xOf(i * time.step), QString::number(i * time.step)});
-    frame.paint(painter, marks, QStringLiteral("Time from the storm's start (h)"),
-                [&](int step, const QRectF& row) {
-                    painter.setPen(kLevelColour);
-                    painter.drawText(QRectF(plot.left() - 3.8 * em, row.top(), 3.6 * em, em),
-                                     Qt::AlignRight | Qt::AlignVCenter,
-                                     QString::number(top * step / 4));
-                    painter.setPen(Qt::black);
-                    painter.drawText(QRectF(plot.right() + 0.2 * em, row.top(), 3.6 * em, em),
-                                     Qt::AlignLeft | Qt::AlignVCenter,
-                                     qs(displayText(top * step / 4 * c.soakaway.freePerDepth, 1)));
-                });
+    frame.paint(
+        painter, marks, QStringLiteral("Time from the storm's start (h)"),
+        [&](int step, const QRectF& row) {
+            painter.setPen(kLevelColour);
+            painter.drawText(QRectF(plot.left() - 3.8 * em, row.top(), 3.6 * em, em),
+                             Qt::AlignRight | Qt::AlignVCenter, QString::number(top * step / 4));
+            painter.setPen(Qt::black);
+            painter.drawText(QRectF(plot.right() + 0.2 * em, row.top(), 3.6 * em, em),
+                             Qt::AlignLeft | Qt::AlignVCenter,
+                             // Rounded, not cut: the label stands at the
+                             // grid line's own volume.
+                             QString::number(top * step / 4 * c.soakaway.freePerDepth, 'g', 3));
+        });
     painter.setPen(kLevelColour);
     const QString levelTitle = QStringLiteral("Water level (m)");
     const QString storedTitle = QStringLiteral("Stored (m3)");
