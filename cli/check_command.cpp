@@ -6,6 +6,7 @@
 #include "json_writer.h"
 #include "output/critical/design_check_report.h"
 #include "project/qt/atomic_file.h"
+#include "route_options.h"
 #include "storm_json.h"
 #include "tools/design_check_reader.h"
 
@@ -77,11 +78,20 @@ bool parseCheckRequest(const std::vector<std::string>& args, CheckRequest& reque
                        std::string& error) {
     std::vector<std::string> rest;
     std::size_t pitTests = 0;
+    RoutingRequest routing;
+    bool route = false;
+    std::string routingOption;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         static const std::vector<std::string> kPitOptions = {"--pit", "--pit-gravel", "--pit-test"};
-        if (a == "--strict") {
-            request.strict = true;
+        if (a == "--strict" || a == "--route") {
+            (a == "--strict" ? request.strict : route) = true;
+            continue;
+        }
+        bool taken = false;
+        if (!takeRoutingOption(args, i, routing, taken, error)) return false;
+        if (taken) {
+            routingOption = a;
             continue;
         }
         const bool pitOption =
@@ -121,6 +131,11 @@ bool parseCheckRequest(const std::vector<std::string>& args, CheckRequest& reque
         error = "--pit needs at least one --pit-test D,T";
         return false;
     }
+    if (!routingOption.empty() && !route) {
+        error = routingOption + " needs --route";
+        return false;
+    }
+    if (route) request.routing = routing;
     return parseCriticalRequest(rest, request.critical, error);
 }
 
@@ -145,6 +160,7 @@ int runCheck(const CheckRequest& request, std::string& out, std::string& message
                 made = request.critical.options.apply(design.record(), logic.inputs, refused);
                 if (made) {
                     if (pits) logic.inputs.trialPits = pits;
+                    logic.inputs.routing = request.routing;
                     made = logic.calculate(design.record());
                     refused = logic.error();
                 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "critical_command.h"
+#include "engine/routing_case.h"
 #include "tools/design_check_logic.h"
 #include "tools/trial_pit_tests_logic.h"
 
@@ -14,13 +16,15 @@ struct CheckRequest {
     TrialPitTestsBoxes pit;    // over the project's trial pit tests when given
     bool pitGiven = false;
     bool strict = false;  // a check not made fails too
+    // The half-empty check takes the routed time of the design event's critical storm.
+    std::optional<RoutingRequest> routing;
 };
 
 // Parses the arguments after "check": those of "critical" and --creep PCT,
 // --consequence none|minor|buildings, --groundwater M, --building M, --top M,
 // --least-groundwater M, --least-building M, --fos-areas A,B, --fos F1,..,F9, --pit L,W,
 // --pit-gravel VR, up to three --pit-test D,T, --event NAME=T,ALLOWANCE (NAME design, site or
-// buildings) and --strict.
+// buildings), --strict, and --route with --profile P, --half-depth and --step S.
 bool parseCheckRequest(const std::vector<std::string>& args, CheckRequest& request,
                        std::string& error);
 
