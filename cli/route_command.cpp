@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "engine/errors.h"
+#include "output/critical/routing_report.h"
 #include "project/qt/atomic_file.h"
 #include "route_report.h"
 
@@ -13,8 +14,7 @@ namespace {
 
 // The storm routed through the soakaway the main window shows, or why it cannot be.
 std::optional<RoutingCase> routeOnShow(const RouteRequest& request, const DesignRecord& record,
-                                       std::string& refused) {
-    DesignCheckInputs inputs;
+                                       DesignCheckInputs& inputs, std::string& refused) {
     if (!request.critical.options.apply(record, inputs, refused)) return std::nullopt;
     try {
         const StormDesign design = stormDesignOf(record);
@@ -33,13 +33,14 @@ std::optional<RoutingCase> routeOnShow(const RouteRequest& request, const Design
 int runRoute(const RouteRequest& request, std::string& out, std::string& messages) {
     std::optional<RoutingCase> routed;
     DesignRecord record;
+    DesignCheckInputs inputs;
     const std::string& output = request.critical.output;
     const bool started = runSession(
         request.critical.design, [&](Design& design, std::vector<std::string>& shown, bool ok) {
             if (ok) {
                 record = design.record();
                 std::string refused;
-                routed = routeOnShow(request, record, refused);
+                routed = routeOnShow(request, record, inputs, refused);
                 if (!routed)
                     shown.push_back(refused);
                 else if (output.empty())
@@ -50,7 +51,9 @@ int runRoute(const RouteRequest& request, std::string& out, std::string& message
         });
     if (!started || !routed) return 1;
     if (output.empty()) return 0;
-    const std::string contents = routingCsv(*routed);
+    const std::string contents =
+        request.csv ? routingCsv(*routed)
+                    : routingReport(record, inputs.site, *routed).toPdf().toStdString();
     if (auto failed = writeFileAtomically(output, contents)) {
         messages = *failed;
         return 1;

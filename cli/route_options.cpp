@@ -80,8 +80,8 @@ bool parseRouteRequest(const std::vector<std::string>& args, RouteRequest& reque
         const std::string& v = args[++i];
         if (a == "-o") {
             request.csv = endsWith(v, ".csv");
-            if (!request.csv) {
-                error = "-o names a .csv file, not '" + v + "'";
+            if (!request.csv && !endsWith(v, ".pdf")) {
+                error = "-o names a .pdf or a .csv file, not '" + v + "'";
                 return false;
             }
             request.critical.output = v;

@@ -1,4 +1,4 @@
-// The routing of a storm through the headless driver: its text, JSON and CSV say the same, the
+// The routing of a storm through the headless driver: its text, JSON, CSV and PDF say the same, the
 // CSV keeps every drop of water, and what cannot be routed is refused with the engine's reason.
 #include <gtest/gtest.h>
 
@@ -7,11 +7,13 @@
 #include <fstream>
 #include <map>
 #include <nlohmann/json.hpp>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli_run.h"
+#include "pdf_words.h"
 
 namespace {
 
@@ -19,6 +21,7 @@ using nlohmann::json;
 using varnholt::testing::CliRun;
 using varnholt::testing::runCli;
 
+const std::regex kSpecial(R"([.^$|()\[\]{}*+?\\])");
 const std::string kSample = std::string(VARNHOLT_SOURCE_DIR) + "/samples/garage-roof.vhl";
 
 CliRun run(const std::string& command, std::vector<std::string> extra) {
@@ -137,6 +140,24 @@ TEST(CliRoute, TheCsvHoldsEverySampleAndLosesNoWater) {
     }
 }
 
+TEST(CliRoute, ThePdfSaysWhatTheTextSays) {
+    const std::string path = ::testing::TempDir() + "routed.pdf";
+    std::filesystem::remove(path);
+    const CliRun written = run("route", {"--half-depth", "-o", path});
+    ASSERT_EQ(written.status, 0) << written.err;
+    const std::string pdf = varnholt::testing::commandOutput("pdftotext -layout '" + path + "' -");
+    EXPECT_NE(pdf.find("Project Title: Garage roof"), std::string::npos) << pdf;
+    const CliRun text = run("route", {"--half-depth"});
+    std::istringstream lines(text.out);
+    for (std::string line; std::getline(lines, line);) {
+        const auto colon = line.find(": ");
+        const std::regex laidOut(std::regex_replace(line.substr(0, colon), kSpecial, R"(\$&)") +
+                                 " +" +
+                                 std::regex_replace(line.substr(colon + 2), kSpecial, R"(\$&)"));
+        EXPECT_TRUE(std::regex_search(pdf, laidOut)) << line << "\n" << pdf;
+    }
+}
+
 TEST(CliRoute, RefusesWhatCannotBeRoutedAndWritesNothing) {
     const std::string path = ::testing::TempDir() + "refused.csv";
     struct Case {
@@ -171,7 +192,7 @@ TEST(CliRoute, RefusesWhatCannotBeRoutedAndWritesNothing) {
     }
     const CliRun text = run("route", {"-o", ::testing::TempDir() + "routed.txt"});
     EXPECT_EQ(text.status, 2);
-    EXPECT_NE(text.err.find("-o names a .csv file"), std::string::npos) << text.err;
+    EXPECT_NE(text.err.find("-o names a .pdf or a .csv file"), std::string::npos) << text.err;
 }
 
 TEST(CliRoute, CheckTakesTheRoutedHalfEmptyTimeWhenAsked) {
