@@ -62,6 +62,15 @@ inline constexpr auto kCheckTextDefaults = std::to_array<CheckTextDefault>({
     // Where the FEH99 parameters came from, for the record: the file and its group; empty when
     // typed. (The depth tables keep their own.)
     {"feh99origin", ""},
+    // The storm the Routing page routes: the event design/site/buildings; a duration of the
+    // storm table in min, empty for the event's critical storm; the wetted area level/halfdepth;
+    // the step in s, empty for a chosen one; and whether the half-empty check takes the routed
+    // time, 0/1.
+    {"routeevent", "design"},
+    {"routeduration", ""},
+    {"routearea", "level"},
+    {"routestep", ""},
+    {"routedcheck", "0"},
 });
 
 bool isCheckTextKey(std::string_view key);

@@ -432,4 +432,10 @@ DesignCheck designCheck(const DesignCheckInputs& in, const DesignRecord& record)
     return check;
 }
 
+RoutingCase routedOnShow(const DesignCheckInputs& in, const DesignRecord& record,
+                         const RoutingRequest& request) {
+    const StormDesign d = stormDesignOf(record);
+    return routingCase(in.site, in.event(request.event), d, soakawayOnShow(record, d), request);
+}
+
 }  // namespace varnholt

@@ -108,4 +108,9 @@ struct DesignCheck {
 // input it refuses.
 DesignCheck designCheck(const DesignCheckInputs& inputs, const DesignRecord& record);
 
+// The storm of `request` routed through the soakaway on show, whether or not the check takes
+// it. Throws as routingCase does, and ConversionError for a design text that is not a number.
+RoutingCase routedOnShow(const DesignCheckInputs& inputs, const DesignRecord& record,
+                         const RoutingRequest& request);
+
 }  // namespace varnholt

@@ -20,7 +20,27 @@ bool DesignCheckLogic::calculate(const DesignRecord& record) {
         error_ = e.what();
     }
     if (check_) storm_.calculate(record);
+    route(record);
     return check_.has_value();
+}
+
+void DesignCheckLogic::route(const DesignRecord& record) {
+    routed_.reset();
+    routingProblem_.clear();
+    if (!check_) {
+        routingProblem_ = error_;
+        return;
+    }
+    if (inputs.routing) routing = *inputs.routing;
+    if (check_->routing) {
+        routed_ = check_->routing;
+        return;
+    }
+    try {
+        routed_ = routedOnShow(inputs, record, routing);
+    } catch (const std::domain_error& e) {
+        routingProblem_ = e.what();
+    }
 }
 
 bool DesignCheckLogic::calculateFromProject(const DesignRecord& record) {
@@ -28,8 +48,11 @@ bool DesignCheckLogic::calculateFromProject(const DesignRecord& record) {
     if (!reader.readTexts(record.checkTexts, record.fehTables)) {
         check_.reset();
         error_ = reader.error();
+        routed_.reset();
+        routingProblem_ = error_;
         return false;
     }
+    routing = reader.routing();
     return calculate(record);
 }
 

@@ -16,6 +16,9 @@ namespace varnholt {
 class DesignCheckLogic {
 public:
     DesignCheckInputs inputs;
+    // The storm the Routing page routes; the check takes it only when `inputs.routing` is set,
+    // and then that one.
+    RoutingRequest routing;
 
     // Recomputes from the design. Returns false, with the reason in error(), when a design
     // text is not a number or an input is refused; the last check is then dropped.
@@ -27,6 +30,10 @@ public:
 
     const std::optional<DesignCheck>& check() const { return check_; }
     const CriticalStormLogic& storm() const { return storm_; }
+    // The storm routed through the soakaway on show, whether or not the check takes it; when
+    // it could not be routed, routingProblem() says why.
+    const std::optional<RoutingCase>& routed() const { return routed_; }
+    const std::string& routingProblem() const { return routingProblem_; }
     const std::string& error() const { return error_; }
 
     // The summary of the verdicts, or why no check was made.
@@ -40,9 +47,13 @@ public:
     void useInDesign(Design& design) const { storm_.useInDesign(design); }
 
 private:
+    void route(const DesignRecord& record);
+
     std::optional<DesignCheck> check_;
     CriticalStormLogic storm_;
     std::string error_;
+    std::optional<RoutingCase> routed_;
+    std::string routingProblem_;
 };
 
 }  // namespace varnholt

@@ -156,6 +156,10 @@ const char* consequenceKey(Consequence consequence) {
     return kConsequenceKeys[static_cast<std::size_t>(consequence)];
 }
 
+const char* wettedAreaKey(WettedArea area) {
+    return area == WettedArea::halfDepth ? "halfdepth" : "level";
+}
+
 bool DesignCheckReader::readFigures(const std::string& what, CheckInput input,
                                     const std::string& value) {
     const auto parts = splitAtCommas(value);
@@ -287,6 +291,61 @@ bool DesignCheckReader::readTexts(const CheckTexts& texts, const FehDepthTables&
     TrialPitTestsLogic pits;
     pits.boxes = trialPitBoxesOf(texts);
     in.trialPits = pits.calculate() ? pits.series() : std::nullopt;
+    return readRouting(texts);
+}
+
+bool DesignCheckReader::readRouting(const CheckTexts& texts) {
+    RoutingRequest request;
+    const auto refuse = [&](const char* box, const std::string& text, const std::string& is) {
+        error_ = std::string(box) + ": '" + text + "' is not " + is + ".";
+        return false;
+    };
+    const std::string& event = texts.text("routeevent");
+    std::optional<StormEventKind> kind;
+    for (std::size_t k = 0; k < kStormEventCount; ++k)
+        if (event == stormEventKey(static_cast<StormEventKind>(k)))
+            kind = static_cast<StormEventKind>(k);
+    if (!kind) return refuse("Routed event", event, "one of design, site, buildings");
+    request.event = *kind;
+
+    const std::string& minutes = texts.text("routeduration");
+    if (!blank(minutes)) {
+        const auto value = tryParseNumber(minutes);
+        if (!value || std::find(kCriticalStormDurations.begin(), kCriticalStormDurations.end(),
+                                *value) == kCriticalStormDurations.end()) {
+            std::string held;
+            for (double d : kCriticalStormDurations)
+                held += (held.empty() ? "" : ", ") + plainText(d);
+            return refuse("Routed storm", minutes,
+                          "a duration of the storm table (" + held +
+                              " min), or empty for the critical storm");
+        }
+        request.minutes = value;
+    }
+
+    const std::string& area = texts.text("routearea");
+    if (area == wettedAreaKey(WettedArea::atLevel))
+        request.area = WettedArea::atLevel;
+    else if (area == wettedAreaKey(WettedArea::halfDepth))
+        request.area = WettedArea::halfDepth;
+    else
+        return refuse("Wetted area", area, "one of level, halfdepth");
+
+    // Below a second the seven days routed would take millions of steps.
+    const std::string& step = texts.text("routestep");
+    if (!blank(step)) {
+        const auto value = tryParseNumber(step);
+        if (!value || !(*value >= 1 && *value <= 60))
+            return refuse("Routing step", step,
+                          "a number of seconds from 1 to 60, or empty for a chosen step");
+        request.step = *value;
+    }
+
+    const std::string& used = texts.text("routedcheck");
+    if (used != "0" && used != "1")
+        return refuse("Use the routed half-empty time in the check", used, "0 or 1");
+    routing_ = request;
+    inputs_.routing = used == "1" ? std::optional(request) : std::nullopt;
     return true;
 }
 

@@ -39,8 +39,12 @@ public:
     bool readBox(CheckInput input, const std::string& text, std::size_t figure = 0);
 
     // Every input kept with the project, from its texts and its imported tables; the trial-pit
-    // tests count only when they give rates, as in their own window. A refusal names the box.
+    // tests count only when they give rates, as in their own window. The storm to route is read
+    // whether or not the half-empty check takes it (routing()), and given to the check only
+    // when it does. A refusal names the box.
     bool readTexts(const CheckTexts& texts, const FehDepthTables& tables);
+    // The storm to route as readTexts last read it.
+    const RoutingRequest& routing() const { return routing_; }
 
     // One of the driver's options with its value: the numbers of the input separated by commas,
     // none, minor or buildings for --consequence, fsr, feh99, feh13 or feh22 for --source, or
@@ -54,13 +58,17 @@ public:
 private:
     bool readFigures(const std::string& what, CheckInput input, const std::string& value);
 
+    bool readRouting(const CheckTexts& texts);
+
     DesignCheckInputs& inputs_;
+    RoutingRequest routing_;
     std::string error_;
 };
 
 // The key a choice is kept under in the project's texts, and back.
 const char* regionKey(Region region);
 const char* consequenceKey(Consequence consequence);
+const char* wettedAreaKey(WettedArea area);  // "level", "halfdepth"
 
 // The figures of a comma list as typed, an empty one for each empty place (a trailing comma
 // included), so that a count of figures can be checked.

@@ -31,6 +31,7 @@
 #include "project/qt/atomic_file.h"
 #include "rainfall_source_box.h"
 #include "report/report_printing.h"
+#include "routing_page.h"
 #include "tools/design_check_reader.h"
 #include "tools/feh_import.h"
 
@@ -101,6 +102,7 @@ DesignCheckDialog::DesignCheckDialog(DesignSession& session, QWidget* parent)
       table_(tableOf("stormtable", this)),
       plot_(new CheckPlot("stormplot", logic_, paintStorms, this)),
       eventPlot_(new CheckPlot("eventplot", logic_, paintEventPlot, this)),
+      routing_(new RoutingPage(logic_, this)),
       checks_(new QGroupBox(QStringLiteral("Checks"), this)),
       summary_(new QLabel(this)),
       problem_(new QLabel(this)),
@@ -121,6 +123,7 @@ DesignCheckDialog::DesignCheckDialog(DesignSession& session, QWidget* parent)
     tabs->addTab(stormTab, QStringLiteral("Critical Storm"));
     tabs->addTab(eventPlot_, QStringLiteral("Event Storage"));
     tabs->addTab(siteTab(), QStringLiteral("Site and Safety"));
+    tabs->addTab(routing_, QStringLiteral("Routing"));
 
     problem_->setObjectName(QStringLiteral("problem"));
     problem_->setStyleSheet(QStringLiteral("color: red"));
@@ -178,6 +181,7 @@ DesignCheckDialog::DesignCheckDialog(DesignSession& session, QWidget* parent)
              QString::fromLatin1(consequenceKey(static_cast<Consequence>(index))));
     });
     connect(source_, &RainfallSourceBox::edited, this, &DesignCheckDialog::edit);
+    connect(routing_, &RoutingPage::edited, this, &DesignCheckDialog::edit);
     connect(source_, &RainfallSourceBox::importAsked, this, &DesignCheckDialog::importFeh);
     table_->setMinimumHeight(160);
     resize(900, 820);
@@ -279,6 +283,7 @@ void DesignCheckDialog::showTexts() {
         if (consequence == consequenceKey(static_cast<Consequence>(c)))
             consequence_->setCurrentIndex(int(c));
     source_->showProject(record);
+    routing_->showProject(record);
 }
 
 void DesignCheckDialog::edit(const QString& key, const QString& text) {
@@ -346,6 +351,7 @@ void DesignCheckDialog::recalculate() {
     events_->showResults(logic_.check());
     plot_->update();
     eventPlot_->update();
+    routing_->showResults(problemText_);
 }
 
 void DesignCheckDialog::showTable() {
@@ -432,14 +438,16 @@ void DesignCheckDialog::savePdf() {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString path = dialog.selectedFiles().first();
     const QByteArray pdf =
-        designCheckReport(session_.record(), logic_.inputs, *logic_.check()).toPdf();
+        designCheckReport(session_.record(), logic_.inputs, *logic_.check(), logic_.routing)
+            .toPdf();
     if (auto failed = writeFileAtomically(path.toStdString(), pdf.toStdString()))
         showInformation(this, *failed);
 }
 
 void DesignCheckDialog::print() {
     if (!logic_.check()) return;
-    report::Report record = designCheckReport(session_.record(), logic_.inputs, *logic_.check());
+    report::Report record =
+        designCheckReport(session_.record(), logic_.inputs, *logic_.check(), logic_.routing);
     if (auto failed = report::printReport(record)) showInformation(this, failed->toStdString());
 }
 

@@ -15,12 +15,13 @@ namespace varnholt {
 
 class EventsBox;
 class RainfallSourceBox;
+class RoutingPage;
 
 // "Design Check": every storm of the rainfall source taken through the design as it stands with
 // the allowances, the governing one marked; the storm events with the storage they need; and
-// the checks a checking engineer asks for (factor of safety, clearances, trial-pit tests), with
-// "Use in Design", the record as PDF and on paper. Every box shows and edits the project's own
-// check inputs, named by their keys.
+// the checks a checking engineer asks for (factor of safety, clearances, trial-pit tests); a
+// storm routed through the soakaway; with "Use in Design", the record as PDF and on paper. Every
+// box shows and edits the project's own check inputs, named by their keys.
 class DesignCheckDialog : public QDialog {
     Q_OBJECT
 public:
@@ -64,6 +65,7 @@ private:
     QTableWidget* table_;
     QWidget* plot_;
     QWidget* eventPlot_;
+    RoutingPage* routing_;
     QWidget* checks_;
     QLabel* summary_;
     QLabel* problem_;

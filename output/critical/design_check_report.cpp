@@ -10,8 +10,11 @@
 #include "critical_report.h"
 #include "engine/critical_storm_text.h"
 #include "engine/design_check_text.h"
+#include "engine/errors.h"
 #include "engine/number_text.h"
+#include "engine/routing_text.h"
 #include "event_plot.h"
+#include "level_plot.h"
 #include "report/page_painter.h"
 
 namespace varnholt {
@@ -143,10 +146,43 @@ report::Page eventsPage(const DesignRecord& record, const DesignCheckInputs& inp
     return page;
 }
 
+// The routed storm on a page of its own: its lines and the water level against time.
+report::Page routingPage(const DesignRecord& record, const DesignCheckInputs& inputs,
+                         const RoutingRequest& request) {
+    report::Page page;
+    Column column(page, 10);
+    column.place(10, 120, QStringLiteral("Design Check: routing"), 16, true, Qt::black, false);
+    column.place(110, 90, recordMark(), 8, false, Qt::black, true, true);
+    column.skip(6);
+    column.place(10, 190, qs("Project Title: " + record.text(Field::projtit)), 9, false, Qt::black,
+                 true, true);
+    column.skip(2);
+    std::optional<RoutingCase> routed;
+    try {
+        routed = routedOnShow(inputs, record, request);
+    } catch (const ConversionError& e) {
+        column.place(10, 190, qs(std::string("Not routed: ") + e.what()), 9, false);
+    } catch (const std::domain_error& e) {
+        column.place(10, 190, qs(std::string("Not routed: ") + e.what()), 9, false);
+    }
+    if (!routed) return page;
+    for (const RoutingLine& line : routingLines(*routed)) {
+        const double height = column.place(12, 62, qs(line.label), 9, true, Qt::black, false);
+        column.skip(
+            std::max(height, column.place(76, 124, qs(line.value), 9, false, Qt::black, false)) +
+            0.6);
+    }
+    column.skip(3);
+    placePlot(
+        page, QRectF(10, column.y(), 190, std::min(120.0, 287 - column.y())),
+        [&](QPainter& painter, const QRectF& area) { paintLevelPlot(painter, area, *routed); });
+    return page;
+}
+
 }  // namespace
 
 report::Report designCheckReport(const DesignRecord& record, const DesignCheckInputs& inputs,
-                                 const DesignCheck& check) {
+                                 const DesignCheck& check, std::optional<RoutingRequest> routing) {
     report::Page page;
     Column column(page, 10);
     column.place(110, 90, recordMark(), 8, false, Qt::black, false);
@@ -185,6 +221,8 @@ report::Report designCheckReport(const DesignRecord& record, const DesignCheckIn
         placeCriticalStormPlot(page, check.table, QRectF(10, checks.y() + 3, 190, room));
     report::Report report(page, QStringLiteral("Design Check"));
     report.addPage(eventsPage(record, inputs, check));
+    report.addPage(
+        routingPage(record, inputs, routing.value_or(inputs.routing.value_or(RoutingRequest{}))));
     return report;
 }
 

@@ -116,6 +116,28 @@ TEST_F(CheckLines, TheDefaultsAreTheTwentyOneLinesAlone) {
     }
 }
 
+// The storm the Routing page routes is kept with the rest, after the check's other texts; a
+// file from before it opens with the routing off.
+TEST_F(CheckLines, TheRoutingChoicesComeBackAndAnOldFileLeavesThemOff) {
+    reopened.editCheckText("routedcheck", "1");
+    ASSERT_TRUE(readProjectFile(reopened, twentyOneLines(), "old.vhl", messages));
+    EXPECT_EQ(reopened.record().checkTexts.text("routedcheck"), "0");
+    EXPECT_EQ(reopened.record().checkTexts.text("routeevent"), "design");
+
+    design.editCheckText("creep", "10");
+    design.editCheckText("routeevent", "site");
+    design.editCheckText("routeduration", "30");
+    design.editCheckText("routearea", "halfdepth");
+    design.editCheckText("routestep", "10");
+    design.editCheckText("routedcheck", "1");
+    const std::string file = writeProjectFile(design.record());
+    EXPECT_EQ(file.substr(twentyOneLines().size()),
+              projectLines({"[Design check]", "creep=10", "routeevent=site", "routeduration=30",
+                            "routearea=halfdepth", "routestep=10", "routedcheck=1"}));
+    ASSERT_TRUE(readProjectFile(reopened, file, "routed.vhl", messages));
+    EXPECT_EQ(reopened.record().checkTexts, design.record().checkTexts);
+}
+
 // Lines after the 21 that another writer left, a key that a newer version wrote and the lines
 // under a heading that is not the check's are skipped.
 TEST_F(CheckLines, WhatThisVersionDoesNotKnowIsSkipped) {

@@ -8,6 +8,8 @@
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QScreen>
+#include <QStackedWidget>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -288,6 +290,79 @@ TEST_F(DesignCheckTest, AnEventsAllowanceIsKeptWithTheProject) {
                    EXPECT_EQ(dialog->findChild<QLineEdit*>("siteallowance")->text(), "25");
                    QTest::mouseClick(dialog->findChild<QPushButton*>("btnclose"), Qt::LeftButton);
                });
+}
+
+// The Routing page: each choice routes another storm and is kept with the project; the check
+// takes the routed half-empty time when asked; a trench not designed shows why there is no plot.
+TEST_F(DesignCheckTest, TheRoutingPageRoutesTheChosenStormAndTheCheckTakesItWhenAsked) {
+    enterWorkedTrench();
+    auto value = [](QWidget* dialog, const QString& label) {
+        auto* results = dialog->findChild<QTableWidget*>("routingresults");
+        for (int r = 0; r < results->rowCount(); ++r)
+            if (results->item(r, 0)->text() == label) return results->item(r, 1)->text();
+        return QString();
+    };
+    whileModal(
+        [&] { find<QAction>("pdmdesigncheck")->trigger(); },
+        [&](QWidget* dialog) {
+            dialog->findChild<QTabWidget*>("checkpages")
+                ->setCurrentWidget(dialog->findChild<QWidget*>("routing"));
+            auto* plotArea = dialog->findChild<QStackedWidget*>("routingplot");
+            EXPECT_EQ(value(dialog, "Profile"), "uniform");
+            EXPECT_TRUE(value(dialog, "Storm").endsWith("(the event's critical storm)"));
+            EXPECT_EQ(plotArea->currentWidget()->objectName(), "levelplot");
+
+            struct Case {
+                const char* combo;
+                const char* item;
+                const char* row;
+                const char* shows;
+            };
+            for (const Case& c : {Case{"routeduration", "30 min", "Storm", "30 min"},
+                                  Case{"routearea", "wetted area at half depth (BRE 365)",
+                                       "Wetted area", "wetted area at half depth (BRE 365)"},
+                                  Case{"routeduration", "Critical storm of the event", "Storm",
+                                       "(the event's critical storm)"}}) {
+                SCOPED_TRACE(c.item);
+                const QString overflow = value(dialog, "Overflow");
+                choose(dialog->findChild<QComboBox*>(c.combo), c.item);
+                EXPECT_TRUE(value(dialog, c.row).contains(c.shows))
+                    << value(dialog, c.row).toStdString();
+                EXPECT_NE(value(dialog, "Overflow"), overflow);
+            }
+            EXPECT_EQ(record().checkTexts.text("routearea"), "halfdepth");
+
+            // FSR gives no 30-year storm to route: the reason stands where the plot was.
+            choose(dialog->findChild<QComboBox*>("routeevent"), "No flooding on site");
+            EXPECT_EQ(plotArea->currentWidget()->objectName(), "routingproblem");
+            EXPECT_EQ(shown(dialog, "routingproblem"),
+                      "The FSR source gives 10-year storms only; choose an FEH source.");
+            EXPECT_EQ(dialog->findChild<QTableWidget*>("routingresults")->rowCount(), 0);
+            choose(dialog->findChild<QComboBox*>("routeevent"), "Design (BRE 365 sizing)");
+
+            EXPECT_FALSE(shown(dialog, "reason2").startsWith("Routed"));
+            dialog->findChild<QCheckBox*>("routedcheck")->click();
+            EXPECT_TRUE(shown(dialog, "reason2").startsWith("Routed through the "))
+                << shown(dialog, "reason2").toStdString();
+            EXPECT_TRUE(shown(dialog, "reason2").contains("wetted area at half depth (BRE 365)"));
+            EXPECT_EQ(record().checkTexts.text("routedcheck"), "1");
+            QTest::mouseClick(dialog->findChild<QPushButton*>("btnclose"), Qt::LeftButton);
+        });
+
+    program->session().act([&] { program->session().design().write(Field::txtlength, ""); });
+    ASSERT_EQ(text("txtlength"), "");
+    whileModal(
+        [&] { find<QAction>("pdmdesigncheck")->trigger(); },
+        [&](QWidget* dialog) {
+            EXPECT_TRUE(dialog->findChild<QCheckBox*>("routedcheck")->isChecked());
+            EXPECT_EQ(
+                dialog->findChild<QStackedWidget*>("routingplot")->currentWidget()->objectName(),
+                "routingproblem");
+            EXPECT_EQ(shown(dialog, "routingproblem"),
+                      "The trench on show has no length, so there is nothing to route a "
+                      "storm through.");
+            QTest::mouseClick(dialog->findChild<QPushButton*>("btnclose"), Qt::LeftButton);
+        });
 }
 
 }  // namespace
