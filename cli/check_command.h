@@ -1,11 +1,10 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "critical_command.h"
-#include "engine/routing_case.h"
+#include "route_options.h"
 #include "tools/design_check_logic.h"
 #include "tools/trial_pit_tests_logic.h"
 
@@ -16,8 +15,10 @@ struct CheckRequest {
     TrialPitTestsBoxes pit;    // over the project's trial pit tests when given
     bool pitGiven = false;
     bool strict = false;  // a check not made fails too
-    // The half-empty check takes the routed time of the design event's critical storm.
-    std::optional<RoutingRequest> routing;
+    // The half-empty check takes the routed time of the storm the project keeps to route (the
+    // design event's critical storm unless chosen), with the routing options over it.
+    bool route = false;
+    RoutingOptions routing;
 };
 
 // Parses the arguments after "check": those of "critical" and --creep PCT,

@@ -15,11 +15,10 @@ namespace {
 // The storm routed through the soakaway the main window shows, or why it cannot be.
 std::optional<RoutingCase> routeOnShow(const RouteRequest& request, const DesignRecord& record,
                                        DesignCheckInputs& inputs, std::string& refused) {
-    if (!request.critical.options.apply(record, inputs, refused)) return std::nullopt;
+    RoutingRequest kept;
+    if (!request.critical.options.apply(record, inputs, refused, &kept)) return std::nullopt;
     try {
-        const StormDesign design = stormDesignOf(record);
-        return routingCase(inputs.site, inputs.event(request.routing.event), design,
-                           soakawayOnShow(record, design), request.routing);
+        return routedOnShow(inputs, record, request.routing.over(kept));
     } catch (const ConversionError& e) {
         refused = e.what();
     } catch (const std::domain_error& e) {

@@ -35,8 +35,17 @@ bool number(const std::string& option, const std::string& value, double& out, st
 
 }  // namespace
 
+RoutingRequest RoutingOptions::over(RoutingRequest kept) const {
+    if (event) kept.event = *event;
+    if (minutes) kept.minutes = minutes;
+    if (profile) kept.profile = *profile;
+    if (area) kept.area = *area;
+    if (step) kept.step = *step;
+    return kept;
+}
+
 bool takeRoutingOption(const std::vector<std::string>& args, std::size_t& i,
-                       RoutingRequest& routing, bool& taken, std::string& error) {
+                       RoutingOptions& routing, bool& taken, std::string& error) {
     const std::string& a = args[i];
     taken = a == "--half-depth" || a == "--profile" || a == "--step";
     if (!taken) return true;
@@ -49,7 +58,18 @@ bool takeRoutingOption(const std::vector<std::string>& args, std::size_t& i,
         return false;
     }
     const std::string& v = args[++i];
-    if (a == "--step") return number(a, v, routing.step, error);
+    if (a == "--step") {
+        double step = 0;
+        if (!number(a, v, step, error)) return false;
+        if (step > 0 && step < 1) {
+            error =
+                "--step below 1 s would take millions of steps over the 7 days routed; "
+                "give 1 to 60 s, or 0 for a chosen step";
+            return false;
+        }
+        routing.step = step;
+        return true;
+    }
     const ProfileChoice choice = stormProfileOf(v);
     if (!choice.profile) {
         error = choice.problem;

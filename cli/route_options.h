@@ -10,18 +10,30 @@
 
 namespace varnholt {
 
+// The routing options given, each over the choice the project keeps.
+struct RoutingOptions {
+    std::optional<StormEventKind> event;
+    std::optional<double> minutes;
+    std::optional<StormProfile> profile;
+    std::optional<WettedArea> area;
+    std::optional<double> step;
+
+    RoutingRequest over(RoutingRequest kept) const;
+};
+
 // How a storm is routed: --profile uniform|summer|winter, --half-depth and --step S, shared by
 // "route" and "check --route". Takes the option at args[i] (and its value, moving i on) when it
 // is one of these; returns false with `error` set when it is one and is refused: the profiles
-// not built are refused with the engine's reason.
+// not built with the engine's reason, a step below a second (the week would take millions of
+// steps) here, one over a minute by the engine when it routes.
 bool takeRoutingOption(const std::vector<std::string>& args, std::size_t& i,
-                       RoutingRequest& routing, bool& taken, std::string& error);
+                       RoutingOptions& routing, bool& taken, std::string& error);
 
 struct RouteRequest {
     // The project, the actions, the storms' options (--creep and --event NAME=T,ALLOWANCE among
     // them) and -o: a PDF or a CSV by its name's ending.
     CriticalRequest critical;
-    RoutingRequest routing;
+    RoutingOptions routing;
     bool csv = false;
 };
 

@@ -175,6 +175,7 @@ TEST(CliRoute, RefusesWhatCannotBeRoutedAndWritesNothing) {
              Case{{"--duration", "45"}, 1, "The storm table holds no 45 min storm; it holds 5,"},
              Case{{"--step", "61"}, 1, "The routing step must lie between 0 s (chosen) and 60 s."},
              Case{{"--step", "a minute"}, 2, "--step needs a number, not 'a minute'"},
+             Case{{"--step", "0.5"}, 2, "--step below 1 s would take millions of steps"},
              Case{noLength, 1,
                   "The trench on show has no length, so there is nothing to route a storm "
                   "through."},
@@ -193,6 +194,41 @@ TEST(CliRoute, RefusesWhatCannotBeRoutedAndWritesNothing) {
     const CliRun text = run("route", {"-o", ::testing::TempDir() + "routed.txt"});
     EXPECT_EQ(text.status, 2);
     EXPECT_NE(text.err.find("-o names a .pdf or a .csv file"), std::string::npos) << text.err;
+}
+
+// A project with the storm to route kept in its design check section.
+std::string keptProject(const std::string& name, const std::string& checkLines) {
+    const std::string path = ::testing::TempDir() + name;
+    std::ifstream sample(kSample, std::ios::binary);
+    std::ofstream out(path, std::ios::binary);
+    out << sample.rdbuf() << "[Design check]\r\n" << checkLines;
+    return path;
+}
+
+TEST(CliRoute, StartsFromTheStormTheProjectKeepsAndChangesOnlyWhatIsGiven) {
+    const std::string kept =
+        keptProject("kept-route.vhl", "routeduration=120\r\nroutearea=halfdepth\r\n");
+    auto lines = [&](std::vector<std::string> extra) {
+        extra.insert(extra.begin(), {"route", kept});
+        const CliRun r = runCli(extra);
+        EXPECT_EQ(r.status, 0) << r.err;
+        return textLines(r.out);
+    };
+    auto asKept = lines({});
+    EXPECT_EQ(asKept["Storm"].substr(0, 8), "120 min,");
+    EXPECT_NE(asKept["Storm"].find("(chosen)"), std::string::npos);
+    EXPECT_EQ(asKept["Wetted area"], "wetted area at half depth (BRE 365)");
+    auto longer = lines({"--duration", "240"});
+    EXPECT_EQ(longer["Storm"].substr(0, 8), "240 min,");
+    EXPECT_EQ(longer["Wetted area"], "wetted area at half depth (BRE 365)");
+
+    // The check takes the routed time when the project says so, without --route.
+    const std::string taken =
+        keptProject("kept-check.vhl", "routeduration=120\r\nroutedcheck=1\r\n");
+    const CliRun check = runCli({"check", taken});
+    EXPECT_NE(check.out.find("Half-empty time: Pass. Routed through the 120 min storm"),
+              std::string::npos)
+        << check.out << check.err;
 }
 
 TEST(CliRoute, CheckTakesTheRoutedHalfEmptyTimeWhenAsked) {
