@@ -6,6 +6,7 @@
 #include "json_writer.h"
 #include "output/critical/design_check_report.h"
 #include "project/qt/atomic_file.h"
+#include "route_options.h"
 #include "storm_json.h"
 #include "tools/design_check_reader.h"
 
@@ -77,11 +78,18 @@ bool parseCheckRequest(const std::vector<std::string>& args, CheckRequest& reque
                        std::string& error) {
     std::vector<std::string> rest;
     std::size_t pitTests = 0;
+    std::string routingOption;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         static const std::vector<std::string> kPitOptions = {"--pit", "--pit-gravel", "--pit-test"};
-        if (a == "--strict") {
-            request.strict = true;
+        if (a == "--strict" || a == "--route") {
+            (a == "--strict" ? request.strict : request.route) = true;
+            continue;
+        }
+        bool taken = false;
+        if (!takeRoutingOption(args, i, request.routing, taken, error)) return false;
+        if (taken) {
+            routingOption = a;
             continue;
         }
         const bool pitOption =
@@ -121,6 +129,10 @@ bool parseCheckRequest(const std::vector<std::string>& args, CheckRequest& reque
         error = "--pit needs at least one --pit-test D,T";
         return false;
     }
+    if (!routingOption.empty() && !request.route) {
+        error = routingOption + " needs --route";
+        return false;
+    }
     return parseCriticalRequest(rest, request.critical, error);
 }
 
@@ -142,9 +154,14 @@ int runCheck(const CheckRequest& request, std::string& out, std::string& message
         request.critical.design, [&](Design& design, std::vector<std::string>& shown, bool ok) {
             if (ok) {
                 std::string refused;
-                made = request.critical.options.apply(design.record(), logic.inputs, refused);
+                RoutingRequest kept;
+                made =
+                    request.critical.options.apply(design.record(), logic.inputs, refused, &kept);
                 if (made) {
                     if (pits) logic.inputs.trialPits = pits;
+                    // Without --route the check takes the routed time only if the project says so.
+                    logic.routing = request.routing.over(kept);
+                    if (request.route) logic.inputs.routing = logic.routing;
                     made = logic.calculate(design.record());
                     refused = logic.error();
                 }
@@ -159,7 +176,8 @@ int runCheck(const CheckRequest& request, std::string& out, std::string& message
     if (!started || !made) return 1;
     const int verdict = logic.check()->passes(request.strict) ? 0 : 3;
     if (request.critical.output.empty()) return verdict;
-    const QByteArray pdf = designCheckReport(record, logic.inputs, *logic.check()).toPdf();
+    const QByteArray pdf =
+        designCheckReport(record, logic.inputs, *logic.check(), logic.routing).toPdf();
     if (auto failed = writeFileAtomically(request.critical.output, pdf.toStdString())) {
         messages = *failed;
         return 1;

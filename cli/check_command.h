@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "critical_command.h"
+#include "route_options.h"
 #include "tools/design_check_logic.h"
 #include "tools/trial_pit_tests_logic.h"
 
@@ -14,13 +15,17 @@ struct CheckRequest {
     TrialPitTestsBoxes pit;    // over the project's trial pit tests when given
     bool pitGiven = false;
     bool strict = false;  // a check not made fails too
+    // The half-empty check takes the routed time of the storm the project keeps to route (the
+    // design event's critical storm unless chosen), with the routing options over it.
+    bool route = false;
+    RoutingOptions routing;
 };
 
 // Parses the arguments after "check": those of "critical" and --creep PCT,
 // --consequence none|minor|buildings, --groundwater M, --building M, --top M,
 // --least-groundwater M, --least-building M, --fos-areas A,B, --fos F1,..,F9, --pit L,W,
 // --pit-gravel VR, up to three --pit-test D,T, --event NAME=T,ALLOWANCE (NAME design, site or
-// buildings) and --strict.
+// buildings), --strict, and --route with --profile P, --half-depth and --step S.
 bool parseCheckRequest(const std::vector<std::string>& args, CheckRequest& request,
                        std::string& error);
 

@@ -90,8 +90,8 @@ bool CheckOptions::add(const std::string& option, const std::string& value, std:
     return true;
 }
 
-bool CheckOptions::apply(const DesignRecord& record, DesignCheckInputs& inputs,
-                         std::string& error) const {
+bool CheckOptions::apply(const DesignRecord& record, DesignCheckInputs& inputs, std::string& error,
+                         RoutingRequest* routing) const {
     CheckTexts texts = record.checkTexts;
     FehDepthTables tables = record.fehTables;
     if (!fehFile_.empty()) {
@@ -114,6 +114,7 @@ bool CheckOptions::apply(const DesignRecord& record, DesignCheckInputs& inputs,
         error = reader.error();
         return false;
     }
+    if (routing) *routing = reader.routing();
     for (const auto& [option, value] : given_) {
         // With a file the source is the one the file gave, chosen above.
         if (option == kSourceOption && !fehFile_.empty()) continue;

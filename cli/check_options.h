@@ -22,9 +22,11 @@ public:
     bool add(const std::string& option, const std::string& value, std::string& error);
 
     // The project's texts and tables, then an --feh file's figures taken for the source asked
-    // (the project's when --source is not given), then the options in order. Returns false
-    // with the reason: the file named, or the box of a refused text.
-    bool apply(const DesignRecord& record, DesignCheckInputs& inputs, std::string& error) const;
+    // (the project's when --source is not given), then the options in order; `routing`, when
+    // given, gets the storm the project keeps to route. Returns false with the reason: the file
+    // named, or the box of a refused text.
+    bool apply(const DesignRecord& record, DesignCheckInputs& inputs, std::string& error,
+               RoutingRequest* routing = nullptr) const;
 
 private:
     std::vector<std::pair<std::string, std::string>> given_;

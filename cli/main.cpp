@@ -7,6 +7,7 @@
 #include "check_command.h"
 #include "critical_command.h"
 #include "design_command.h"
+#include "route_command.h"
 #include "sheet_command.h"
 #include "utf8_output.h"
 
@@ -24,7 +25,12 @@ constexpr const char* kUsage =
     "                    [--groundwater M] [--building M] [--top M]\n"
     "                    [--least-groundwater M] [--least-building M] [--fos-areas A,B]\n"
     "                    [--fos F1,...,F9] [--pit L,W [--pit-gravel VR] --pit-test D,T ...]\n"
-    "                    [--strict] [--json] [-o OUT.pdf]\n"
+    "                    [--strict] [--route [--profile P] [--half-depth] [--step S]]\n"
+    "                    [--json] [-o OUT.pdf]\n"
+    "       varnholt-cli route [FILE.vhl] [ACTION ...] [critical's options] [--creep PCT]\n"
+    "                    [--event NAME=T,ALLOWANCE ...] [--event NAME] [--duration MIN]\n"
+    "                    [--profile uniform|summer|winter] [--half-depth] [--step S]\n"
+    "                    [--json] [-o OUT.pdf|OUT.csv]\n"
     "\n"
     "Starts Varnholt without windows, opening FILE as the program would from its command\n"
     "line, then applies the actions in the order given and reports the design.\n"
@@ -91,13 +97,32 @@ constexpr const char* kUsage =
     "site and buildings events are not checked. Exit status 0 when nothing fails (a check\n"
     "without its inputs is not checked, and says so), 3 when a check or the site event\n"
     "fails or the soakaway is not designed, and with --strict also when a check was not\n"
-    "made; 1 and 2 as below.\n"
+    "made; 1 and 2 as below. With --route the half-empty check takes the time the design\n"
+    "event's critical storm, routed through the soakaway on show, takes to half empty after\n"
+    "its peak, and says so beside the formula's (--profile, --half-depth, --step as for\n"
+    "route).\n"
+    "\n"
+    "route: the storm of an event (--event NAME: design, the default, site or buildings)\n"
+    "routed through the soakaway on show, step by step from the storm's start until it is\n"
+    "empty or 7 days have passed: the event's critical storm, or with --duration the storm\n"
+    "of MIN minutes, one of the durations of the storm table. The rain falls as the profile\n"
+    "says (uniform; the FSR summer and winter profiles are not built and are refused); the\n"
+    "soil takes the water through the faces wetted at the water's level, or with\n"
+    "--half-depth through those at half the depth for the whole storm, as the BRE 365\n"
+    "balance does. The step is S seconds (1 to 60; by default a minute, or a sixtieth of\n"
+    "a shorter storm). Prints the results (with --json the request, the results as numbers,\n"
+    "null for a time not reached within the 7 days, and every step's sample); -o writes the\n"
+    "samples as CSV, or the results and the level plot as a PDF (atomically). The storm,\n"
+    "the wetted area and the step start as the project keeps them for the Design Check\n"
+    "window's Routing page; the options change only what they name.\n"
     "\n"
     "exit status: 0; 1 when FILE could not be read or is not a project file (no action is\n"
     "then applied, so nothing is written), or a --save was refused or failed, or (sheet)\n"
     "when a main input is empty, a value is not a number or OUT.pdf could not be written,\n"
-    "or (critical, check) when an input the table needs is empty, a value is refused, or\n"
-    "the --feh FILE could not be read or holds no rainfall the source can use;\n"
+    "or (critical, check, route) when an input the table needs is empty, a value is\n"
+    "refused, or the --feh FILE could not be read or holds no rainfall the source can use,\n"
+    "or (route) when the soakaway on show is not designed, MIN is not a duration of the\n"
+    "table, the source gives no storm for the event, or OUT could not be written;\n"
     "2 on a usage error; 3 (check) as above.\n"
     "\n"
     "Standard output holds the report, standard error every message the program shows (one\n"
@@ -171,6 +196,17 @@ int runCriticalCommand(char* program, const std::vector<std::string>& args) {
     return code;
 }
 
+int runRouteCommand(char* program, const std::vector<std::string>& args) {
+    varnholt::RouteRequest request;
+    std::string error;
+    if (!varnholt::parseRouteRequest(args, request, error)) return usageError(error);
+    std::string out, messages;
+    const int code = withGui(program, [&] { return varnholt::runRoute(request, out, messages); });
+    print(out);
+    printMessages(messages);
+    return code;
+}
+
 int runDesignCommand(const std::vector<std::string>& args) {
     varnholt::DesignRequest request;
     std::string error;
@@ -192,9 +228,9 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (args.empty() || (args[0] != "design" && args[0] != "sheet" && args[0] != "critical" &&
-                         args[0] != "check")) {
-        std::cerr << "varnholt-cli: expected the command 'design', 'sheet', 'critical' or "
-                     "'check'\n\n"
+                         args[0] != "check" && args[0] != "route")) {
+        std::cerr << "varnholt-cli: expected the command 'design', 'sheet', 'critical', 'check' "
+                     "or 'route'\n\n"
                   << kUsage;
         return 2;
     }
@@ -203,5 +239,6 @@ int main(int argc, char** argv) {
     if (command == "sheet") return runSheetCommand(argv[0], args);
     if (command == "critical") return runCriticalCommand(argv[0], args);
     if (command == "check") return runCheckCommand(argv[0], args);
+    if (command == "route") return runRouteCommand(argv[0], args);
     return runDesignCommand(args);
 }

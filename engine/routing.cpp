@@ -69,8 +69,11 @@ RoutingResult route(const RoutedSoakaway& s, const RoutingInputs& in) {
     const double halfDepthRate = s.infiltration * (s.sidePerDepth * s.fullDepth / 2 + s.base);
 
     RoutingSample now{};
-    r.samples.push_back(now);
     const auto steps = static_cast<std::size_t>(std::ceil(kMostRoutingSeconds / r.step));
+    // Grown step by step, a week's samples were copied over and over, which took most of the
+    // time. A very fine step grows past this as before.
+    r.samples.reserve(std::min<std::size_t>(steps + 1, std::size_t{1} << 17));
+    r.samples.push_back(now);
     for (std::size_t k = 1; k <= steps; ++k) {
         const double start = now.seconds;
         const double end = std::min(static_cast<double>(k) * r.step, kMostRoutingSeconds);

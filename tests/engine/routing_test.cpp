@@ -95,6 +95,29 @@ TEST(Routing, AfterTheStormTheLevelOnlyFallsUntilEmpty) {
     }
 }
 
+TEST(Routing, EveryProfileBringsTheStormsWholeDepth) {
+    // Every profile the enumeration has; one added belongs here too.
+    constexpr StormProfile kProfiles[] = {StormProfile::uniform};
+    for (StormProfile profile : kProfiles) {
+        SCOPED_TRACE(stormProfileName(profile));
+        EXPECT_EQ(stormShare(profile, 1) - stormShare(profile, 0), 1.0);
+        for (int k = 1; k <= 100; ++k)
+            ASSERT_LE(stormShare(profile, (k - 1) / 100.0), stormShare(profile, k / 100.0)) << k;
+        // Storms of whole steps and of a part step at the end.
+        for (double minutes : {5.0, 7.5, 60.0, 1440.0}) {
+            for (double step : {0.0, 45.0, 60.0}) {
+                RoutingInputs in = storm(0.03, minutes, WettedArea::atLevel);
+                in.profile = profile;
+                in.step = step;
+                const RoutingResult r =
+                    route(routedTrench(roofLoad(0.03, minutes), 8, 0.6, 1.5), in);
+                EXPECT_NEAR(r.samples.back().inflow, 100 * 0.03, 1e-12)
+                    << minutes << " min, step " << step;
+            }
+        }
+    }
+}
+
 TEST(Routing, RefusesWhatCannotBeRouted) {
     const RoutedSoakaway good = routedTrench(roofLoad(0.03, 60), 8, 0.6, 1.5);
     RoutedSoakaway noWidth = good;
