@@ -11,6 +11,13 @@ std::string volume(double m3) {
     return displayText(m3, 2) + " m3";
 }
 
+// A difference that cuts to 0.00 is written without a sign: it is neither more nor less.
+std::string signedVolume(double m3) {
+    const std::string text = volume(std::fabs(m3));
+    if (std::fabs(m3) < 0.01) return text;  // cut to 0.00
+    return (m3 < 0 ? "-" : "+") + text;
+}
+
 std::string hours(const std::optional<double>& h) {
     return h ? displayText(*h) + " h" : notWithinRouting();
 }
@@ -41,7 +48,7 @@ std::vector<RoutingLine> routingLines(const RoutingCase& c) {
          displayText(peak.level) + " m at " + plainText(std::round(peak.seconds / 60)) + " min"},
         {"Peak storage, routed", volume(peak.stored)},
         {"Storage by the BRE 365 balance", volume(c.storm.needed)},
-        {"Routed less balance", (difference >= 0 ? "+" : "") + volume(difference)},
+        {"Routed less balance", signedVolume(difference)},
         {"Overflow", volume(c.result.overflow)},
         {"Half empty after the peak, routed", hours(c.halfEmptyHours())},
         {"Half-empty time by the formula", displayText(c.formulaHalfEmpty) + " h, from full"},
