@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "number_text.h"
+#include "trench_fill.h"
 
 namespace varnholt {
 
@@ -170,7 +171,11 @@ Provided providedTrench(const DesignRecord& record) {
         const Provided p = dimension(record, field, what, noun);
         if (!p.missing.empty()) return p;
     }
-    return dimension(record, Field::txtlength, what, "length");
+    const Provided length = dimension(record, Field::txtlength, what, "length");
+    if (!length.missing.empty()) return length;
+    // Crates are built in whole units: the tank is as long as its units.
+    if (const std::optional<CrateTank> tank = crateTankOf(record)) return {tank->length, ""};
+    return length;
 }
 
 Provided providedRing(const DesignRecord& record, const StormDesign& d) {
