@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "engine/critical_storm.h"
 #include "engine/design.h"
@@ -119,6 +120,39 @@ TEST_F(CrateSizing, TheCratesVoidRatioIsTheTrenchsAndTheRingKeepsItsGravel) {
     EXPECT_DOUBLE_EQ(record().sizing.voidRatio, 0.3);
     design.write(Field::txtfill, kGravelFillText);
     EXPECT_DOUBLE_EQ(stormDesignOf(record()).trench.voidRatio, 0.3);
+}
+
+// The cross-section shows a joint at each unit across and each layer up, evenly inside the
+// face; the 3D view gets the units along, up and across. Gravel shows none.
+TEST_F(CrateSizing, TheElevationAndTheSceneShowTheUnitsJoints) {
+    design.write(Field::txtlength, "4");
+    design.write(Field::lblwid, "");
+    for (char key : std::string_view("1.5")) ASSERT_TRUE(design.type(Field::lblwid, key));
+    const Rect& face = design.trenchElevation().shapes().face;
+    ASSERT_EQ(face.width, 150);
+    ASSERT_EQ(face.height, 120);
+    const auto joints = design.trenchElevation().crateJoints();
+    ASSERT_EQ(joints.size(), 4u);
+    const int right = face.left + face.width - 2, bottom = face.top + face.height - 2;
+    using J = TrenchElevation::Joint;
+    for (auto [joint, from, to] :
+         {std::tuple{joints[0], Point{face.left + 50, face.top + 1}, Point{face.left + 50, bottom}},
+          {joints[1], Point{face.left + 100, face.top + 1}, Point{face.left + 100, bottom}},
+          {joints[2], Point{face.left + 1, face.top + 40}, Point{right, face.top + 40}},
+          {joints[3], Point{face.left + 1, face.top + 80}, Point{right, face.top + 80}}}) {
+        const J j = joint;
+        EXPECT_EQ(j.from, from);
+        EXPECT_EQ(j.to, to);
+    }
+    const CrateTank tank = *crateTankOf(record());
+    EXPECT_EQ(design.scene().crateUnits,
+              (std::array<long long, 3>{tank.along, tank.layers, tank.across}));
+    EXPECT_EQ(tank.across, 3);
+
+    design.write(Field::txtfill, kGravelFillText);
+    design.refreshView();
+    EXPECT_TRUE(design.trenchElevation().crateJoints().empty());
+    EXPECT_EQ(design.scene().crateUnits, (std::array<long long, 3>{}));
 }
 
 TEST_F(CrateSizing, AUnitOfNoSizeLeavesTheTrenchUndrawn) {
