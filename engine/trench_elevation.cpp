@@ -218,7 +218,7 @@ void TrenchElevation::facePressed(Point at) {
 }
 
 void TrenchElevation::faceMoved(Point at, bool leftHeld) {
-    shapes_.hint = "Void Ratio = " + record_.text(Field::txtVR) +
+    shapes_.hint = "Void Ratio = " + record_.text(trenchVoidRatioField(record_)) +
                    ", Factor of Safety = " + record_.text(Field::txtFOS);
     if (!leftHeld) return;
     const int dx = at.x - press_.x, dy = at.y - press_.y;

@@ -74,6 +74,10 @@ double sizeOfUnits(long long count, double unit) {
     return std::round(static_cast<double>(count) * unit * kClean) / kClean;
 }
 
+double roundedUpToUnits(double size, double unit) {
+    return sizeOfUnits(unitsToCover(size, unit), unit);
+}
+
 std::optional<CrateUnit> crateUnitOf(const DesignRecord& record) {
     if (trenchFillOf(record) != TrenchFill::crates) return std::nullopt;
     const auto length = positiveNumber(record, Field::txtcratelength);

@@ -43,6 +43,9 @@ long long unitsToCover(double size, double unit);
 // display cut of 3 x 0.7 m shows 2.10 and not 2.09.
 double sizeOfUnits(long long count, double unit);
 
+// The size of the whole units that cover `size`.
+double roundedUpToUnits(double size, double unit);
+
 struct CrateUnit {
     double length = 1.0;
     double width = 0.5;

@@ -91,12 +91,12 @@ void TrenchSizing::widthcalc() {
     double depth = record_.number(Field::txtdepth);
     // Crates are sized as the tank their whole units make.
     if (crates) {
-        length = sizeOfUnits(unitsToCover(length, crates->length), crates->length);
-        depth = sizeOfUnits(unitsToCover(depth, crates->height), crates->height);
+        length = roundedUpToUnits(length, crates->length);
+        depth = roundedUpToUnits(depth, crates->height);
     }
     double width = solveTrenchWidth(load(), length, depth);
     if (!accept(Field::lblwid, width)) return;
-    if (crates) width = sizeOfUnits(unitsToCover(width, crates->width), crates->width);
+    if (crates) width = roundedUpToUnits(width, crates->width);
     TrenchNumbers& t = record_.trench;
     t.length = length;
     t.depth = depth;
@@ -110,12 +110,12 @@ void TrenchSizing::lengthcalc() {
     double depth = record_.number(Field::txtdepth);
     double width = record_.number(Field::lblwid);  // the displayed width, as the user sees it
     if (crates) {
-        depth = sizeOfUnits(unitsToCover(depth, crates->height), crates->height);
-        width = sizeOfUnits(unitsToCover(width, crates->width), crates->width);
+        depth = roundedUpToUnits(depth, crates->height);
+        width = roundedUpToUnits(width, crates->width);
     }
     double length = solveTrenchLength(load(), width, depth);
     if (!accept(Field::txtlength, length)) return;
-    if (crates) length = sizeOfUnits(unitsToCover(length, crates->length), crates->length);
+    if (crates) length = roundedUpToUnits(length, crates->length);
     TrenchNumbers& t = record_.trench;
     t.depth = depth;
     t.width = width;

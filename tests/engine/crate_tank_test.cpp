@@ -148,6 +148,8 @@ TEST_F(CrateSizing, TheElevationAndTheSceneShowTheUnitsJoints) {
     EXPECT_EQ(design.scene().crateUnits,
               (std::array<long long, 3>{tank.along, tank.layers, tank.across}));
     EXPECT_EQ(tank.across, 3);
+    design.trenchElevation().faceMoved({0, 0}, false);  // pointing at the face
+    EXPECT_EQ(design.trenchElevation().shapes().hint, "Void Ratio = 0.95, Factor of Safety = 1");
 
     design.write(Field::txtfill, kGravelFillText);
     design.refreshView();
