@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "crates_json.h"
 #include "engine/number_text.h"
 #include "json_writer.h"
 #include "output/critical/design_check_report.h"
@@ -26,7 +27,7 @@ bool pair(const std::string& option, const std::string& text, std::string& first
     return true;
 }
 
-std::string json(const DesignCheckLogic& logic, bool strict,
+std::string json(const DesignCheckLogic& logic, const DesignRecord& record, bool strict,
                  const std::vector<std::string>& messages) {
     const DesignCheck& c = *logic.check();
     const CriticalStormTable& t = c.table;
@@ -35,6 +36,7 @@ std::string json(const DesignCheckLogic& logic, bool strict,
     writeSourceJson(w, logic.inputs.site);
     w.key("checked");
     w.value(c.ring ? "ring" : "trench");
+    if (!c.ring) writeCratesJson(w, record);
     w.key("governingMinutes");
     w.value(t.rows[c.ring ? t.ringGoverning : t.trenchGoverning].rain.minutes);
     w.key("drainedArea");
@@ -168,8 +170,9 @@ int runCheck(const CheckRequest& request, std::string& out, std::string& message
                 if (!made) shown.push_back(refused);
                 record = design.record();
                 if (made && request.critical.output.empty())
-                    out = request.critical.design.json ? json(logic, request.strict, shown)
-                                                       : logic.text(record);
+                    out = request.critical.design.json
+                              ? json(logic, design.record(), request.strict, shown)
+                              : logic.text(record);
             }
             messages = joinedLines(shown);
         });

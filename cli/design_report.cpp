@@ -2,6 +2,8 @@
 
 #include <sstream>
 
+#include "crates_json.h"
+#include "engine/trench_fill.h"
 #include "json_writer.h"
 
 namespace varnholt {
@@ -138,7 +140,11 @@ std::string jsonReport(const Design& design, const std::vector<std::string>& mes
 
     json.key("fields");
     json.beginObject();
+    // The trench fill's fields only where the project file keeps them: a gravel report stays
+    // as it was.
+    const bool fillKept = !fillKeepsDefaults(r);
     for (Field f : kAllFields) {
+        if (!fillKept && isTrenchFillField(f)) continue;
         json.key(nameOf(f));
         json.value(r.text(f));
     }
@@ -252,6 +258,7 @@ std::string jsonReport(const Design& design, const std::vector<std::string>& mes
     json.key("CurrentFileName");
     json.value(r.CurrentFileName);
 
+    writeCratesJson(json, r);
     writeElevation(json, design);
     writeScene(json, design.scene());
 
@@ -297,6 +304,13 @@ std::string textReport(const Design& design, const std::vector<std::string>& mes
         line("Width (m):                      ", orDash(r.text(Field::lblwid)));
         line("Depth (m):                      ", orDash(r.text(Field::txtdepth)));
         line("Half-empty time (h):            ", orDash(r.text(Field::lbltime)));
+        if (trenchFillOf(r) == TrenchFill::crates) {
+            line("Fill:                           ", crateFillText(r));
+            if (const std::optional<CrateTank> tank = crateTankOf(r)) {
+                line("Crates:                         ", tank->unitsText());
+                line("Tank (m):                       ", tank->sizeText());
+            }
+        }
     } else {
         out << "Ring soakaway" << (r.flags.ringdrawable ? "" : " (not ready)") << "\n";
         for (int row = 0; row <= RingDesign::kRows; ++row) {

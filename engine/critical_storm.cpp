@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "number_text.h"
+#include "trench_fill.h"
 
 namespace varnholt {
 
@@ -189,14 +190,23 @@ StormDesign stormDesignOf(const DesignRecord& record) {
     const double infiltration = inputOf(record, Field::txtsinf, "the soil infiltration rate") /
                                 inputOf(record, Field::txtFOS, "the factor of safety");
     const double voidRatio = inputOf(record, Field::txtVR, "the void ratio");
+    const Field trenchFill = trenchVoidRatioField(record);
+    const double trenchVoidRatio = trenchFill == Field::txtVR
+                                       ? voidRatio
+                                       : inputOf(record, trenchFill, "the crates' void ratio");
     // Exactly 1 without an overflow, as the sizing takes it.
     const double overflow = inputOf(record, Field::txtoverflow, "the overflow");
     const double overflowFactor = overflow == 0 ? 1.0 : 1 - overflow / 100;
     StormDesign d{};
     d.trench = {
-        area, 0, overflowFactor, 0, infiltration, voidRatio, record.checked(Check::chkbase)};
+        area, 0, overflowFactor, 0, infiltration, trenchVoidRatio, record.checked(Check::chkbase)};
     d.trenchWidth = dimensionOf(record, Field::lblwid);
     d.trenchDepth = dimensionOf(record, Field::txtdepth);
+    // A crate tank is as wide and deep as its whole units, whatever the fields were typed as.
+    if (const std::optional<CrateTank> tank = crateTankOf(record)) {
+        d.trenchWidth = tank->width;
+        d.trenchDepth = tank->depth;
+    }
     d.ring = {area,
               0,
               overflowFactor,

@@ -4,6 +4,7 @@
 
 #include "critical_storm_text.h"
 #include "number_text.h"
+#include "trench_fill.h"
 
 namespace varnholt {
 
@@ -43,6 +44,12 @@ std::vector<std::string> designCheckDesignLines(const DesignRecord& record,
     } else {
         lines.push_back("Checked: the trench, " + t(Field::txtlength) + " m long x " +
                         t(Field::lblwid) + " m wide x " + t(Field::txtdepth) + " m deep");
+        if (trenchFillOf(record) == TrenchFill::crates) {
+            std::string fill = "Trench fill: " + crateFillText(record);
+            if (const std::optional<CrateTank> tank = crateTankOf(record))
+                fill += "; " + tank->unitsText() + ", " + tank->sizeText();
+            lines.push_back(fill);
+        }
     }
     return lines;
 }

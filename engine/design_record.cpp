@@ -1,5 +1,7 @@
 #include "design_record.h"
 
+#include "trench_fill.h"
+
 namespace varnholt {
 
 namespace {
@@ -47,6 +49,11 @@ DesignRecord::DesignRecord() {
     place(Field::txtringfail, "4");
     place(Field::txtringmargin, "0");
     place(Field::rvdepth, "1");
+    place(Field::txtfill, kGravelFillText);
+    place(Field::txtcratelength, kDefaultCrateLength);
+    place(Field::txtcratewidth, kDefaultCrateWidth);
+    place(Field::txtcrateheight, kDefaultCrateHeight);
+    place(Field::txtcratevr, kDefaultCrateVoidRatio);
 
     notice(Notice::trenchwarning).text = "Warning! Half Empty time has been exceeded!";
     notice(Notice::lblfttrench).text = "Designed as Filter Trench";

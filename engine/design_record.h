@@ -31,8 +31,9 @@ struct SizingValues {
     double designInfiltrationRate = 0;  // m/s, txtsinf / txtFOS
     double rainfallDepth = 0;           // m
     double stormDuration = 0;           // minutes
-    double voidRatio = 0;
-    double overflowFactor = 0;  // 1 - overflow/100, exactly 1 for no overflow
+    double voidRatio = 0;               // txtVR: the gravel around a ring, and in a gravel trench
+    double trenchVoidRatio = 0;         // of the trench's fill, crates or gravel
+    double overflowFactor = 0;          // 1 - overflow/100, exactly 1 for no overflow
 };
 
 // The trench as last solved. Only the width and length solves renew L, W and D.

@@ -4,10 +4,11 @@ namespace varnholt {
 
 namespace {
 constexpr std::array<std::string_view, kFieldCount> kFieldNames = {
-    "projtit",      "projnum",     "desname",      "txtarea", "txtrain", "txtsinf",
-    "txtsdur",      "txtlength",   "txtdepth",     "lblwid",  "lbltime", "rvdia",
-    "rvdepth",      "rvhalf",      "txtVRC",       "txtFOS",  "txtVR",   "txtoverflow",
-    "txthalfempty", "txtringfail", "txtringmargin"};
+    "projtit",        "projnum",     "desname",       "txtarea", "txtrain",        "txtsinf",
+    "txtsdur",        "txtlength",   "txtdepth",      "lblwid",  "lbltime",        "rvdia",
+    "rvdepth",        "rvhalf",      "txtVRC",        "txtFOS",  "txtVR",          "txtoverflow",
+    "txthalfempty",   "txtringfail", "txtringmargin", "txtfill", "txtcratelength", "txtcratewidth",
+    "txtcrateheight", "txtcratevr"};
 constexpr std::array<std::string_view, kCheckCount> kCheckNames = {"chkbase", "chkringsur",
                                                                    "chkringbase"};
 constexpr std::array<std::string_view, kNoticeCount> kNoticeNames = {
@@ -55,6 +56,10 @@ bool isNumericField(Field f) {
         case Field::txthalfempty:
         case Field::txtringfail:
         case Field::txtringmargin:
+        case Field::txtcratelength:
+        case Field::txtcratewidth:
+        case Field::txtcrateheight:
+        case Field::txtcratevr:
             return true;
         default:
             return false;

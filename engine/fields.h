@@ -33,8 +33,14 @@ enum class Field {
     txthalfempty,
     txtringfail,
     txtringmargin,
+    // The trench fill of the options: "gravel" or "crates", and the crate unit.
+    txtfill,
+    txtcratelength,
+    txtcratewidth,
+    txtcrateheight,
+    txtcratevr,
 };
-inline constexpr std::size_t kFieldCount = index(Field::txtringmargin) + 1;
+inline constexpr std::size_t kFieldCount = index(Field::txtcratevr) + 1;
 
 enum class Check { chkbase, chkringsur, chkringbase };
 inline constexpr std::size_t kCheckCount = index(Check::chkringbase) + 1;
@@ -68,12 +74,17 @@ bool isNumericField(Field f);
 bool isMainWindowField(Field f);
 
 inline constexpr std::array<Field, kFieldCount> kAllFields = {
-    Field::projtit,      Field::projnum,     Field::desname,      Field::txtarea,
-    Field::txtrain,      Field::txtsinf,     Field::txtsdur,      Field::txtlength,
-    Field::txtdepth,     Field::lblwid,      Field::lbltime,      Field::rvdia,
-    Field::rvdepth,      Field::rvhalf,      Field::txtVRC,       Field::txtFOS,
-    Field::txtVR,        Field::txtoverflow, Field::txthalfempty, Field::txtringfail,
-    Field::txtringmargin};
+    Field::projtit,        Field::projnum,     Field::desname,        Field::txtarea,
+    Field::txtrain,        Field::txtsinf,     Field::txtsdur,        Field::txtlength,
+    Field::txtdepth,       Field::lblwid,      Field::lbltime,        Field::rvdia,
+    Field::rvdepth,        Field::rvhalf,      Field::txtVRC,         Field::txtFOS,
+    Field::txtVR,          Field::txtoverflow, Field::txthalfempty,   Field::txtringfail,
+    Field::txtringmargin,  Field::txtfill,     Field::txtcratelength, Field::txtcratewidth,
+    Field::txtcrateheight, Field::txtcratevr};
+// The fields of the trench fill, kept with the project apart from its 21 lines.
+inline constexpr std::array<Field, 5> kTrenchFillFields = {
+    Field::txtfill, Field::txtcratelength, Field::txtcratewidth, Field::txtcrateheight,
+    Field::txtcratevr};
 inline constexpr std::array<Check, kCheckCount> kAllChecks = {Check::chkbase, Check::chkringsur,
                                                               Check::chkringbase};
 inline constexpr std::array<Notice, kNoticeCount> kAllNotices = {

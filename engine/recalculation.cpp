@@ -1,5 +1,7 @@
 #include "recalculation.h"
 
+#include "trench_fill.h"
+
 namespace varnholt {
 
 // Stops at the first field that is empty or not above zero; a text that is not a number
@@ -12,7 +14,10 @@ bool Recalculation::allPositive(std::initializer_list<Field> fields) const {
 
 void Recalculation::procshowtrench() {
     const bool ready = allPositive({Field::txtarea, Field::txtsinf, Field::txtrain, Field::txtsdur,
-                                    Field::txtlength, Field::txtdepth, Field::lblwid});
+                                    Field::txtlength, Field::txtdepth, Field::lblwid}) &&
+                       (trenchFillOf(record_) != TrenchFill::crates ||
+                        allPositive({Field::txtcratelength, Field::txtcratewidth,
+                                     Field::txtcrateheight, Field::txtcratevr}));
     if (!ready) trench_.clearNotice();
     record_.flags.trenchdrawable = ready && record_.detailPage == DetailPage::tstrench;
 }

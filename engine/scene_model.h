@@ -53,6 +53,8 @@ struct SceneModel {
 
     std::array<SceneNode, kSceneNodeCount> nodes;
     std::array<std::string, kSceneCaptionCount> captions;
+    // Crate units along the trench box's x, y and z (length, depth, width); all 0 for gravel.
+    std::array<long long, 3> crateUnits{};
 };
 
 std::string_view nameOf(SceneNodeId id);

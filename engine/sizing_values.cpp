@@ -1,5 +1,7 @@
 #include "sizing_values.h"
 
+#include "trench_fill.h"
+
 namespace varnholt {
 
 void refillSizingValues(DesignRecord& record) {
@@ -9,6 +11,7 @@ void refillSizingValues(DesignRecord& record) {
     s.rainfallDepth = record.number(Field::txtrain);
     s.stormDuration = record.number(Field::txtsdur);
     s.voidRatio = record.number(Field::txtVR);
+    s.trenchVoidRatio = record.number(trenchVoidRatioField(record));
     s.designInfiltrationRate /= record.number(Field::txtFOS);
     // Exactly 1 without an overflow, not 1 - 0/100 worked out.
     const double overflow = record.number(Field::txtoverflow);

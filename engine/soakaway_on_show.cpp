@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "number_text.h"
+#include "trench_fill.h"
 
 namespace varnholt {
 
@@ -27,7 +28,11 @@ SoakawayOnShow trenchOnShow(const DesignRecord& record) {
         const SoakawayOnShow p = dimension(false, record, field, what, noun);
         if (!p.designed()) return p;
     }
-    return dimension(false, record, Field::txtlength, what, "length");
+    const SoakawayOnShow length = dimension(false, record, Field::txtlength, what, "length");
+    if (!length.designed()) return length;
+    // Crates are built in whole units: the tank is as long as its units.
+    if (const std::optional<CrateTank> tank = crateTankOf(record)) return {false, tank->length, ""};
+    return length;
 }
 
 SoakawayOnShow ringOnShow(const DesignRecord& record, const StormDesign& d) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "trench_fill.h"
+
 namespace varnholt {
 
 namespace {
@@ -20,6 +22,29 @@ void TrenchElevation::setFaceWidth(int width) {
 }
 void TrenchElevation::setFaceHeight(int height) {
     shapes_.face.height = std::max(height, kMinimumSide);
+}
+
+std::vector<TrenchElevation::Joint> TrenchElevation::crateJoints() const {
+    std::vector<Joint> joints;
+    if (!shapes_.visible) return joints;
+    const std::optional<CrateTank> tank = crateTankOf(record_);
+    if (!tank) return joints;
+    const Rect& f = shapes_.face;
+    const int right = f.left + f.width - 1, bottom = f.top + f.height - 1;
+    // Units narrower than two pixels would only fill the face with ink.
+    if (tank->across * 2 <= f.width)
+        for (long long i = 1; i < tank->across; ++i) {
+            const int x = f.left + toPixel(static_cast<double>(f.width * i) /
+                                           static_cast<double>(tank->across));
+            joints.push_back({{x, f.top + 1}, {x, bottom - 1}});
+        }
+    if (tank->layers * 2 <= f.height)
+        for (long long i = 1; i < tank->layers; ++i) {
+            const int y = f.top + toPixel(static_cast<double>(f.height * i) /
+                                          static_cast<double>(tank->layers));
+            joints.push_back({{f.left + 1, y}, {right - 1, y}});
+        }
+    return joints;
 }
 
 void TrenchElevation::boxtovizwidth() {
@@ -87,6 +112,10 @@ void TrenchElevation::boxtovizlength() {
         end.position = {box.position[0] + sign * (e[0] / 2 + kPanelThickness / 2), panelY,
                         box.position[2]};
     }
+    // The crate units' joints, for the 3D view to draw on the box.
+    const std::optional<CrateTank> tank = crateTankOf(record_);
+    scene_.crateUnits = tank ? std::array<long long, 3>{tank->along, tank->layers, tank->across}
+                             : std::array<long long, 3>{};
     SceneNode& base = scene_.node(N::GLTrenchbase);
     base.extent = {e[0], kPanelThickness, e[2]};
     base.position = {box.position[0], box.position[1] - e[1] / 2 - kPanelThickness / 2,
@@ -189,7 +218,7 @@ void TrenchElevation::facePressed(Point at) {
 }
 
 void TrenchElevation::faceMoved(Point at, bool leftHeld) {
-    shapes_.hint = "Void Ratio = " + record_.text(Field::txtVR) +
+    shapes_.hint = "Void Ratio = " + record_.text(trenchVoidRatioField(record_)) +
                    ", Factor of Safety = " + record_.text(Field::txtFOS);
     if (!leftHeld) return;
     const int dx = at.x - press_.x, dy = at.y - press_.y;

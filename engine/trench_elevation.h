@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "design_record.h"
 #include "drawing.h"
@@ -31,6 +32,14 @@ public:
         : record_(record), scene_(scene), canvas_(canvas), observer_(observer) {}
 
     const Shapes& shapes() const { return shapes_; }
+
+    // With crates, the joints between the units as the cross-section shows them: a vertical
+    // line at each unit width across and a horizontal one at each layer up, inside the face.
+    // None with gravel, or while the trench is hidden.
+    struct Joint {
+        Point from, to;
+    };
+    std::vector<Joint> crateJoints() const;
 
     void boxtovizwidth() override;
     void boxtovizdepth() override;

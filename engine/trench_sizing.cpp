@@ -1,6 +1,7 @@
 #include "trench_sizing.h"
 
 #include "sizing_values.h"
+#include "trench_fill.h"
 #include "unbuildable.h"
 
 namespace varnholt {
@@ -12,7 +13,7 @@ TrenchLoad trenchLoadOf(const DesignRecord& record) {
             s.overflowFactor,
             s.stormDuration,
             s.designInfiltrationRate,
-            s.voidRatio,
+            s.trenchVoidRatio,
             record.checked(Check::chkbase)};
 }
 
@@ -22,6 +23,7 @@ TrenchLoad TrenchSizing::load() const {
 
 void TrenchSizing::designtrench() {
     refillSizingValues(record_);
+    const bool solving = record_.flags.solveWidth || record_.flags.solveLength;
     // A request is cleared only after its solve has returned: the write-back inside the solve
     // starts nested passes, and they must still see the request that is being honoured.
     if (record_.flags.solveWidth) {
@@ -40,12 +42,23 @@ void TrenchSizing::designtrench() {
         record_.flags.trenchdrawable = false;
         return;
     }
+    if (solving) showCrateTank();
     halfempty();
     if (restyle_) {
         // The time's text may be the one it had before, which starts no check of its own.
         restyle_ = false;
         lbltimeChange();
     }
+}
+
+void TrenchSizing::showCrateTank() {
+    if (!crateUnitOf(record_)) return;
+    // Each write may start a nested pass that sizes the tank again; the next write takes the
+    // tank as that pass left it. Whole units repeat their texts, so the chain soon ends.
+    const TrenchNumbers& t = record_.trench;
+    record_.write(Field::txtdepth, displayText(t.depth));
+    record_.write(Field::txtlength, displayText(t.length));
+    record_.write(Field::lblwid, displayText(t.width));
 }
 
 void TrenchSizing::clearNotice() {
@@ -73,10 +86,17 @@ bool TrenchSizing::accept(Field solved, double size) {
 void TrenchSizing::widthcalc() {
     // The width the user is typing stands; the length is solved for it instead.
     if (record_.isTyping(Field::lblwid)) return;
-    const double length = record_.number(Field::txtlength);
-    const double depth = record_.number(Field::txtdepth);
-    const double width = solveTrenchWidth(load(), length, depth);
+    const std::optional<CrateUnit> crates = crateUnitOf(record_);
+    double length = record_.number(Field::txtlength);
+    double depth = record_.number(Field::txtdepth);
+    // Crates are sized as the tank their whole units make.
+    if (crates) {
+        length = roundedUpToUnits(length, crates->length);
+        depth = roundedUpToUnits(depth, crates->height);
+    }
+    double width = solveTrenchWidth(load(), length, depth);
     if (!accept(Field::lblwid, width)) return;
+    if (crates) width = roundedUpToUnits(width, crates->width);
     TrenchNumbers& t = record_.trench;
     t.length = length;
     t.depth = depth;
@@ -86,10 +106,16 @@ void TrenchSizing::widthcalc() {
 
 void TrenchSizing::lengthcalc() {
     if (record_.isTyping(Field::txtlength)) return;
-    const double depth = record_.number(Field::txtdepth);
-    const double width = record_.number(Field::lblwid);  // the displayed width, as the user sees it
-    const double length = solveTrenchLength(load(), width, depth);
+    const std::optional<CrateUnit> crates = crateUnitOf(record_);
+    double depth = record_.number(Field::txtdepth);
+    double width = record_.number(Field::lblwid);  // the displayed width, as the user sees it
+    if (crates) {
+        depth = roundedUpToUnits(depth, crates->height);
+        width = roundedUpToUnits(width, crates->width);
+    }
+    double length = solveTrenchLength(load(), width, depth);
     if (!accept(Field::txtlength, length)) return;
+    if (crates) length = roundedUpToUnits(length, crates->length);
     TrenchNumbers& t = record_.trench;
     t.depth = depth;
     t.width = width;

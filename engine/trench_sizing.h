@@ -33,6 +33,9 @@ private:
     TrenchLoad load() const;
     // A solved size that cannot be built is not written: the notice says why instead.
     bool accept(Field solved, double size);
+    // With crates, the sized tank's whole-unit length, width and depth go into their fields,
+    // except the one being typed in (the write gives way there).
+    void showCrateTank();
 
     DesignRecord& record_;
     TrenchView& view_;

@@ -31,6 +31,11 @@ constexpr std::array<std::string_view, kFieldCount> kLabels = {
     "Half Empty Time Limit",
     "Ring Soakaway Failure Depth",
     "Granular Fill Width",
+    "Trench Fill",
+    "Crate Unit Length",
+    "Crate Unit Width",
+    "Crate Unit Height",
+    "Crate Void Ratio",
 };
 static_assert(noEntryMissing(kLabels));
 

@@ -23,7 +23,7 @@ constexpr const char* kDefaultFOS = "1";
 // three bytes of UTF-8, and the design check's lines at theirs. The reader must take all of it.
 constexpr std::size_t kLargestWrittenFile =
     ProjectFileMagic.size() + kProjectFileLines * kCrLf.size() +
-    kFieldLines.size() * kFieldTextLimit * 3 + 3 + largestCheckSection();
+    kFieldLines.size() * kFieldTextLimit * 3 + 3 + largestCheckSection() + largestFillSection();
 static_assert(kLargestWrittenFile <= kProjectFileReadLimit,
               "every project file the program writes must open again");
 
@@ -105,7 +105,7 @@ std::string writeProjectFile(const DesignRecord& r) {
         for (char c : line) out += (c == '\n' || c == '\0') ? ' ' : c;
         out += kCrLf;
     }
-    return out + writeCheckSection(r.checkTexts, r.fehTables);
+    return out + writeCheckSection(r.checkTexts, r.fehTables) + writeFillSection(fillTextsOf(r));
 }
 
 std::optional<std::string> unsaveableField(const DesignRecord& record) {
@@ -114,6 +114,12 @@ std::optional<std::string> unsaveableField(const DesignRecord& record) {
         std::optional<std::string> problem = fieldTextProblem(l.field, text);
         if (!problem && isOption(l.field) && text.empty()) problem = "no value is given";
         if (problem) return std::string(fieldLabel(l.field)) + ": " + *problem;
+    }
+    for (Field f : kTrenchFillFields) {
+        const std::string& text = record.text(f);
+        std::optional<std::string> problem = fillTextProblem(f, text);
+        if (!problem && text.empty()) problem = "no value is given";
+        if (problem) return std::string(fieldLabel(f)) + ": " + *problem;
     }
     return std::nullopt;
 }
@@ -139,7 +145,9 @@ std::optional<ProjectFileLines> checkProjectFile(std::string_view contents,
             return std::nullopt;
         }
     }
-    if (const auto problem = readCheckSection(after, file.check)) {
+    std::optional<CheckSectionProblem> problem = readCheckSection(after, file.check);
+    if (!problem) problem = readFillSection(after, file.fill);
+    if (problem) {
         const std::string about = problem->about.empty() ? "" : " (" + problem->about + ")";
         messages.inform(file.name + ", line " + std::to_string(problem->line) + about + ": " +
                         problem->why);
@@ -153,6 +161,9 @@ std::optional<std::string> loadProjectFile(Design& design, const ProjectFileLine
     DesignRecord& record = design.record();
     record.checkTexts = file.check.texts;
     record.fehTables = file.check.tables;
+    // The fill first, whole, so that every recalculation the lines start sizes with it.
+    for (std::size_t i = 0; i < kTrenchFillFields.size(); ++i)
+        record.place(kTrenchFillFields[i], file.fill[i]);
 
     design.write(Field::projtit, line[2]);
     design.write(Field::projnum, line[3]);

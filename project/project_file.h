@@ -8,6 +8,7 @@
 #include "check_section.h"
 #include "engine/design.h"
 #include "engine/messages.h"
+#include "fill_section.h"
 #include "project_storage.h"
 
 namespace varnholt {
@@ -57,6 +58,7 @@ struct ProjectFileLines {
     int count = 0;                                        // lines the file has, up to 21
     std::string name;                                     // the file's name, for messages
     CheckSection check;  // the design check's inputs; their defaults when the file keeps none
+    FillTexts fill = defaultFillTexts();  // the trench fill, likewise
 };
 
 // Checks a whole project file without touching the design: its first line, that it is no

@@ -54,6 +54,9 @@ void ProjectLifecycle::clearmain() {
     design_.write(Field::txtoverflow, "0");
     design_.write(Field::txthalfempty, "24");
     design_.write(Field::txtringmargin, "0");
+    const FillTexts fill = defaultFillTexts();
+    for (std::size_t i = 0; i < kTrenchFillFields.size(); ++i)
+        design_.write(kTrenchFillFields[i], fill[i]);
     for (Check c : {Check::chkringsur, Check::chkringbase, Check::chkbase})
         design_.setCheck(c, false);
     r.hide(Notice::lblbaseincluded);

@@ -23,12 +23,17 @@ struct TypedRange {
 
 constexpr double kNoLowerBound = -std::numeric_limits<double>::infinity();
 
-constexpr std::array<TypedRange, 5> kTypedRanges = {{
+constexpr std::array<TypedRange, 9> kTypedRanges = {{
     {Field::txtFOS, 1, "1", 10, "10"},
     {Field::txtVR, 0.01, "0.01", 1, "1"},
     {Field::txtoverflow, kNoLowerBound, "", 100, "100"},
     {Field::txthalfempty, 1.1, "1", 100, "100"},
     {Field::txtringfail, 1, "1", 10, "10"},
+    // Crate units are made from a few centimetres to a few metres a side.
+    {Field::txtcratelength, 0.1, "0.1", 5, "5"},
+    {Field::txtcratewidth, 0.1, "0.1", 5, "5"},
+    {Field::txtcrateheight, 0.1, "0.1", 5, "5"},
+    {Field::txtcratevr, 0.01, "0.01", 1, "1"},
 }};
 
 [[noreturn]] void notAnOption(Field f) {
@@ -61,6 +66,10 @@ bool isOptionField(Field f) {
         case Field::txthalfempty:
         case Field::txtringfail:
         case Field::txtringmargin:
+        case Field::txtcratelength:
+        case Field::txtcratewidth:
+        case Field::txtcrateheight:
+        case Field::txtcratevr:
             return true;
         default:
             return false;
@@ -98,6 +107,14 @@ OptionStep optionStepUp(Field f, const std::string& text) {
             return add(text, 0.1);
         case Field::txtringmargin:
             return text.empty() ? fixed("0.1") : add(text, 0.1);
+        case Field::txtcratelength:
+        case Field::txtcratewidth:
+        case Field::txtcrateheight:
+            return upUntilText(text, "0.1", "5", 0.1);
+        case Field::txtcratevr:
+            if (text.empty()) return fixed("0.95");
+            if (parseNumber(text) >= 1) return fixed("1");
+            return add(text, 0.01);
         default:
             notAnOption(f);
     }
@@ -126,6 +143,15 @@ OptionStep optionStepDown(Field f, const std::string& text) {
             // than making the pit narrower than the ring.
             if (text.empty() || parseNumber(text) <= 0.1) return fixed("0");
             return add(text, -0.1);
+        case Field::txtcratelength:
+        case Field::txtcratewidth:
+        case Field::txtcrateheight:
+            // Never down to a unit of no size.
+            if (text.empty() || parseNumber(text) <= 0.2) return fixed("0.1");
+            return add(text, -0.1);
+        case Field::txtcratevr:
+            if (text.empty() || parseNumber(text) <= 0.02) return fixed("0.01");
+            return add(text, -0.01);
         default:
             notAnOption(f);
     }

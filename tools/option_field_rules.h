@@ -6,8 +6,8 @@
 
 namespace varnholt {
 
-// The six numeric fields of the design options dialog: txtFOS, txtVR, txtoverflow,
-// txthalfempty, txtringfail and txtringmargin.
+// The numeric fields of the design options dialog: txtFOS, txtVR, txtoverflow, txthalfempty,
+// txtringfail, txtringmargin and the crate unit's four.
 bool isOptionField(Field f);
 
 // The text a key release leaves in an option field. An empty field takes `shownValue` back in

@@ -14,6 +14,14 @@ void OptionsDialogLogic::shown() {
     for (std::size_t i = 0; i < kSnapshotFields.size(); ++i)
         snapshot_.values[i] = record.number(kSnapshotFields[i]);
     for (Check c : kAllChecks) snapshot_.checks[index(c)] = record.checked(c);
+    for (std::size_t i = 0; i < kTrenchFillFields.size(); ++i)
+        snapshot_.fill[i] = record.text(kTrenchFillFields[i]);
+}
+
+const std::string* OptionsDialogLogic::snapshotText(Field f) const {
+    for (std::size_t i = 0; i < kTrenchFillFields.size(); ++i)
+        if (kTrenchFillFields[i] == f) return &snapshot_.fill[i];
+    return nullptr;
 }
 
 double OptionsDialogLogic::snapshotValue(Field f) const {
@@ -28,6 +36,11 @@ void OptionsDialogLogic::fieldLeft(Field f) {
     // could be read.
     const std::string& text = record.text(f);
     const std::string typed = tryParseNumber(text) ? text : std::string();
+    const std::string* shown = isOptionField(f) ? snapshotText(f) : nullptr;
+    if (shown && typed.empty()) {
+        record.write(f, *shown);
+        return;
+    }
     record.write(f, correctedOptionText(f, typed, snapshotValue(f)));
     if (f == Field::txtFOS) colourcheck(record);
 }
@@ -46,6 +59,11 @@ void OptionsDialogLogic::spinDown(Field f) {
     if (f == Field::txtFOS && step.arithmetic) colourcheck(record);
 }
 
+void OptionsDialogLogic::setFill(TrenchFill fill) {
+    design_.record().write(Field::txtfill,
+                           fill == TrenchFill::crates ? kCratesFillText : kGravelFillText);
+}
+
 void OptionsDialogLogic::setSwitch(Check c, bool on) {
     design_.record().setChecked(c, on);
 }
@@ -58,11 +76,17 @@ void OptionsDialogLogic::restoreDefaults() {
     record.write(Field::txtringfail, "4");
     record.write(Field::txtoverflow, "0");
     record.write(Field::txthalfempty, "24");
+    // The crate unit's sizes, but not the choice of fill, which is a switch.
+    record.write(Field::txtcratelength, kDefaultCrateLength);
+    record.write(Field::txtcratewidth, kDefaultCrateWidth);
+    record.write(Field::txtcrateheight, kDefaultCrateHeight);
+    record.write(Field::txtcratevr, kDefaultCrateVoidRatio);
 }
 
 void OptionsDialogLogic::ok() {
     for (Field f : {Field::txtFOS, Field::txtVR, Field::txtoverflow, Field::txthalfempty,
-                    Field::txtringfail, Field::txtringmargin})
+                    Field::txtringfail, Field::txtringmargin, Field::txtcratelength,
+                    Field::txtcratewidth, Field::txtcrateheight, Field::txtcratevr})
         fieldLeft(f);
     design_.optionsAccepted();
     closed();
@@ -73,6 +97,8 @@ void OptionsDialogLogic::cancel() {
     for (std::size_t i = 0; i < kSnapshotFields.size(); ++i)
         record.write(kSnapshotFields[i], plainText(snapshot_.values[i]));
     for (Check c : kAllChecks) setSwitch(c, snapshot_.checks[index(c)]);
+    for (std::size_t i = 0; i < kTrenchFillFields.size(); ++i)
+        record.write(kTrenchFillFields[i], snapshot_.fill[i]);
     design_.optionsCancelled();
     closed();
 }

@@ -3,14 +3,15 @@
 #include <array>
 
 #include "engine/design.h"
+#include "engine/trench_fill.h"
 
 namespace varnholt {
 
 // The logic of the design options dialog (Tfrmoptions). Its fields are the design's own option
-// fields (txtFOS, txtVR, txtoverflow, txthalfempty, txtringfail, txtringmargin and the three
-// switches): the dialog edits them in place, so every pass that runs while it is open already
-// uses what stands there. OK commits a visit, Cancel puts back what the fields held when the
-// dialog was shown. The Qt dialog is a thin view over this class.
+// fields (txtFOS, txtVR, txtoverflow, txthalfempty, txtringfail, txtringmargin, the three
+// switches and the trench fill): the dialog edits them in place, so every pass that runs while it
+// is open already uses what stands there. OK commits a visit, Cancel puts back what the fields held
+// when the dialog was shown. The Qt dialog is a thin view over this class.
 //
 // Every operation that converts a text throws ConversionError and leaves what it had already
 // done; the caller shows the message.
@@ -21,16 +22,24 @@ public:
     // On show: the factor-of-safety guidance, the snapshot, and the margin's enabled state.
     void shown();
 
-    // When the user leaves one of the six fields: the typed value is brought back into its
+    // When the user leaves one of the numeric fields: the typed value is brought back into its
     // range, and an empty field, or one left with no number in it ("."), takes its snapshot
     // value back. Never while the user types, so that every key lands in the text typed so far.
     // std::invalid_argument for a field that is not on the dialog.
     void fieldLeft(Field f);
 
-    // The spin buttons of the six fields (FOSspin, vrspin, overflowspin, halfemptyspin,
-    // ringfailspin, ringmarginspin). std::invalid_argument for a field that is not on the dialog.
+    // The spin buttons of the numeric fields (FOSspin, vrspin, overflowspin, halfemptyspin,
+    // ringfailspin, ringmarginspin and the crate unit's). std::invalid_argument for a field that is
+    // not on the dialog.
     void spinUp(Field f);
     void spinDown(Field f);
+
+    // The trench fill: gravel of the void ratio as set, or geocellular crates. Like the
+    // switches, it takes effect when the dialog's OK recalculates.
+    void setFill(TrenchFill fill);
+    TrenchFill fill() const { return trenchFillOf(design_.record()); }
+    // The crate unit's fields can be used only while crates are chosen.
+    bool crateFieldsEnabled() const { return fill() == TrenchFill::crates; }
 
     // Ticking or unticking a switch, by the user or the program. Of each picture pair the
     // second shows while the switch is on.
@@ -58,7 +67,11 @@ private:
     struct Snapshot {
         std::array<double, kSnapshotFields.size()> values{1, 0.3, 4, 0, 24};
         std::array<bool, kCheckCount> checks{};
+        // The trench fill as texts: Cancel puts back exactly what was there.
+        std::array<std::string, kTrenchFillFields.size()> fill;
     };
+    // The fill field's text when the dialog was shown; nothing for the other fields.
+    const std::string* snapshotText(Field f) const;
     double snapshotValue(Field f) const;
 
     Design& design_;

@@ -156,6 +156,11 @@ void DrawingArea::paintEvent(QPaintEvent*) {
         painter.setPen(QPen(colour, 1));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(toQRect(trench.face, origin).adjusted(0, 0, -1, -1));
+        // The crate units' joints, thin and grey under the outline's colour.
+        painter.setPen(QPen(QColor(128, 128, 128), 1));
+        for (const TrenchElevation::Joint& j : design.trenchElevation().crateJoints())
+            painter.drawLine(QPoint(j.from.x, j.from.y) - origin, QPoint(j.to.x, j.to.y) - origin);
+        painter.setPen(QPen(colour, 1));
         painter.setBrush(colour);
         painter.drawRect(toQRect(trench.depthGrip, origin).adjusted(0, 0, -1, -1));
         painter.drawRect(toQRect(trench.widthGrip, origin).adjusted(0, 0, -1, -1));

@@ -2,11 +2,13 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -19,6 +21,8 @@ namespace varnholt {
 
 namespace {
 const QSize kPictureSize(120, 90);
+// The crate unit's four fields share one line of the trench page.
+constexpr int kCrateFieldWidth = 40;
 // The ring page holds two pairs above each other, so its pictures are drawn smaller to leave
 // every text and field whole within the fixed window.
 const QSize kRingPictureSize(104, 78);
@@ -103,13 +107,13 @@ QLabel* OptionsDialog::note(const char* text, QWidget* parent) {
     return label;
 }
 
-QWidget* OptionsDialog::numberRow(Field f, const char* spinName, const char* unit,
-                                  QWidget* parent) {
+QWidget* OptionsDialog::numberRow(Field f, const char* spinName, const char* unit, QWidget* parent,
+                                  int width) {
     auto* row = new QWidget(parent);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* e = new FieldEdit(f, session_, row);
-    e->setFixedWidth(60);
+    e->setFixedWidth(width);
     e->installEventFilter(this);  // the correction when the field is left
     edits_.push_back(e);
     auto* spin = new SpinButtons(QString::fromLatin1(spinName), row);
@@ -165,6 +169,7 @@ QWidget* OptionsDialog::buildTrenchTab() {
              "trench soakaway into the design.  This option is generally used only "
              "for plane soakaway systems. ie porous surfaces)",
              page));
+    layout->addWidget(buildFillRows(page));
     layout->addStretch(1);
     return page;
 }
@@ -255,6 +260,47 @@ QWidget* OptionsDialog::buildHalfEmptyTab() {
     return page;
 }
 
+QWidget* OptionsDialog::buildFillRows(QWidget* page) {
+    auto* holder = new QWidget(page);
+    auto* rows = new QVBoxLayout(holder);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(2);
+    auto* choice = new QHBoxLayout;
+    choice->addWidget(new QLabel(QStringLiteral("Trench fill:"), holder));
+    auto radio = [&](const char* name, const char* text, TrenchFill fill) {
+        auto* r = new QRadioButton(QString::fromLatin1(text), holder);
+        r->setObjectName(QString::fromLatin1(name));
+        connect(r, &QRadioButton::clicked, this,
+                [this, fill] { session_.act([&] { logic_.setFill(fill); }); });
+        choice->addWidget(r);
+        return r;
+    };
+    gravel_ = radio("optgravel", "gravel (void ratio as set)", TrenchFill::gravel);
+    crates_ = radio("optcrates", "geocellular crates", TrenchFill::crates);
+    choice->addStretch(1);
+    rows->addLayout(choice);
+
+    // The crate unit on one line: its three sizes in metres, then its void ratio.
+    auto* unit = new QHBoxLayout;
+    unit->setSpacing(3);
+    unit->addWidget(new QLabel(QStringLiteral("Unit (m):"), holder));
+    for (auto [f, label, spin] : {std::tuple{Field::txtcratelength, "L", "cratelengthspin"},
+                                  {Field::txtcratewidth, "W", "cratewidthspin"},
+                                  {Field::txtcrateheight, "H", "crateheightspin"},
+                                  {Field::txtcratevr, "void ratio", "cratevrspin"}}) {
+        auto* caption = new QLabel(QString::fromLatin1(label), holder);
+        QWidget* numbers = numberRow(f, spin, nullptr, holder, kCrateFieldWidth);
+        caption->setBuddy(numbers);
+        crateRows_.push_back(caption);
+        crateRows_.push_back(numbers);
+        unit->addWidget(caption);
+        unit->addWidget(numbers);
+    }
+    unit->addStretch(1);
+    rows->addLayout(unit);
+    return holder;
+}
+
 QWidget* OptionsDialog::buildSafetyGroup() {
     auto* group = new QGroupBox(QStringLiteral("Factor of Safety"), this);
     auto* layout = new QVBoxLayout(group);
@@ -296,6 +342,10 @@ void OptionsDialog::sync() {
     applyTextColour(lblfos_, record.fosGuidance.colour);
     for (FieldEdit* e : edits_)
         if (e->field() == Field::txtFOS) applyTextColour(e, record.style(Field::txtFOS).text);
+    const bool crates = logic_.fill() == TrenchFill::crates;
+    gravel_->setChecked(!crates);
+    crates_->setChecked(crates);
+    for (QWidget* row : crateRows_) row->setEnabled(logic_.crateFieldsEnabled());
     margin_->setEnabled(logic_.marginEnabled());
     marginSpin_->setEnabled(logic_.marginEnabled());
 }

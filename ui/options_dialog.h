@@ -9,6 +9,7 @@
 
 class QCheckBox;
 class QLabel;
+class QRadioButton;
 
 namespace varnholt {
 
@@ -48,9 +49,12 @@ private:
     QWidget* buildRingTab();
     QWidget* buildFilterTab();
     QWidget* buildHalfEmptyTab();
+    // The trench fill's choice and the crate unit, under the trench page's base switch.
+    QWidget* buildFillRows(QWidget* page);
     QWidget* buildSafetyGroup();
     QWidget* buildVoidGroup();
-    QWidget* numberRow(Field f, const char* spinName, const char* unit, QWidget* parent);
+    QWidget* numberRow(Field f, const char* spinName, const char* unit, QWidget* parent,
+                       int width = 60);
     QCheckBox* switchBox(Check c, const char* text, QWidget* parent);
     QWidget* picturePair(Check c, const char* offName, const char* onName, QWidget* parent,
                          QSize size);
@@ -66,6 +70,9 @@ private:
     QLabel* lblfos_ = nullptr;
     FieldEdit* margin_ = nullptr;
     SpinButtons* marginSpin_ = nullptr;
+    QRadioButton* gravel_ = nullptr;
+    QRadioButton* crates_ = nullptr;
+    std::vector<QWidget*> crateRows_;  // the unit's captions and fields with their spins
     bool built_ = false;
 };
 

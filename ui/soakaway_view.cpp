@@ -24,6 +24,13 @@ const Material kTrenchBase{
     {0.439216f, 0.576471f, 0.858824f}, {0.439216f, 0.576471f, 0.858824f}, {}, {}};
 const Material kPCRing{{0.32f, 0.49f, 0.46f}, {0.560784f, 0.737255f, 0.560784f}, {}, {}};
 
+const Material kJoint{{0.15f, 0.15f, 0.15f}, {0.15f, 0.15f, 0.15f}, {}, {}};
+// A joint slab stands this far out of each face it crosses, and is this thick.
+constexpr float kJointProud = 0.004f;
+constexpr float kJointThickness = 0.012f;
+// More joints than this would paint the box over rather than show its units.
+constexpr long long kMostJointSlabs = 400;
+
 QVector3D toQt(const Vec3& v) {
     return {v[0], v[1], v[2]};
 }
@@ -130,12 +137,41 @@ void SoakawayView::showDesign(const SceneModel& model) {
         }
     }
     node(N::GLSiltTrap).visible = showSiltTrap_;
+    placeCrateJoints(model.crateUnits);
     for (std::size_t i = 0; i < kSceneCaptionCount; ++i)
         scene_.captions[i].text =
             QString::fromStdString(model.caption(static_cast<SceneCaptionId>(i)));
     placeGround();
     if (fitPending_ && fitNow()) fitPending_ = false;
     viewer_->redraw();
+}
+
+void SoakawayView::placeCrateJoints(const std::array<long long, 3>& units) {
+    scene::Node& box = node(N::GLTrench);
+    const QVector3D e = box.shape().extent;
+    long long needed = 0;
+    for (long long n : units) needed += std::max(n - 1, 0LL);
+    if (needed > kMostJointSlabs) needed = 0;
+    std::size_t used = 0;
+    for (int axis = 0; axis < 3 && needed > 0; ++axis) {
+        for (long long i = 1; i < units[static_cast<std::size_t>(axis)]; ++i) {
+            if (used == jointSlabs_.size()) {
+                jointSlabs_.push_back(&box.add("crateJoint", scene::box({1, 1, 1})));
+                jointSlabs_.back()->material = kJoint;
+            }
+            scene::Node& slab = *jointSlabs_[used++];
+            QVector3D extent = e + QVector3D(2, 2, 2) * kJointProud;
+            extent[axis] = kJointThickness;
+            QVector3D at;
+            at[axis] = e[axis] * (static_cast<float>(i) /
+                                      static_cast<float>(units[static_cast<std::size_t>(axis)]) -
+                                  0.5f);
+            slab.shape().extent = extent;
+            slab.position = at;
+            slab.visible = true;
+        }
+    }
+    for (std::size_t i = used; i < jointSlabs_.size(); ++i) jointSlabs_[i]->visible = false;
 }
 
 // The ground lies at the soakaway's top with a hole where it goes down: the trench's box with

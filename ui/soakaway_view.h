@@ -62,12 +62,16 @@ protected:
 private:
     void build();
     void placeGround();
+    void placeCrateJoints(const std::array<long long, 3>& units);
     bool fitNow();
     void fitLater();
 
     scene::Scene scene_;
     std::array<scene::Node*, kSceneNodeCount> nodes_{};
     bool showSiltTrap_ = false;
+    // Thin slabs through the trench box at the crate units' joints, whose edges show on its
+    // faces as lines; kept for reuse, the ones not needed hidden.
+    std::vector<scene::Node*> jointSlabs_;
     bool fitPending_ = true;
     // The ground under each group, with what its mesh was last made for.
     struct Ground {

@@ -159,6 +159,10 @@ Page dataSheetLayout(const QString& webAddress) {
     l.value("qrsurface", 67.7, 156.9);
     // In the place of the two lines it makes meaningless.
     l.notice("qrtrenchnotice", 18.5, 150.5, 174.0);
+    // Crates only: the fill beside the heading, the tank beside the surface area.
+    l.fitted("qrtrenchfill", 64.0, 135.6, kValueRight, kNote);
+    l.caption("qrcratescaption", "Crates :-", 104.0, 156.9);
+    l.fitted("qrcrates", 121.0, 156.9, kValueRight);
 
     l.text(15.3, 165.9, "Precast Concrete Ring Soakaway", kHeading);
     l.box(15.3, 172.2, 179.7, 71.7);
@@ -229,6 +233,15 @@ void fillDataSheet(Page& page, const SheetContent& c) {
     const bool trenchNotice = !c.qrtrenchnotice.empty();
     for (const char* name : {"qrtimecaption", "qrsurfacecaption"})
         if (Label* label = page.label(QString::fromLatin1(name))) label->visible = !trenchNotice;
+    for (const auto& [name, text] :
+         {std::pair{"qrtrenchfill", &c.qrtrenchfill}, {"qrcrates", &c.qrcrates}}) {
+        if (Label* label = page.label(QString::fromLatin1(name))) {
+            label->text = q(*text);
+            label->visible = !text->empty();
+        }
+    }
+    if (Label* label = page.label(QStringLiteral("qrcratescaption")))
+        label->visible = !c.qrcrates.empty();
     for (const auto& [name, text] :
          {std::pair{"qrtrenchnotice", &c.qrtrenchnotice}, {"qrringnotice", &c.qrringnotice}})
         if (Label* label = page.label(QString::fromLatin1(name))) {

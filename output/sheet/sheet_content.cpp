@@ -2,6 +2,7 @@
 
 #include "engine/filter_report.h"
 #include "engine/number_text.h"
+#include "engine/trench_fill.h"
 
 namespace varnholt {
 
@@ -51,6 +52,12 @@ SheetContent fillSheet(const DesignRecord& record, const std::string& today) {
         if (record.checked(Check::chkbase)) area += width * length;
         s.qrsurface = displayText(area) + " metres squared";
     }
+    if (trenchFillOf(record) == TrenchFill::crates) {
+        s.qrtrenchfill = crateFillText(record);
+        s.qrtrenchfill[0] = 'G';
+        if (const std::optional<CrateTank> tank = crateTankOf(record))
+            s.qrcrates = tank->unitsText() + ", " + tank->sizeText();
+    }
     if (record.trench.halfEmptyTime > kSheetWarningHours)
         s.QRwarning = "WARNING! HALF EMPTY TIME EXCEEDS 24hour LIMIT!";
     if (const NoticeState& n = record.notice(Notice::lbltrenchnotice); n.visible) {
@@ -59,6 +66,7 @@ SheetContent fillSheet(const DesignRecord& record, const std::string& today) {
         s.QRlbltime.clear();
         s.qrsurface.clear();
         s.QRwarning.clear();
+        s.qrcrates.clear();
         if (record.style(Field::txtlength) == kWarningStyle) s.QRtxtlength.clear();
         if (record.style(Field::lblwid) == kWarningStyle) s.QRlblwid.clear();
     }

@@ -22,6 +22,8 @@ struct SheetContent {
     // where the window marks one.
     std::string qrtrenchnotice, qrringnotice;
     std::string QRcurrentfile, QRdate;
+    // With crates only: the fill and its unit, and the tank's units and size.
+    std::string qrtrenchfill, qrcrates;
 };
 
 // The warning is about a fixed 24 hours, whatever half-empty limit the options set.

@@ -30,6 +30,16 @@ CliRun run(const std::string& command, std::vector<std::string> extra) {
     return runCli(args);
 }
 
+TEST(CliCheck, TheCheckOfACrateTankCountsItsUnits) {
+    const CliRun crates = run("check", {"--set", "txtfill=crates", "--options-ok", "--json"});
+    ASSERT_EQ(crates.status, 3) << crates.err;
+    const json j = json::parse(crates.out);
+    EXPECT_EQ(j["crates"]["units"], "4 x 1 x 4 = 16 units");
+    EXPECT_EQ(j["crates"]["count"], 16);
+    EXPECT_EQ(j["crates"]["size"], "4.00 x 0.50 x 1.60 m");
+    EXPECT_FALSE(json::parse(run("check", {"--json"}).out).contains("crates"));
+}
+
 TEST(CliCheck, ExitsWith3WhileACheckFailsAnd0OnceEveryCheckPasses) {
     // Typed with the hour's storm, the trench is short for the storm that governs.
     const CliRun typed = run("check", {"--json"});

@@ -94,6 +94,54 @@ TEST(CliDesign, TrenchElevationAndSceneCarryTheSizedTrench) {
 }
 
 // A failure depth of 1 m rules out the 900 and 1050 mm rings; the 1200 mm ring is 0.82 m deep.
+// With crates the report counts the tank's units and gives its size; with gravel the report
+// says nothing of crates, not even the fill's fields.
+TEST(CliDesign, CratesGiveTheUnitsAndTheTankAndGravelSaysNothingOfThem) {
+    const std::vector<std::string> trench = {"--set",      "txtdepth=1", "--set",
+                                             "lblwid=0.6", "--set",      "txtlength=10"};
+    const json gravel = designJson(with(trench));
+    EXPECT_FALSE(gravel.contains("crates"));
+    EXPECT_FALSE(gravel["fields"].contains("txtfill"));
+
+    struct Case {
+        std::vector<std::string> unit;
+        int along, across, layers, count;
+        double length, width, depth;
+        const char* units;
+        const char* size;
+    };
+    for (const Case& c :
+         {Case{{}, 4, 1, 3, 12, 4, 0.5, 1.2, "4 x 1 x 3 = 12 units", "4.00 x 0.50 x 1.20 m"},
+          Case{{"--set", "txtcratelength=0.7", "--set", "txtcratewidth=0.7", "--set",
+                "txtcrateheight=0.7"},
+               3,
+               1,
+               2,
+               6,
+               2.1,
+               0.7,
+               1.4,
+               "3 x 1 x 2 = 6 units",
+               "2.10 x 0.70 x 1.40 m"}}) {
+        std::vector<std::string> args = {"--set", "txtfill=crates", "--options-ok"};
+        args.insert(args.end(), c.unit.begin(), c.unit.end());
+        args.insert(args.end(), trench.begin(), trench.end());
+        const json j = designJson(with(args));
+        SCOPED_TRACE(c.units);
+        const json& crates = j["crates"];
+        EXPECT_EQ(crates["along"], c.along);
+        EXPECT_EQ(crates["across"], c.across);
+        EXPECT_EQ(crates["layers"], c.layers);
+        EXPECT_EQ(crates["count"], c.count);
+        EXPECT_EQ(crates["units"], c.units);
+        EXPECT_DOUBLE_EQ(crates["tank"]["length"].get<double>(), c.length);
+        EXPECT_DOUBLE_EQ(crates["tank"]["width"].get<double>(), c.width);
+        EXPECT_DOUBLE_EQ(crates["tank"]["depth"].get<double>(), c.depth);
+        EXPECT_EQ(crates["size"], c.size);
+        EXPECT_EQ(j["fields"]["txtfill"], "crates");
+    }
+}
+
 TEST(CliDesign, RingElevationAndSceneCarryTheChosenRing) {
     const json j = designJson({"--set", "txtarea=98.5", "--set", "txtrain=0.01", "--set",
                                "txtsinf=0.00001", "--set", "txtringfail=1", "--page", "ring"});

@@ -23,7 +23,8 @@ struct Quiet : MessageSink {
 // not a number) writes nothing and is not checked; a saved file that the reader refuses, or
 // whose reading stops at a line, fails the check. The trench's dimensions are typed again line
 // by line as the file is read, so they settle by the order of its lines, and an option zero
-// is read as its default; neither is compared. The design check's inputs come back as written.
+// is read as its default; neither is compared. The design check's inputs and the trench fill
+// come back as written.
 inline void expectReopens(const Design& design) {
     if (unsaveableField(design.record())) return;
     const std::string saved = writeProjectFile(design.record());
@@ -47,6 +48,10 @@ inline void expectReopens(const Design& design) {
     if (writeCheckSection(after.checkTexts, after.fehTables) !=
         writeCheckSection(before.checkTexts, before.fehTables)) {
         std::fprintf(stderr, "the design check's inputs did not come back\n%s\n", saved.c_str());
+        std::abort();
+    }
+    if (fillTextsOf(after) != fillTextsOf(before)) {
+        std::fprintf(stderr, "the trench fill did not come back\n%s\n", saved.c_str());
         std::abort();
     }
     for (const FieldLine& line : kFieldLines) {

@@ -36,6 +36,17 @@ TEST(SheetContent, SurfaceAreaCountsTheBaseOnlyWhenItIsIncluded) {
     EXPECT_EQ(s.QRlbltime, "3.12 hours (decimal)");
 }
 
+TEST(SheetContent, CratesAreDescribedWithTheirTankAndGravelIsNot) {
+    EXPECT_EQ(fill(trench(false)).qrtrenchfill, "");
+    EXPECT_EQ(fill(trench(false)).qrcrates, "");
+    DesignRecord crates = trench(false);
+    crates.place(Field::txtfill, "crates");
+    const SheetContent s = fill(crates);
+    EXPECT_EQ(s.qrtrenchfill, "Geocellular crates of 1.0 x 0.5 x 0.4 m units, void ratio 0.95");
+    EXPECT_EQ(s.qrcrates, "10 x 2 x 4 = 80 units, 10.00 x 1.00 x 1.60 m");
+    EXPECT_EQ(s.QRtxtlength, "10 metres");  // the fields as they stand
+}
+
 TEST(SheetContent, WarnsAboveTwentyFourHoursWhateverTheLimitOption) {
     struct Case {
         double hours;

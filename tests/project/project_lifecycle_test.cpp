@@ -353,6 +353,16 @@ TEST_F(Lifecycle, TheDesignChecksInputsGoWithTheProject) {
     EXPECT_TRUE(prompts.questions.empty());
 }
 
+TEST_F(Lifecycle, NewPutsTheTrenchFillBackToGravel) {
+    design.write(Field::txtfill, "crates");
+    design.write(Field::txtcrateheight, "0.6");
+    EXPECT_TRUE(lifecycle.hasUnsavedChanges());
+    prompts.answers = {Answer::no};
+    lifecycle.newProject(false);
+    EXPECT_EQ(record().text(Field::txtfill), "gravel");
+    EXPECT_EQ(record().text(Field::txtcrateheight), "0.4");
+}
+
 TEST_F(Lifecycle, OnlyTheToolBarsNewHidesTheTrenchWarning) {
     for (bool fromToolBar : {false, true}) {
         design.record().show(Notice::trenchwarning);

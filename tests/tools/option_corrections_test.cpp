@@ -65,6 +65,14 @@ TEST_F(OptionCorrections, TypedValuesAreBroughtIntoRange) {
              // The margin has no range and no snapshot.
              Case{Field::txtringmargin, "0.4", "", "0"},
              Case{Field::txtringmargin, "0", "250", "250"},
+             // A crate unit has a size, and its emptied field takes back the text it had.
+             Case{Field::txtcratelength, "1.0", "", "1.0"},
+             Case{Field::txtcratelength, "1.0", "0", "0.1"},
+             Case{Field::txtcratewidth, "0.5", "0.05", "0.1"},
+             Case{Field::txtcrateheight, "0.4", "6", "5"},
+             Case{Field::txtcrateheight, "0.4", "0.6", "0.6"},
+             Case{Field::txtcratevr, "0.95", "1.2", "1"},
+             Case{Field::txtcratevr, "0.95", "0", "0.01"},
          }) {
         EXPECT_EQ(release(c.field, c.shown, c.typed), c.expected)
             << nameOf(c.field) << " shown " << c.shown << ", typed '" << c.typed << "'";

@@ -2,6 +2,8 @@
 // pictures, Restore Defaults, and how OK, Cancel and the close box each end the visit.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "engine/errors.h"
 #include "started_design.h"
 #include "tools/options_dialog_logic.h"
@@ -153,6 +155,33 @@ TEST(OptionsDialogVisit, OkCommitsAndCancelRestores) {
         EXPECT_DOUBLE_EQ(record.appliedRingMargin, c.appliedMargin);
         EXPECT_FALSE(record.flags.solveWidth);
         EXPECT_EQ(record.flags.ProjectModified, c.modified);
+    }
+}
+
+// The fill takes part in the visit as the switches do: OK sizes the crate tank, Cancel puts
+// the gravel and the unit back as they were.
+TEST_F(OptionsDialog, TheTrenchFillIsCommittedByOkAndPutBackByCancel) {
+    sizeTheWorkedTrench();
+    for (bool ok : {false, true}) {
+        SCOPED_TRACE(ok ? "OK" : "Cancel");
+        dialog.shown();
+        dialog.setFill(TrenchFill::crates);
+        EXPECT_TRUE(dialog.crateFieldsEnabled());
+        type(Field::txtcratelength, "2");
+        if (ok) {
+            dialog.ok();
+            EXPECT_EQ(text(Field::txtfill), "crates");
+            EXPECT_EQ(text(Field::txtcratelength), "2");
+            // 1.5 m of depth is four layers of 0.4 m; the length is in whole 2 m units.
+            EXPECT_EQ(text(Field::txtdepth), "1.6");
+            EXPECT_DOUBLE_EQ(std::fmod(record().trench.length, 2), 0);
+        } else {
+            dialog.cancel();
+            EXPECT_EQ(text(Field::txtfill), "gravel");
+            EXPECT_EQ(text(Field::txtcratelength), "1.0");
+            EXPECT_EQ(text(Field::txtlength), "10.01");
+            EXPECT_FALSE(dialog.crateFieldsEnabled());
+        }
     }
 }
 

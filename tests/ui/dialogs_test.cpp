@@ -13,6 +13,9 @@
 #include "ui/runoff_dialog.h"
 #include "ui/status_panels.h"
 
+#include <QRadioButton>
+#include <cmath>
+
 namespace varnholt {
 namespace {
 
@@ -157,6 +160,33 @@ TEST_F(DialogTest, CancelPutsTheVisitBackAndOkCommitsIt) {
     EXPECT_EQ(program->mainWindow().statusPanels().panel(2), "Void Ratio = 0.4");
     EXPECT_EQ(program->mainWindow().statusPanels().panel(3), "Factor of Safety = 1");
     EXPECT_EQ(text("lblwid"), "0.24");  // more storage in the fill: a narrower trench
+}
+
+// The fill is chosen on the trench page; the unit's fields wait for crates, OK sizes the tank
+// in whole units, and Cancel puts the fill back.
+TEST_F(DialogTest, TheTrenchPageChoosesTheFillThatOkSizesAndCancelPutsBack) {
+    enterWorkedTrench();
+    options().openModeless();
+    inOptions<QTabWidget>("optionpages")->setCurrentIndex(0);
+    auto* unitLength = inOptions<QLineEdit>("txtcratelength");
+    EXPECT_TRUE(inOptions<QRadioButton>("optgravel")->isChecked());
+    EXPECT_FALSE(unitLength->isEnabled());
+    QTest::mouseClick(inOptions<QRadioButton>("optcrates"), Qt::LeftButton);
+    EXPECT_TRUE(unitLength->isEnabled());
+    typeOver(&options(), "txtcratelength", "2");
+    inOptions<QPushButton>("btnok")->click();
+    EXPECT_EQ(record().text(Field::txtfill), "crates");
+    EXPECT_EQ(text("txtdepth"), "1.6");  // four layers of 0.4 m
+    EXPECT_DOUBLE_EQ(std::fmod(record().trench.length, 2), 0);
+    EXPECT_EQ(text("lblwid"), "0.5");
+
+    options().openModeless();
+    EXPECT_TRUE(inOptions<QRadioButton>("optcrates")->isChecked());
+    QTest::mouseClick(inOptions<QRadioButton>("optgravel"), Qt::LeftButton);
+    EXPECT_FALSE(unitLength->isEnabled());
+    inOptions<QPushButton>("btncancel")->click();
+    EXPECT_EQ(record().text(Field::txtfill), "crates");
+    EXPECT_EQ(record().text(Field::txtcratelength), "2");
 }
 
 TEST_F(DialogTest, ComingBackToTheMainWindowFromTheOptionsRecalculates) {
