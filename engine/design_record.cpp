@@ -36,6 +36,9 @@ void StatusBarTexts::showFactorOfSafety(std::string_view text) {
 
 void StatusBarTexts::showOptionsOf(const DesignRecord& record) {
     showVoidRatio(record.text(Field::txtVR));
+    // The trench of crates holds water at the crates' ratio, not the gravel's.
+    if (trenchFillOf(record) == TrenchFill::crates)
+        voidRatio += ", crates " + record.text(Field::txtcratevr);
     showFactorOfSafety(record.text(Field::txtFOS));
 }
 

@@ -12,6 +12,7 @@
 #include "engine/critical_storm_text.h"
 #include "engine/number_text.h"
 #include "engine/program_version.h"
+#include "engine/trench_fill.h"
 
 namespace varnholt {
 
@@ -39,6 +40,15 @@ double ringDiameterMm(const DesignRecord& record) {
     return stormDesignOf(record).ringRadius * 2000;
 }
 const QColor kRingColour(200, 90, 0);
+
+// The trench the table sized: of crates, the tank of whole units around the fields' sizes.
+std::string trenchShown(const DesignRecord& record) {
+    if (const std::optional<CrateTank> tank = crateTankOf(record))
+        return "crate tank " + plainText(tank->width) + " m wide x " + plainText(tank->depth) +
+               " m deep";
+    return "trench " + record.text(Field::lblwid) + " m wide x " + record.text(Field::txtdepth) +
+           " m deep";
+}
 
 }  // namespace
 
@@ -201,9 +211,11 @@ report::Report criticalStormReport(const DesignRecord& record, const StormSite& 
           qs("Area " + record.text(Field::txtarea) + " m2 x " + record.text(Field::txtVRC) +
              ", infiltration " + record.text(Field::txtsinf) + " m/s / " +
              record.text(Field::txtFOS) + ", void ratio " + record.text(Field::txtVR) +
-             ", overflow " + record.text(Field::txtoverflow) + " %, trench " +
-             record.text(Field::lblwid) + " m wide x " + record.text(Field::txtdepth) +
-             " m deep, ring " + plainText(std::round(ringDiameterMm(record))) + " mm"),
+             (trenchFillOf(record) == TrenchFill::crates
+                  ? " (crates " + record.text(Field::txtcratevr) + ")"
+                  : std::string()) +
+             ", overflow " + record.text(Field::txtoverflow) + " %, " + trenchShown(record) +
+             ", ring " + plainText(std::round(ringDiameterMm(record))) + " mm"),
           8, false, 190);
 
     const double below = placeCriticalStormTable(page, table, 47);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli_run.h"
+#include "pdf_words.h"
 
 namespace {
 
@@ -143,6 +144,18 @@ TEST(CliCritical, WritesTheRecordAsAPdf) {
     std::string head(5, '\0');
     in.read(head.data(), 5);
     EXPECT_EQ(head, "%PDF-");
+}
+
+// Of crates, the record names the ratio and the whole-unit tank the table was sized with, not
+// the gravel's and the fields' alone.
+TEST(CliCritical, TheRecordOfACrateTrenchNamesTheCratesAndTheTank) {
+    const std::string path = ::testing::TempDir() + "critical-crates.pdf";
+    std::remove(path.c_str());
+    const CliRun run = critical({"--set", "txtfill=crates", "--options-ok", "-o", path});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string text = varnholt::testing::commandOutput("pdftotext -layout " + path + " -");
+    EXPECT_NE(text.find("void ratio 0.3 (crates 0.95)"), std::string::npos) << text;
+    EXPECT_NE(text.find("crate tank 0.5 m wide x 1.6 m deep"), std::string::npos) << text;
 }
 
 }  // namespace

@@ -122,6 +122,15 @@ TEST_F(CrateSizing, TheCratesVoidRatioIsTheTrenchsAndTheRingKeepsItsGravel) {
     EXPECT_DOUBLE_EQ(stormDesignOf(record()).trench.voidRatio, 0.3);
 }
 
+// The status bar names the ratio the trench is sized with, beside the gravel's.
+TEST_F(CrateSizing, TheStatusBarNamesTheCratesVoidRatio) {
+    design.optionsAccepted();
+    EXPECT_EQ(record().status.voidRatio, "Void Ratio = 0.3, crates 0.95");
+    design.write(Field::txtfill, kGravelFillText);
+    design.optionsAccepted();
+    EXPECT_EQ(record().status.voidRatio, "Void Ratio = 0.3");
+}
+
 // The cross-section shows a joint at each unit across and each layer up, evenly inside the
 // face; the 3D view gets the units along, up and across. Gravel shows none.
 TEST_F(CrateSizing, TheElevationAndTheSceneShowTheUnitsJoints) {
