@@ -12,10 +12,9 @@
 #include "engine/design_check_text.h"
 #include "engine/errors.h"
 #include "engine/number_text.h"
-#include "engine/routing_text.h"
 #include "event_plot.h"
-#include "level_plot.h"
 #include "report/page_painter.h"
+#include "routing_report.h"
 
 namespace varnholt {
 
@@ -146,37 +145,20 @@ report::Page eventsPage(const DesignRecord& record, const DesignCheckInputs& inp
     return page;
 }
 
-// The routed storm on a page of its own: its lines and the water level against time.
-report::Page routingPage(const DesignRecord& record, const DesignCheckInputs& inputs,
-                         const RoutingRequest& request) {
-    report::Page page;
-    Column column(page, 10);
-    column.place(10, 120, QStringLiteral("Design Check: routing"), 16, true, Qt::black, false);
-    column.place(110, 90, recordMark(), 8, false, Qt::black, true, true);
-    column.skip(6);
-    column.place(10, 190, qs("Project Title: " + record.text(Field::projtit)), 9, false, Qt::black,
-                 true, true);
-    column.skip(2);
-    std::optional<RoutingCase> routed;
+// The routed storm on a page of its own, or why it could not be routed.
+report::Page recordRoutingPage(const DesignRecord& record, const DesignCheckInputs& inputs,
+                               const RoutingRequest& request) {
+    const QString title = QStringLiteral("Design Check: routing");
+    std::string notRouted;
     try {
-        routed = routedOnShow(inputs, record, request);
+        const RoutingCase routed = routedOnShow(inputs, record, request);
+        return routingPage(title, record, inputs.site, &routed);
     } catch (const ConversionError& e) {
-        column.place(10, 190, qs(std::string("Not routed: ") + e.what()), 9, false);
+        notRouted = e.what();
     } catch (const std::domain_error& e) {
-        column.place(10, 190, qs(std::string("Not routed: ") + e.what()), 9, false);
+        notRouted = e.what();
     }
-    if (!routed) return page;
-    for (const RoutingLine& line : routingLines(*routed)) {
-        const double height = column.place(12, 62, qs(line.label), 9, true, Qt::black, false);
-        column.skip(
-            std::max(height, column.place(76, 124, qs(line.value), 9, false, Qt::black, false)) +
-            0.6);
-    }
-    column.skip(3);
-    placePlot(
-        page, QRectF(10, column.y(), 190, std::min(120.0, 287 - column.y())),
-        [&](QPainter& painter, const QRectF& area) { paintLevelPlot(painter, area, *routed); });
-    return page;
+    return routingPage(title, record, inputs.site, nullptr, notRouted);
 }
 
 }  // namespace
@@ -221,8 +203,8 @@ report::Report designCheckReport(const DesignRecord& record, const DesignCheckIn
         placeCriticalStormPlot(page, check.table, QRectF(10, checks.y() + 3, 190, room));
     report::Report report(page, QStringLiteral("Design Check"));
     report.addPage(eventsPage(record, inputs, check));
-    report.addPage(
-        routingPage(record, inputs, routing.value_or(inputs.routing.value_or(RoutingRequest{}))));
+    report.addPage(recordRoutingPage(record, inputs,
+                                     routing.value_or(inputs.routing.value_or(RoutingRequest{}))));
     return report;
 }
 

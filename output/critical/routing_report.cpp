@@ -30,8 +30,8 @@ double place(report::Page& page, double x, double top, double width, const std::
 
 }  // namespace
 
-report::Report routingReport(const DesignRecord& record, const StormSite& site,
-                             const RoutingCase& routing) {
+report::Page routingPage(const QString& title, const DesignRecord& record, const StormSite& site,
+                         const RoutingCase* routing, const std::string& notRouted) {
     report::Page page;
     page.elements.emplace_back([] {
         report::Label mark;
@@ -43,13 +43,17 @@ report::Report routingReport(const DesignRecord& record, const StormSite& site,
         return mark;
     }());
     double y = 10;
-    y += place(page, 10, y, 100, "Routing", 16, true);
+    y += place(page, 10, y, 100, title.toStdString(), 16, true);
     y += 1;
     // A typed title of any length keeps to one line, so nothing below is pushed down.
     y += place(page, 10, y, 190, "Project Title: " + record.text(Field::projtit), 10, false, true);
     y += place(page, 10, y, 190, "Storms: " + rainfallSourceLine(site), 9, false);
     y += 3;
-    for (const RoutingLine& line : routingLines(routing)) {
+    if (!routing) {
+        place(page, 10, y, 190, "Not routed: " + notRouted, 9, false);
+        return page;
+    }
+    for (const RoutingLine& line : routingLines(*routing)) {
         const double label = place(page, 12, y, 68, line.label, 9, true);
         y += std::max(label, place(page, 82, y, 118, line.value, 9, false)) + 0.6;
     }
@@ -57,9 +61,15 @@ report::Report routingReport(const DesignRecord& record, const StormSite& site,
     // The plot takes what room is left above the bottom margin.
     const double room = std::min(150.0, 287 - y);
     placePlot(page, QRectF(10, y, 190, room), [&](QPainter& painter, const QRectF& area) {
-        paintLevelPlot(painter, area, routing);
+        paintLevelPlot(painter, area, *routing);
     });
-    return report::Report(page, QStringLiteral("Routing"));
+    return page;
+}
+
+report::Report routingReport(const DesignRecord& record, const StormSite& site,
+                             const RoutingCase& routing) {
+    return report::Report(routingPage(QStringLiteral("Routing"), record, site, &routing),
+                          QStringLiteral("Routing"));
 }
 
 }  // namespace varnholt
