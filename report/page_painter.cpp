@@ -54,6 +54,20 @@ double wrappedHeight(const Label& label) {
     return bounds.height() / kDpi * 25.4;
 }
 
+double placeLabel(Page& page, QPointF at, double width, const QString& text, const TextStyle& style,
+                  bool oneLine) {
+    Label l;
+    l.at = at;
+    l.text = text;
+    l.style = style;
+    l.fixedWidth = width;
+    l.wordWrap = !oneLine;
+    l.shrinkToFit = oneLine;
+    const double height = wrappedHeight(l);
+    page.elements.emplace_back(l);
+    return height;
+}
+
 namespace {
 
 // Measured on the device it is painted on, so that the fitted text keeps to its width there.

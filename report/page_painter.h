@@ -15,6 +15,11 @@ void paintPage(const Page& page, QPainter& painter);
 // layout can place what follows it; a label that shrinks to fit takes one line at its size.
 double wrappedHeight(const Label& label);
 
+// Adds a label of fixed width at `at` (mm), word-wrapped or, `oneLine`, shrunk to fit one line,
+// and returns the height it takes, for a layout that places what follows below it.
+double placeLabel(Page& page, QPointF at, double width, const QString& text, const TextStyle& style,
+                  bool oneLine = false);
+
 // The font a style names, at its point size.
 QFont fontOf(const TextStyle& style);
 

@@ -35,17 +35,12 @@ public:
     // Returns the label's height.
     double place(double x, double width, const QString& text, double points, bool bold,
                  QColor colour = Qt::black, bool advance = true, bool oneLine = false) {
-        report::Label l;
-        l.at = QPointF(x, y_);
-        l.text = text;
-        l.style.pointSize = points;
-        l.style.bold = bold;
-        l.style.colour = colour;
-        l.fixedWidth = width;
-        l.wordWrap = !oneLine;
-        l.shrinkToFit = oneLine;
-        const double height = report::wrappedHeight(l);
-        page_.elements.emplace_back(l);
+        report::TextStyle style;
+        style.pointSize = points;
+        style.bold = bold;
+        style.colour = colour;
+        const double height =
+            report::placeLabel(page_, QPointF(x, y_), width, text, style, oneLine);
         if (advance) y_ += height;
         return height;
     }

@@ -15,17 +15,11 @@ namespace {
 // Places a label at `top` (mm) and returns its height.
 double place(report::Page& page, double x, double top, double width, const std::string& text,
              double points, bool bold, bool oneLine = false) {
-    report::Label l;
-    l.at = QPointF(x, top);
-    l.text = QString::fromStdString(text);
-    l.style.pointSize = points;
-    l.style.bold = bold;
-    l.fixedWidth = width;
-    l.wordWrap = !oneLine;
-    l.shrinkToFit = oneLine;
-    const double height = report::wrappedHeight(l);
-    page.elements.emplace_back(l);
-    return height;
+    report::TextStyle style;
+    style.pointSize = points;
+    style.bold = bold;
+    return report::placeLabel(page, QPointF(x, top), width, QString::fromStdString(text), style,
+                              oneLine);
 }
 
 }  // namespace
